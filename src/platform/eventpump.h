@@ -1,0 +1,17 @@
+#pragma once
+#include <QtGlobal>
+
+// Event handling for the game's own loop. None of these spin: whenever there
+// is time left and nothing to do they block in the event dispatcher, which a
+// wake-up at the deadline releases.
+
+// Handles the events that are pending now, once.
+void ProcessPendingEvents();
+
+// Handles pending events at least once, then keeps handling events until the
+// tick count reaches `deadline` (GetTickCount units).
+void ProcessEventsUntil(qint64 deadline);
+
+// Handles pending events, then blocks until at least one more event has been
+// handled. Used where the game rests until the player does something.
+void WaitForEvent();
