@@ -12,3 +12,7 @@ void WriteIniValue(const QString &section, const QString &key, const QString &va
 // names a directory to use instead (tests; an empty string clears it).
 QString SettingsFilePath();
 void SetSettingsDirectory(const QString &dir);
+
+// Tests only: the directory taken as the executable's when deciding where
+// KVZ.ini lives; an empty string restores the real one.
+void SetExecutableDirectoryForTesting(const QString &dir);

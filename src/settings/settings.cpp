@@ -1,0 +1,119 @@
+#include "settings/settings.h"
+
+#include "platform/profilefile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+constexpr char kFileName[] = "KVZ.ini";
+constexpr char kDirectoryVariable[] = "MARVOLT_INI_DIR";
+constexpr char kConfigHomeVariable[] = "XDG_CONFIG_HOME";
+constexpr char kDefaultConfigHome[] = ".config";  // below the home directory
+constexpr char kPerUserSubdirectory[] = "marvolt";
+constexpr char kNul = '\0';
+constexpr char kSpace = ' ';
+
+QString &chosenDirectory()
+{
+    static QString dir;
+    return dir;
+}
+
+QString &executableDirectoryOverride()
+{
+    static QString dir;
+    return dir;
+}
+
+struct Location
+{
+    QString path;
+    bool perUser = false;  // the per-user directory is created on first write
+};
+
+QString ExecutableDirectory()
+{
+    const QString &override = executableDirectoryOverride();
+    return override.isEmpty() ? QCoreApplication::applicationDirPath() : override;
+}
+
+// A write replaces the file through a temporary file and takes a lock file
+// beside it, so the directory itself must be writable, not just the file.
+bool IsWritableDirectory(const QString &dir)
+{
+    if (dir.isEmpty())
+        return false;
+    const QFileInfo info(dir);
+    return info.isDir() && info.isWritable();
+}
+
+QString PerUserDirectory()
+{
+    QString base = qEnvironmentVariable(kConfigHomeVariable);
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::home().filePath(QLatin1String(kDefaultConfigHome));
+    return QDir(base).filePath(QLatin1String(kPerUserSubdirectory));
+}
+
+Location CurrentLocation()
+{
+    QString dir = chosenDirectory();
+    if (dir.isEmpty())
+        dir = qEnvironmentVariable(kDirectoryVariable);
+    if (!dir.isEmpty())
+        return {QDir(dir).filePath(QLatin1String(kFileName)), false};
+    const QString beside = ExecutableDirectory();
+    if (IsWritableDirectory(beside))
+        return {QDir(beside).filePath(QLatin1String(kFileName)), false};
+    return {QDir(PerUserDirectory()).filePath(QLatin1String(kFileName)), true};
+}
+
+// Text reaches the file as a C string would: it ends at its first NUL.
+QByteArray UpToNul(QByteArray bytes)
+{
+    const qsizetype nul = bytes.indexOf(kNul);
+    if (nul >= 0)
+        bytes.truncate(nul);
+    return bytes;
+}
+
+QByteArray ToFileText(const QString &text) { return UpToNul(text.toUtf8()); }
+
+// Only spaces: a tab kept inside quotes in the file stays part of the value.
+QByteArray WithoutOuterSpaces(const QByteArray &bytes)
+{
+    qsizetype begin = 0;
+    qsizetype end = bytes.size();
+    while (begin < end && bytes[begin] == kSpace)
+        ++begin;
+    while (end > begin && bytes[end - 1] == kSpace)
+        --end;
+    return bytes.mid(begin, end - begin);
+}
+
+}  // namespace
+
+QString ReadIniValue(const QString &section, const QString &key)
+{
+    const QByteArray value = profile::ReadProfileString(
+        CurrentLocation().path, ToFileText(section), ToFileText(key));
+    return QString::fromUtf8(WithoutOuterSpaces(UpToNul(value)));
+}
+
+void WriteIniValue(const QString &section, const QString &key, const QString &value)
+{
+    const Location location = CurrentLocation();
+    if (location.perUser)
+        QDir().mkpath(QFileInfo(location.path).path());
+    profile::WriteProfileString(location.path, ToFileText(section), ToFileText(key),
+                                ToFileText(value));
+}
+
+QString SettingsFilePath() { return CurrentLocation().path; }
+
+void SetSettingsDirectory(const QString &dir) { chosenDirectory() = dir; }
+
+void SetExecutableDirectoryForTesting(const QString &dir) { executableDirectoryOverride() = dir; }
