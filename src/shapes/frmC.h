@@ -1,0 +1,24 @@
+#pragma once
+#include <QFont>
+#include <QWidget>
+
+// Centre piece of the message balloon: the text on white between a line
+// along the top edge and one along the bottom. It also keeps the four end
+// piece pictures, Picture1(0)..Picture1(3).
+class frmC : public QWidget
+{
+public:
+    frmC();
+
+    // Sizes the piece to the printed width of `text` (no margin) and its
+    // fixed height, prints the text and draws the two edge lines.
+    void printText(const QString &text);
+    QFont textFont() const { return font_; }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QFont font_;
+    QString text_;
+};

@@ -1,0 +1,115 @@
+# Shared helpers of the end-to-end tests: a private Xvfb, the real game in a
+# fresh settings directory, window lookup, clicks and pixel reads.
+# Usage in a test: source lib.sh "$@"  (arguments: marvolt binary, output dir)
+set -euo pipefail
+
+MARVOLT_BIN="$1"
+E2E_OUT="$2/$(basename "$0" .sh)"
+mkdir -p "$E2E_OUT"
+E2E_TMP="$(mktemp -d)"
+export MARVOLT_INI_DIR="$E2E_TMP"
+INI="$E2E_TMP/KVZ.ini"
+SCREEN_W=1024
+SCREEN_H=768
+GAME_PID=""
+XVFB_PID=""
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+note() { echo "-- $*"; }
+
+cleanup() {
+  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$E2E_TMP"
+}
+trap cleanup EXIT
+
+start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null || true
+  done
+  fail "could not start Xvfb"
+}
+
+start_game() {
+  QT_QPA_PLATFORM=xcb "$MARVOLT_BIN" "$@" >"$E2E_OUT/game.log" 2>&1 &
+  GAME_PID=$!
+}
+
+game_running() { kill -0 "$GAME_PID" 2>/dev/null; }
+
+# Prints "x y w h" of every viewable top-level window of the game.
+game_windows() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$GAME_PID" "" 2>/dev/null); do
+    xprop -id "$w" _NET_WM_PID 2>/dev/null | grep -q "= $GAME_PID" || continue
+    xwininfo -id "$w" | awk -v id="$w" '
+      /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+      /Width:/ {w=$NF} /Height:/ {h=$NF} END {print id, x, y, w, h}'
+  done
+}
+
+# Waits until a window of size WxH is shown; prints "id x y w h".
+wait_window() {
+  local want_w=$1 want_h=$2 tries=${3:-100} line
+  for _ in $(seq "$tries"); do
+    line=$(game_windows | awk -v w="$want_w" -v h="$want_h" '$4 == w && $5 == h' | head -n1)
+    [ -n "$line" ] && { echo "$line"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits until no window of size WxH is shown.
+wait_window_gone() {
+  local want_w=$1 want_h=$2
+  for _ in $(seq 100); do
+    game_windows | awk -v w="$want_w" -v h="$want_h" '$4 == w && $5 == h' | grep -q . || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits until a window whose title is exactly TITLE is shown; prints its line.
+wait_titled() {
+  local title=$1 w
+  for _ in $(seq 100); do
+    for w in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); do
+      xwininfo -id "$w" | awk -v id="$w" '
+        /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /Width:/ {w=$NF} /Height:/ {h=$NF} END {print id, x, y, w, h}'
+      return 0
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
+press_at() { xdotool mousemove "$1" "$2" mousedown "${3:-1}"; }
+release() { xdotool mouseup "${1:-1}"; }
+
+screenshot() { import -window root "$E2E_OUT/$1.png"; }
+
+# Prints "r g b" of the screen pixel at (x, y).
+pixel() {
+  import -window root -crop "1x1+$1+$2" -depth 8 rgb:- | od -An -tu1 | awk '{print $1, $2, $3}'
+}
+
+is_black() { [ "$(pixel "$1" "$2")" = "0 0 0" ]; }
+
+ini_value() {  # section key
+  awk -v s="[$1]" -v k="$2" -F= '
+    { sub(/\r$/, "") }
+    /^\[/ { insec = (tolower($0) == tolower(s)); next }
+    insec && tolower($1) == tolower(k) { sub(/^[^=]*=/, ""); print; exit }' "$INI" 2>/dev/null
+}
