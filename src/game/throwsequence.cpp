@@ -4,6 +4,7 @@
 
 #include "game/branches.h"
 #include "game/frmLane.h"
+#include "game/frmStart.h"
 #include "game/gamevars.h"
 #include "game/rules.h"
 #include "hiscore/hiscoretable.h"

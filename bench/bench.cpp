@@ -1,0 +1,177 @@
+// Loop pacing benchmark: how long passes and waits really last, and how much
+// CPU the game burns doing it, next to a loop that busy-waits instead of
+// blocking. Runs on Qt's offscreen platform; prints figures, asserts nothing.
+
+#include "game/branches.h"
+#include "game/frmLane.h"
+#include "game/gamevars.h"
+#include "game/loop.h"
+#include "lane/ballmotion.h"
+#include "lane/timing.h"
+#include "platform/clock.h"
+#include "platform/fonts.h"
+#include "platform/random.h"
+#include "shapes/mod_RGN_Data.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+constexpr int kRestSeconds = 5;
+constexpr int kPasses = 100;
+constexpr int kWaits = 50;
+constexpr int kWaitMs = 30;
+constexpr int kRollSteps = 92;
+constexpr qint64 kNsPerMs = 1000000;
+
+double cpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return ts.tv_sec + ts.tv_nsec / 1e9;
+}
+
+struct Figures {
+    std::vector<double> durationsMs;
+    double wallSeconds = 0;
+    double cpuSeconds = 0;
+    double median() const { return at(0.5); }
+    double p99() const { return at(0.99); }
+    double cpuShare() const { return wallSeconds > 0 ? cpuSeconds / wallSeconds : 0; }
+    double at(double q) const
+    {
+        if (durationsMs.empty())
+            return 0;
+        std::vector<double> d = durationsMs;
+        std::sort(d.begin(), d.end());
+        return d[std::min(d.size() - 1, static_cast<size_t>(q * (d.size() - 1) + 0.5))];
+    }
+};
+
+// The loop's tail as a plain busy wait, for comparison.
+void busyTail(qint64 t0, int delay)
+{
+    do
+        QCoreApplication::processEvents();
+    while (t0 + delay > GetTickCount());
+}
+
+template <typename Body>
+Figures measure(int count, Body body)
+{
+    Figures f;
+    QElapsedTimer wall;
+    wall.start();
+    const double cpu0 = cpuSeconds();
+    for (int i = 0; i < count; ++i) {
+        QElapsedTimer one;
+        one.start();
+        body();
+        f.durationsMs.push_back(one.nsecsElapsed() / double(kNsPerMs));
+    }
+    f.cpuSeconds = cpuSeconds() - cpu0;
+    f.wallSeconds = wall.nsecsElapsed() / 1e9;
+    return f;
+}
+
+void printPasses(const char *name, const Figures &f, double target, const Figures &busy)
+{
+    std::printf("%-24s median %7.3f ms  p99 %7.3f ms  (target %g ms: median within 0.5, p99 within 2)"
+                "  CPU %5.1f %% of a core  | busy-wait CPU %5.1f %%  ratio %.0fx\n",
+                name, f.median(), f.p99(), target, 100 * f.cpuShare(), 100 * busy.cpuShare(),
+                f.cpuShare() > 0 ? busy.cpuShare() / f.cpuShare() : 0.0);
+}
+
+BranchTable emptyBranches() { return BranchTable{}; }
+
+void restingPhase()
+{
+    ResetGameVars();
+    GameState = State::StartWait;
+    QTimer::singleShot(kRestSeconds * 1000, [] { GameState = State::End; });
+    Figures f = measure(1, [] { RunLoop(emptyBranches()); });
+
+    Figures busy = measure(1, [] {
+        const qint64 until = GetTickCount() + kRestSeconds * 1000;
+        while (GetTickCount() < until)
+            busyTail(GetTickCount(), 0);
+    });
+    std::printf("%-24s %d s  CPU %6.3f %% of a core (target at most 1 %%)"
+                "  | busy-wait CPU %5.1f %%  ratio %.0fx\n",
+                "resting in start-wait", kRestSeconds, 100 * f.cpuShare(), 100 * busy.cpuShare(),
+                f.cpuShare() > 0 ? busy.cpuShare() / f.cpuShare() : 0.0);
+}
+
+void passPhase(qint16 delay)
+{
+    ResetGameVars();
+    GameState = State::Location1;  // a state whose branch here does nothing
+    LoopDelay = delay;
+    const BranchTable branches = emptyBranches();
+    Figures f = measure(kPasses, [&] { RunPass(branches); });
+    Figures busy = measure(kPasses, [&] { busyTail(GetTickCount(), delay); });
+    char name[32];
+    std::snprintf(name, sizeof name, "passes at LoopDelay %d", delay);
+    printPasses(name, f, delay, busy);
+}
+
+void waitPhase()
+{
+    ResetGameVars();
+    Figures f = measure(kWaits, [] { Wait(kWaitMs); });
+    Figures busy = measure(kWaits, [] { busyTail(GetTickCount(), kWaitMs); });
+    printPasses("Wait(30)", f, kWaitMs, busy);
+}
+
+void rollPhase()
+{
+    ResetGameVars();
+    BuildRegionData();
+    SeedRandom(1);
+    LaneWindow()->show();
+    constexpr qint16 kStraight = 4;
+    BeginRoll(kStraight, kStraight, kStraight);
+    GameState = State::ThrowT;
+    const BranchTable branches = GameBranches();
+    std::vector<double> passes;
+    QElapsedTimer wall;
+    wall.start();
+    const double cpu0 = cpuSeconds();
+    while (GameState == State::ThrowT) {
+        QElapsedTimer one;
+        one.start();
+        RunPass(branches);
+        passes.push_back(one.nsecsElapsed() / double(kNsPerMs));
+    }
+    Figures f;
+    f.durationsMs = passes;
+    f.wallSeconds = wall.nsecsElapsed() / 1e9;
+    f.cpuSeconds = cpuSeconds() - cpu0;
+    const double rollMs = f.wallSeconds * 1000;
+    const double target = kRollSteps * double(kRollLoopDelay);
+    std::printf("%-24s %zu passes  %.1f ms (target %.0f ms +-2 %%: %+.2f %%)  median %.3f ms  p99 %.3f ms"
+                "  CPU %5.2f %% of a core (target at most 5 %%)\n",
+                "ball roll", passes.size(), rollMs, target, 100 * (rollMs - target) / target, f.median(),
+                f.p99(), 100 * f.cpuShare());
+    UnloadLaneWindow();
+}
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    InstallFontSubstitutions();
+    restingPhase();
+    passPhase(50);
+    passPhase(18);
+    waitPhase();
+    rollPhase();
+    return 0;
+}
