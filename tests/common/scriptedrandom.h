@@ -2,38 +2,31 @@
 #include "platform/random.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <vector>
 
-// Replaces Rnd() for one test with a fixed list of draws, or with one value
-// repeated. Running past the end of the list fails the test.
+// Replaces Rnd() for one scope with scripted draws; with `repeat` the last
+// draw is returned for ever, otherwise running past the script fails the test.
 class ScriptedRandom
 {
 public:
-    explicit ScriptedRandom(std::vector<double> draws) : draws_(std::move(draws))
+    explicit ScriptedRandom(std::vector<double> draws, bool repeat = false)
+        : draws_(std::move(draws)), repeat_(repeat)
     {
-        SetRandomSource([this] {
-            if (used_ < draws_.size())
-                return draws_[used_++];
-            ADD_FAILURE() << "more random draws than scripted (" << draws_.size() << ")";
+        SetRandomSource([this]() -> double {
+            if (used_ < draws_.size() || (repeat_ && !draws_.empty()))
+                return draws_[std::min(used_++, draws_.size() - 1)];
+            ADD_FAILURE() << "more random draws than the " << draws_.size() << " scripted";
             return 0.0;
         });
     }
-    static ScriptedRandom repeating(double value) { return ScriptedRandom(value, RepeatTag{}); }
     ~ScriptedRandom() { SetRandomSource({}); }
     ScriptedRandom(const ScriptedRandom &) = delete;
     ScriptedRandom &operator=(const ScriptedRandom &) = delete;
-
     size_t used() const { return used_; }
 
 private:
-    struct RepeatTag {};
-    ScriptedRandom(double value, RepeatTag)
-    {
-        SetRandomSource([this, value] {
-            ++used_;
-            return value;
-        });
-    }
     std::vector<double> draws_;
+    bool repeat_;
     size_t used_ = 0;
 };
