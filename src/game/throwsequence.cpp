@@ -31,6 +31,19 @@ const QString kGameStart = QStringLiteral("Game Start!!");
 const QString kNewHighScore = QStringLiteral("ハイスコアがでました！\r\nあなたは、%1位にランキングされました。\r\n");
 const QString kPlayAgain = QStringLiteral("続けてゲームしますか？");
 
+// Pins standing when the current ball was thrown. A ball with StrikeFlag set
+// fells all of them; typed-in results of ten move every pin past the count,
+// so the count of such a ball is taken from here.
+int g_standingAtThrow = 0;
+
+int standingPins()
+{
+    int n = 0;
+    for (int pin = kFirstPin; pin <= kLastPin; ++pin)
+        n += PinState[pin] == 0;
+    return n;
+}
+
 void setFreshRack()
 {
     for (int i = 0; i <= kLastPin; ++i) {
@@ -103,6 +116,7 @@ void NextThrowBranch()
         FirstBallOfRack = 0;
     }
     LightStandingPins();
+    g_standingAtThrow = standingPins();
     StartPos = TargetPos = HookPos = 0;
     StartDir = TargetDir = HookDir = 1;
     GameState = DebugMode == kTrue ? State::Debug : State::Location1;
@@ -139,16 +153,13 @@ void ThrowEBranch()
     DarkenFelledPins();
 
     int felled = 0;
-    bool standing = false;
-    for (int pin = kFirstPin; pin <= kLastPin; ++pin) {
+    for (int pin = kFirstPin; pin <= kLastPin; ++pin)
         felled += PinState[pin] == 1;
-        standing = standing || PinState[pin] == 0;
-    }
     ThrowResult ball;
     ball.firstBall = firstBall;
     ball.gutter = GutterFlag == kTrue;
-    ball.allDown = StrikeFlag == kTrue || !standing;
-    ball.felled = felled;
+    ball.allDown = StrikeFlag == kTrue || standingPins() == 0;
+    ball.felled = StrikeFlag == kTrue ? g_standingAtThrow : felled;
     ball.split = firstBall && !ball.allDown && IsSplit();
     PinMark mark = PinMark::None;
     const bool over = AppendThrow(szScore, szSprit, ball, &mark);

@@ -55,7 +55,7 @@ frmDenkou::frmDenkou()
     for (int i = 0; i < 3; ++i)
         marks_[i] = Picture(kMarkPictures[i]);
     fno_ = new QLabel(QStringLiteral("F-01"), this);
-    QFont font = GameFont(kGothic, 0);
+    QFont font(kGothic);
     font.setPixelSize(kLabelPixelSize);
     fno_->setFont(font);
     fno_->setGeometry(pixels(kLabelTwips));

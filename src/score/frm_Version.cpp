@@ -13,7 +13,7 @@ namespace {
 const QString kCaption = QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報");
 const QString kProduct = QStringLiteral("Marvolt");
 const QString kVersion = QStringLiteral("Version 1.2.0");
-const QString kNotice = QStringLiteral("A little bowling game for your desktop.");
+const QString kNotice = QStringLiteral("Bowling on your desktop.");
 
 constexpr QSize kClientSize(263, 75);
 constexpr QRect kImage1(7, 13, 32, 32);

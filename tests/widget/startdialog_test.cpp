@@ -1,0 +1,157 @@
+#include "common/tempsettings.h"
+#include "game/branches.h"
+#include "game/frmStart.h"
+#include "game/gamevars.h"
+#include "lane/screenmetrics.h"
+#include "menu/frmMenu.h"
+#include "platform/fonts.h"
+#include "platform/regionmask.h"
+#include "platform/screen.h"
+#include "score/frm_Version.h"
+#include "shapes/mod_RGN_Data.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+// Runs `check` on the next modal window once it is up, then closes it.
+void whenModalOpens(std::function<void(QWidget *)> check)
+{
+    QTimer::singleShot(0, [check] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            modal = QApplication::activePopupWidget();
+        check(modal);
+        if (modal)
+            modal->close();
+    });
+}
+
+class StartDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ResetGameVars();
+        InstallFontSubstitutions();
+        BuildRegionData();
+        GameState = State::StartDlg;
+        StartDlgBranch();
+    }
+    void TearDown() override
+    {
+        UnloadStartDialog();
+        frmMenu::instance()->setFullView();
+        ResetGameVars();
+    }
+    TempSettings settings_;
+};
+}  // namespace
+
+TEST_F(StartDialogTest, StandsAtTheBottomLeftCutToItsShape)
+{
+    frmStart *dialog = StartDialog();
+    EXPECT_EQ(GameState, State::StartWait);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->size(), QSize(81, 30));
+    EXPECT_EQ(dialog->x(), 0);
+    EXPECT_EQ(PixelsToTwips(dialog->y() + dialog->height()), ScreenHeightTwips());
+    EXPECT_EQ(dialog->mask(), RegionFromRects(*RegionRects(RegionData[1])));
+}
+
+TEST_F(StartDialogTest, ClicksOnTheBallsChooseTheNextState)
+{
+    struct Row {
+        const char *name;
+        QPoint at;
+        QString state;
+    };
+    const Row rows[] = {
+        {"S starts a game", {10, 14}, State::Start},
+        {"E ends the program", {69, 14}, State::End},
+    };
+    for (const Row &row : rows) {
+        GameState = State::StartWait;
+        QTest::mouseClick(StartDialog(), Qt::LeftButton, {}, row.at);
+        EXPECT_EQ(GameState, row.state) << row.name;
+    }
+}
+
+TEST_F(StartDialogTest, RightClickOpensTheShortMenuAndSRestoresTheFullOne)
+{
+    QStringList shown;
+    whenModalOpens([&shown](QWidget *) {
+        for (QAction *a : frmMenu::instance()->mpop()->actions())
+            if (a->isVisible() && !a->isSeparator())
+                shown << a->text();
+            else if (a->isVisible())
+                shown << QStringLiteral("-");
+    });
+    QTest::mousePress(StartDialog(), Qt::RightButton, {}, QPoint(40, 10));
+    EXPECT_EQ(shown, (QStringList{"ハイスコア", "-", "画面モード切替"}));
+
+    QTest::mouseClick(StartDialog(), Qt::LeftButton, {}, QPoint(10, 14));
+    int visible = 0;
+    for (QAction *a : frmMenu::instance()->mpop()->actions())
+        visible += a->isVisible();
+    EXPECT_EQ(visible, frmMenu::instance()->mpop()->actions().size());
+}
+
+TEST_F(StartDialogTest, LeftClickElsewhereOpensTheAboutBoxAndTheDialogStays)
+{
+    QString title;
+    whenModalOpens([&title](QWidget *w) { title = w ? w->windowTitle() : QString(); });
+    QTest::mousePress(StartDialog(), Qt::LeftButton, {}, QPoint(40, 10));
+    EXPECT_EQ(title, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    EXPECT_EQ(GameState, State::StartWait);
+    EXPECT_TRUE(StartDialogLoaded() && StartDialog()->isVisible());
+}
+
+TEST_F(StartDialogTest, PressesAreIgnoredWhileABalloonIsUp)
+{
+    BalloonBusy = kTrue;
+    bool opened = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&opened] {
+        if (QWidget *w = QApplication::activeModalWidget()) {
+            opened = true;
+            w->close();
+        }
+    });
+    guard.start(0);
+    QTest::mousePress(StartDialog(), Qt::LeftButton, {}, QPoint(40, 10));
+    QApplication::processEvents();
+    EXPECT_FALSE(opened);
+}
+
+TEST(AboutBox, OpensCentredAndClosesWithOkOrEnter)
+{
+    InstallFontSubstitutions();
+    for (const char *how : {"click", "enter", "space"}) {
+        frm_Version box;
+        QTimer::singleShot(0, [&box, how] {
+            const QRect screen = PrimaryScreenRect();
+            const QRect outer = box.frameGeometry();
+            EXPECT_LE(std::abs(outer.center().x() - screen.center().x()), 1) << how;
+            EXPECT_LE(std::abs(outer.center().y() - screen.center().y()), 1) << how;
+            EXPECT_EQ(box.size(), QSize(263, 75));
+            if (std::string(how) == "click")
+                QTest::mouseClick(box.Command1(), Qt::LeftButton);
+            else
+                QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, std::string(how) == "enter" ? Qt::Key_Return
+                                                                                          : Qt::Key_Space);
+        });
+        QTimer failsafe;
+        failsafe.setSingleShot(true);
+        QObject::connect(&failsafe, &QTimer::timeout, &box, &QDialog::reject);
+        failsafe.start(3000);
+        EXPECT_EQ(box.exec(), QDialog::Accepted) << how;
+    }
+}
