@@ -20,23 +20,23 @@ struct PinImage
 {
     int left;
     int top;
-    int row;  // 1..4 from the head pin backwards; 0 for Pin(0)
 };
 
-// Pin(0) stands beyond the visible lane and belongs to no row; within a row
-// a higher pin number lies higher on the lane (smaller y).
+// Pin(0) stands beyond the visible lane and is no pin of the rack. Pins 1..10
+// stand in rows of 1, 2, 3 and 4 (same left); within a row a higher pin
+// number lies higher on the lane (smaller y).
 constexpr std::array<PinImage, kPinImageCount> kPinImages = {{
-    {318, 4, 0},
-    {276, 5, 1},
-    {281, 8, 2},
-    {281, 4, 2},
-    {286, 10, 3},
-    {286, 6, 3},
-    {286, 2, 3},
-    {291, 12, 4},
-    {291, 8, 4},
-    {291, 4, 4},
-    {291, 0, 4},
+    {318, 4},
+    {276, 5},
+    {281, 8},
+    {281, 4},
+    {286, 10},
+    {286, 6},
+    {286, 2},
+    {291, 12},
+    {291, 8},
+    {291, 4},
+    {291, 0},
 }};
 
 // ---- Aiming markers -------------------------------------------------------
