@@ -52,7 +52,7 @@ game_windows() {
   local w
   for w in $(xdotool search --onlyvisible --pid "$GAME_PID" "" 2>/dev/null); do
     xprop -id "$w" _NET_WM_PID 2>/dev/null | grep -q "= $GAME_PID" || continue
-    xwininfo -id "$w" | awk -v id="$w" '
+    xwininfo -id "$w" 2>/dev/null | awk -v id="$w" '
       /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
       /Width:/ {w=$NF} /Height:/ {h=$NF} END {print id, x, y, w, h}'
   done
@@ -84,7 +84,7 @@ wait_titled() {
   local title=$1 w
   for _ in $(seq 100); do
     for w in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); do
-      xwininfo -id "$w" | awk -v id="$w" '
+      xwininfo -id "$w" 2>/dev/null | awk -v id="$w" '
         /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
         /Width:/ {w=$NF} /Height:/ {h=$NF} END {print id, x, y, w, h}'
       return 0
@@ -112,4 +112,52 @@ ini_value() {  # section key
     { sub(/\r$/, "") }
     /^\[/ { insec = (tolower($0) == tolower(s)); next }
     insec && tolower($1) == tolower(k) { sub(/^[^=]*=/, ""); print; exit }' "$INI" 2>/dev/null
+}
+
+# Fraction (0..1) of dark pixels in a rectangle of the screen: x y w h.
+dark_share() {
+  import -window root -crop "${3}x${4}+$1+$2" png:- |
+    convert png:- +repage -colorspace gray -threshold 40% -negate -format '%[fx:mean]' info:
+}
+
+# Lane controls, relative to the lane window's top-left.
+LANE_W=307
+LANE_H=29
+THROW_X=9
+THROW_Y=7
+SCORE_BTN_X=9
+SCORE_BTN_Y=22
+
+# One ball aimed as a player would: press (start), press and hold (target),
+# release after the hook marker has run a little.
+throw_ball() {  # lane_x lane_y hold_seconds
+  local bx=$(($1 + THROW_X)) by=$(($2 + THROW_Y))
+  xdotool mousemove "$bx" "$by"
+  sleep 0.25
+  xdotool mousedown 1; sleep 0.05; xdotool mouseup 1
+  sleep 0.3
+  xdotool mousedown 1; sleep "${3:-0.4}"; xdotool mouseup 1
+}
+
+# Prints the id of a shown game window that is none of the game's own
+# frameless windows (a message box or input box), waiting for it.
+wait_box() {
+  local line
+  for _ in $(seq "${1:-150}"); do
+    line=$(game_windows | awk '!(($4==307&&$5==29)||($4==24&&$5==28)||($4==321&&$5==45)||($4==81&&$5==30)||$5==18||$5==15)' | head -n1)
+    [ -n "$line" ] && { echo "$line"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits until the lane shows the start marker running (a pure red row in the
+# start column), i.e. the game waits for the first press of a ball.
+wait_aiming() {  # lane_x lane_y [tries]
+  for _ in $(seq "${3:-150}"); do
+    import -window root -crop "3x17+$(($1 + 25))+$(($2 + 6))" png:- |
+      convert png:- txt:- | grep -qi '#FF0000' && return 0
+    sleep 0.1
+  done
+  return 1
 }
