@@ -1,0 +1,367 @@
+#include "score/frmScore.h"
+
+#include "game/frmLane.h"
+#include "game/gamevars.h"
+#include "lane/screenmetrics.h"
+#include "platform/eventpump.h"
+#include "platform/fonts.h"
+#include "platform/numparse.h"
+#include "platform/pictures.h"
+#include "platform/screen.h"
+#include "score/scorerecord.h"
+#include "settings/settings.h"
+#include "shapes/mod_RGN_Proc.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <cmath>
+
+using namespace ScoreSheetLayout;
+
+namespace {
+
+const QString kSection = QStringLiteral("SCOREBOARD");
+const QString kLeftKey = QStringLiteral("LEFT");
+const QString kTopKey = QStringLiteral("TOP");
+
+constexpr double kFontPoints = 8.25;
+constexpr int kMinFontPixels = 6;
+const QString kFontProbe = QStringLiteral("0123456789G-");
+const QColor kTextColor{0, 0, 0};
+const QColor kPanelColor{0xD6, 0xD4, 0xCC};  // stands in while the artwork is missing
+
+// A stored position is clamped to this many twips either way, far off any
+// screen but safe to convert to pixels.
+constexpr double kMaxStoredTwips = 1 << 24;
+
+QPointer<frmScore> g_live;
+
+// The pixels a line control covers: like the platform's lines, the end
+// point is left out. Every line of the sheet is horizontal or vertical.
+QRect LinePixels(const QLine &line)
+{
+    if (line.y1() == line.y2()) {
+        const int from = line.x2() >= line.x1() ? line.x1() : line.x2() + 1;
+        return QRect(from, line.y1(), qAbs(line.dx()), 1);
+    }
+    const int from = line.y2() >= line.y1() ? line.y1() : line.y2() + 1;
+    return QRect(line.x1(), from, 1, qAbs(line.dy()));
+}
+
+// The game font at the layout's size, made smaller where the installed
+// replacement's digits would not fit the 12-pixel rows.
+QFont SheetFont()
+{
+    QFont font = GameFont(kPGothic, kFontPoints);
+    while (font.pixelSize() > kMinFontPixels) {
+        const QFontMetrics m(font);
+        if (m.ascent() + m.tightBoundingRect(kFontProbe).bottom() <= kDigitInkDepth)
+            break;
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+}
+
+double StoredTwips(const QString &text)
+{
+    const double v = LeadingNumber(text);
+    if (!std::isfinite(v))
+        return 0;
+    return qBound(-kMaxStoredTwips, v, kMaxStoredTwips);
+}
+
+bool OnSomeScreen(const QRect &pixels)
+{
+    for (const QScreen *screen : QGuiApplication::screens())
+        if (screen->availableGeometry().intersects(pixels))
+            return true;
+    return false;
+}
+
+bool IsTextMark(QChar c) { return (c >= u'1' && c <= u'9') || c == kMissChar || c == kGutterChar; }
+
+}  // namespace
+
+frmScore::frmScore(const QColor &nColor)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint),
+      nColor_(nColor)
+{
+    setObjectName(QStringLiteral("frmScore"));
+    setWindowTitle(QStringLiteral("Marvolt"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    font_ = SheetFont();
+    strike_ = PictureImage("strike");
+    spare_ = PictureImage("spare");
+    background_ = QImage(kWindowPixels, QImage::Format_ARGB32_Premultiplied);
+    background_.fill(kPanelColor);
+    const QImage art = PictureImage("score_bg");
+    if (!art.isNull()) {
+        QPainter p(&background_);
+        p.drawImage(0, 0, art);
+    }
+    clearDrawing();
+    load();
+}
+
+void frmScore::load()
+{
+    SizeScoreWindow(this);
+    ApplyRegion(kShapeScoreSheet, this);
+    Display();
+    const QPoint pos = loadPositionTwips();
+    WriteIniValue(kSection, kLeftKey, QString::number(pos.x()));
+    WriteIniValue(kSection, kTopKey, QString::number(pos.y()));
+    if (ScoreSheetOnly == kTrue)
+        MoveWindowTwips(this, 0, ScreenHeightTwips() - WindowTwips(this).height);
+    else
+        MoveWindowTwips(this, pos.x(), pos.y());
+}
+
+// The stored place when there is one on some screen, else directly above the
+// lane window with the left edges aligned.
+QPoint frmScore::loadPositionTwips() const
+{
+    const QString left = ReadIniValue(kSection, kLeftKey);
+    if (!left.isEmpty()) {
+        const QPoint stored(qRound(StoredTwips(left)),
+                            qRound(StoredTwips(ReadIniValue(kSection, kTopKey))));
+        const QRect pixels(TwipsToPixels(stored.x()), TwipsToPixels(stored.y()), width(), height());
+        if (OnSomeScreen(pixels))
+            return stored;
+    }
+    const TwipsRect lane = LaneWindowGeometryTwips();
+    return QPoint(lane.left, lane.top - WindowTwips(this).height);
+}
+
+void frmScore::savePosition() const
+{
+    const TwipsRect at = WindowTwips(this);
+    WriteIniValue(kSection, kLeftKey, QString::number(at.left));
+    WriteIniValue(kSection, kTopKey, QString::number(at.top));
+}
+
+void frmScore::Display()
+{
+    const int w = kWakuTemplate.width();
+    const int h = kWakuTemplate.height();
+
+    waku_[0] = {kWakuTemplate};
+    waku_[kTenthIndex] = {kWakuTenth};
+    lineT_[0] = {LinePixels(kLineTTemplate)};
+    lineT_[kTenthIndex] = {LinePixels(kLineTTenth)};
+    lineV_[0] = {LinePixels(kLineVTemplate)};
+    lineV_[kTenthIndex] = {LinePixels(kLineVTenthSecond)};
+    lineV_[kTenthFirstLineV] = {LinePixels(kLineVTenthFirst)};
+    lineH_[0] = {LinePixels(kLineHTemplate)};
+    lineH_[kTenthIndex] = {LinePixels(kLineHTenth)};
+
+    const QSize picture(kMarkPictureSize);
+    picStrike_[0] = {QRect(kPicstrikeTemplate, picture)};
+    picSpare_[0] = {QRect(kPicspareTemplate, picture)};
+    for (int i = 1; i < kPictureCount; ++i) {
+        picStrike_[i] = {picStrike_[0].rect, false};
+        picSpare_[i] = {picSpare_[0].rect, false};
+    }
+
+    // Boxes 1..11 from the template, each overlapping its left neighbour by
+    // one column. Boxes 10 and 11 only mark where the tenth frame's first
+    // and third cells begin; the tenth frame draws its own box and lines.
+    int left = kFirstBox.x();
+    for (int i = kFirstCreated; i <= kLastCreated; ++i) {
+        const int top = kFirstBox.y();
+        const int numberLine = top + h / 3;
+        const int totalLine = h - h / 3 + kFirstBox.y();
+        const bool visible = i < kFirstHiddenCreated;
+        waku_[i] = {QRect(left, top, w, h), visible};
+        lineH_[i] = {LinePixels(QLine(left, totalLine, left + w, totalLine)), visible};
+        lineV_[i] = {LinePixels(QLine(left + w / 2, numberLine, left + w / 2, totalLine)), visible};
+        lineT_[i] = {LinePixels(QLine(left, numberLine, left + w, numberLine)), visible};
+        left += w - 1;
+    }
+    compose();
+}
+
+void frmScore::DisplayScore(const QString &szScore, const QString &szSprit)
+{
+    clearDrawing();
+    for (int i = 0; i < kPictureCount; ++i)
+        picStrike_[i].visible = picSpare_[i].visible = false;
+    int nextStrike = 0;
+    int nextSpare = 0;
+
+    const int w = waku_[0].rect.width();
+    for (int k = 1; k <= kFrames; ++k) {
+        const QRect &box = waku_[k].rect;
+        const QString text = QString::number(k);
+        drawText(box.left() + (box.width() - textWidth(text)) / 2 + kFrameNumberShift,
+                 box.top() + kTextInset, text);
+    }
+
+    const int numberLine = lineT_[1].rect.top();
+    const int totalLine = lineH_[1].rect.top();
+    const int markTop = numberLine + kTextInset;
+    const int circleY = numberLine + (totalLine - numberLine) / 2;
+    const int positions = qMin(int(szScore.size()), kRecordSlots);
+    for (int f = 1; f <= positions; ++f) {
+        const QChar c = szScore.at(f - 1);
+        const int cell = (w / 2) * (f - 1) + kCellLeft;
+        if (IsTextMark(c))
+            drawText(cell + kMarkTextInset, markTop, QString(c));
+        else if (c == kStrikeChar)
+            showPicture(picStrike_, nextStrike, cell + kStrikeInset, markTop);
+        else if (c == kSpareChar)
+            showPicture(picSpare_, nextSpare, cell + kSpareInset, markTop);
+
+        if (f > szSprit.size() || szSprit.at(f - 1) != kSplitChar)
+            continue;
+        // The circle goes round the first cell of frames 1..9 and round the
+        // ball's own cell in the tenth frame (boxes 10 and 11 mark its first
+        // and third cells).
+        const int quarter = waku_[1].rect.width() / 4;
+        const int frame = (f + 1) / 2;
+        int x;
+        if (f == kRecordSlots - 1)
+            x = waku_[kFrames].rect.left() + quarter + kTenthSecondBallShift;
+        else
+            x = waku_[frame].rect.left() + quarter;
+        drawSplitCircle(x, circleY);
+    }
+
+    const QString totals = CalcFrameTotals(szScore);
+    for (int f = 0; f + kTotalDigits <= totals.size(); f += kTotalDigits) {
+        const QRect &box = waku_[f / kTotalDigits + 1].rect;
+        const QString text = QString::number(qRound(LeadingNumber(totals.mid(f, kTotalDigits))));
+        drawText(box.left() + (box.width() - textWidth(text)) / 2, totalLine + kTextInset, text);
+    }
+    compose();
+}
+
+void frmScore::ShowModal()
+{
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    const QPointer<frmScore> self(this);
+    while (self && self->isVisible())
+        WaitForEvent();
+}
+
+void frmScore::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.drawImage(0, 0, sheet_);
+}
+
+void frmScore::mousePressEvent(QMouseEvent *event)
+{
+    if (kLabel1.contains(event->position().toPoint())) {
+        unload();
+        return;
+    }
+    DragWindow(this, event->button());
+}
+
+void frmScore::closeEvent(QCloseEvent *event)
+{
+    savePosition();
+    event->accept();
+}
+
+void frmScore::unload()
+{
+    if (this == g_live)
+        UnloadScoreSheet();
+    else
+        close();
+}
+
+void frmScore::clearDrawing()
+{
+    drawing_ = QImage(kWindowPixels, QImage::Format_ARGB32_Premultiplied);
+    drawing_.fill(Qt::transparent);
+}
+
+void frmScore::drawText(int x, int y, const QString &text)
+{
+    QPainter p(&drawing_);
+    p.setFont(font_);
+    p.setPen(kTextColor);
+    p.drawText(QRect(QPoint(x, y), kWindowPixels), Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+void frmScore::drawSplitCircle(int x, int y)
+{
+    QPainter p(&drawing_);
+    p.setPen(QPen(kTextColor, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPoint(x, y), kSplitRadius, kSplitRadius);
+}
+
+// Moves the next unused picture of the kind into place. A record can hold
+// more marks than there are pictures only when it is not a real game; the
+// extra marks are not drawn.
+void frmScore::showPicture(std::array<Control, kPictureCount> &pictures, int &next, int left,
+                          int top)
+{
+    if (next >= kPictureCount)
+        return;
+    pictures[next].rect.moveTo(left, top);
+    pictures[next].visible = true;
+    ++next;
+}
+
+void frmScore::compose()
+{
+    sheet_ = background_;
+    QPainter p(&sheet_);
+    p.drawImage(0, 0, drawing_);
+    for (const Control &box : waku_) {
+        if (!box.visible)
+            continue;
+        const QRect r = box.rect;
+        p.fillRect(r.left(), r.top(), r.width(), 1, nColor_);
+        p.fillRect(r.left(), r.bottom(), r.width(), 1, nColor_);
+        p.fillRect(r.left(), r.top(), 1, r.height(), nColor_);
+        p.fillRect(r.right(), r.top(), 1, r.height(), nColor_);
+    }
+    for (const auto *lines : {&lineT_, &lineH_})
+        for (const Control &line : *lines)
+            if (line.visible)
+                p.fillRect(line.rect, nColor_);
+    for (const Control &line : lineV_)
+        if (line.visible)
+            p.fillRect(line.rect, nColor_);
+    for (const Control &pic : picStrike_)
+        if (pic.visible && !strike_.isNull())
+            p.drawImage(pic.rect.topLeft(), strike_);
+    for (const Control &pic : picSpare_)
+        if (pic.visible && !spare_.isNull())
+            p.drawImage(pic.rect.topLeft(), spare_);
+    p.end();
+    update();
+}
+
+int frmScore::textWidth(const QString &text) const { return QFontMetrics(font_).horizontalAdvance(text); }
+
+frmScore *ScoreSheet()
+{
+    if (!g_live)
+        g_live = new frmScore();
+    return g_live;
+}
+
+bool ScoreSheetLoaded() { return !g_live.isNull(); }
+
+void UnloadScoreSheet()
+{
+    if (!g_live)
+        return;
+    frmScore *sheet = g_live;
+    g_live = nullptr;
+    sheet->close();
+    sheet->deleteLater();
+}
