@@ -5,6 +5,7 @@
 #include "menu/frmMenu.h"
 #include "platform/handcursor.h"
 #include "platform/pictures.h"
+#include "platform/windowslot.h"
 #include "score/frmScore.h"
 
 #include <QMouseEvent>
@@ -17,7 +18,7 @@ const QRect frmLane::kCtrlScore(0, 240 / kTwipsPerPixel, 300 / kTwipsPerPixel, 2
 
 namespace {
 constexpr const char *kBallPictures[kBallColours] = {"ball0", "ball1", "ball2", "ball3", "ball4"};
-frmLane *g_lane = nullptr;
+WindowSlot<frmLane> g_lane;
 }  // namespace
 
 frmLane::frmLane()
@@ -138,19 +139,8 @@ void frmLane::CtrlScore_MouseDown(Qt::MouseButton button)
     sheet->DisplayScore(szScore, szSprit);
 }
 
-frmLane *LaneWindow()
-{
-    if (!g_lane)
-        g_lane = new frmLane;
-    return g_lane;
-}
-
-bool LaneWindowLoaded() { return g_lane != nullptr; }
-
-void UnloadLaneWindow()
-{
-    delete g_lane;
-    g_lane = nullptr;
-}
+frmLane *LaneWindow() { return g_lane.get(); }
+bool LaneWindowLoaded() { return g_lane.loaded(); }
+void UnloadLaneWindow() { g_lane.unload(); }
 
 TwipsRect LaneWindowGeometryTwips() { return WindowTwips(LaneWindow()); }

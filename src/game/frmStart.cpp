@@ -5,6 +5,7 @@
 #include "platform/handcursor.h"
 #include "platform/pictures.h"
 #include "platform/screen.h"
+#include "platform/windowslot.h"
 #include "score/frm_Version.h"
 #include "shapes/mod_RGN_Proc.h"
 
@@ -16,7 +17,7 @@ QRect twipsToPixels(int left, int top, int width, int height)
 {
     return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
 }
-frmStart *g_start = nullptr;
+WindowSlot<frmStart> g_start;
 }  // namespace
 
 const QRect frmStart::kLabel1 = twipsToPixels(-15, 45, 360, 345);
@@ -91,17 +92,6 @@ void frmStart::Form_MouseDown(Qt::MouseButton button)
     ShowAboutBox();
 }
 
-frmStart *StartDialog()
-{
-    if (!g_start)
-        g_start = new frmStart;
-    return g_start;
-}
-
-bool StartDialogLoaded() { return g_start != nullptr; }
-
-void UnloadStartDialog()
-{
-    delete g_start;
-    g_start = nullptr;
-}
+frmStart *StartDialog() { return g_start.get(); }
+bool StartDialogLoaded() { return g_start.loaded(); }
+void UnloadStartDialog() { g_start.unload(); }

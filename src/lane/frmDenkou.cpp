@@ -7,6 +7,7 @@
 #include "platform/fonts.h"
 #include "platform/pictures.h"
 #include "platform/screen.h"
+#include "platform/windowslot.h"
 
 #include <QPainter>
 
@@ -38,7 +39,7 @@ constexpr int kBlinkStep = 200;
 constexpr int kBlinkRounds = 3;
 constexpr int kAfterBlink = 600;
 
-frmDenkou *g_board = nullptr;
+WindowSlot<frmDenkou> g_board;
 
 QRect pixels(const QRect &twips)
 {
@@ -109,20 +110,9 @@ void frmDenkou::paintEvent(QPaintEvent *)
             p.drawPixmap(0, 0, marks_[m]);
 }
 
-frmDenkou *PinBoard()
-{
-    if (!g_board)
-        g_board = new frmDenkou;
-    return g_board;
-}
-
-bool PinBoardLoaded() { return g_board != nullptr; }
-
-void UnloadPinBoard()
-{
-    delete g_board;
-    g_board = nullptr;
-}
+frmDenkou *PinBoard() { return g_board.get(); }
+bool PinBoardLoaded() { return g_board.loaded(); }
+void UnloadPinBoard() { g_board.unload(); }
 
 void ShowFrameNumber() { PinBoard()->setFrameLabel(FrameLabel(szScore)); }
 
