@@ -1,14 +1,7 @@
-#include "common/tempsettings.h"
+#include "common/gamefixture.h"
 #include "game/branches.h"
-#include "game/frmLane.h"
-#include "game/gamevars.h"
-#include "lane/frmDenkou.h"
 #include "lane/screenmetrics.h"
-#include "platform/clock.h"
-#include "platform/fonts.h"
 #include "platform/regionmask.h"
-#include "score/frmScore.h"
-#include "shapes/mod_RGN_Data.h"
 #include "shapes/mod_RGN_Proc.h"
 #include "shapes/mod_RGN_pop.h"
 
@@ -23,47 +16,21 @@ constexpr QPoint kScoreButton(9, 22);
 constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kWhitePixel = qRgb(255, 255, 255);
 
-class LaneTest : public ::testing::Test
+class LaneTest : public GameFixture
 {
 protected:
     void SetUp() override
     {
-        ResetGameVars();
-        InstallFontSubstitutions();
-        BuildRegionData();
+        GameFixture::SetUp();
         ToggleScreenMode();
         lane = LaneWindow();
         lane->show();
     }
-    void TearDown() override
-    {
-        SetTickSource({});
-        UnloadScoreSheet();
-        UnloadPinBoard();
-        UnloadLaneWindow();
-        ResetGameVars();
-    }
     QRgb pixel(int x, int y) { return lane->grab().toImage().pixel(x, y); }
 
     frmLane *lane = nullptr;
-    TempSettings settings_;
 };
-
-// A clock that jumps ahead at every reading: waits end at once but still
-// handle events.
-void fastClock()
-{
-    static qint64 now = 0;
-    SetTickSource([] { return now += 1000; });
-}
 }  // namespace
-
-TEST_F(LaneTest, StandsFlushWithTheBottomLeftCorner)
-{
-    EXPECT_EQ(lane->pos().x(), 0);
-    EXPECT_EQ(lane->y() + lane->height(), ScreenHeightTwips() / 15);
-    EXPECT_EQ(lane->size(), QSize(307, 29));
-}
 
 TEST_F(LaneTest, ThrowButtonWalksThroughTheAimingStates)
 {

@@ -1,12 +1,6 @@
-#include "common/tempsettings.h"
-#include "game/frmLane.h"
-#include "game/gamevars.h"
+#include "common/gamefixture.h"
 #include "hiscore/hiscorelisting.h"
-#include "lane/frmDenkou.h"
 #include "menu/frmMenu.h"
-#include "platform/fonts.h"
-#include "score/frmScore.h"
-#include "shapes/mod_RGN_Data.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,24 +14,10 @@ const QString kRecord87 = QStringLiteral("! 7*5-7-7-7-7-7-6-6-");
 const QString kMarks87 = QStringLiteral("    O               ");
 const QString kEntry87 = QStringLiteral("2003/07/15 21:04:09,") + kRecord87 + u',' + kMarks87 + QStringLiteral(",087");
 
-class ListingTest : public ::testing::Test
+class ListingTest : public GameFixture
 {
 protected:
-    void SetUp() override
-    {
-        ResetGameVars();
-        InstallFontSubstitutions();
-        BuildRegionData();
-    }
-    void TearDown() override
-    {
-        UnloadScoreSheet();
-        UnloadPinBoard();
-        UnloadLaneWindow();
-        ResetGameVars();
-    }
     QString caption(int i) const { return frmMenu::instance()->mhiscore(i)->text(); }
-    TempSettings settings_;
 };
 
 // Chooses the menu item of `place`; `whileUp` runs once a modal window is up,

@@ -1,15 +1,8 @@
-#include "common/tempsettings.h"
+#include "common/gamefixture.h"
+#include "common/menuprobe.h"
 #include "game/MainSource.h"
 #include "game/branches.h"
-#include "game/frmLane.h"
-#include "game/frmStart.h"
-#include "game/gamevars.h"
 #include "hiscore/hiscoretable.h"
-#include "lane/frmDenkou.h"
-#include "menu/frmMenu.h"
-#include "platform/clock.h"
-#include "platform/fonts.h"
-#include "score/frmScore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,25 +14,14 @@
 
 namespace {
 
-class MenuTest : public ::testing::Test
+class MenuTest : public GameFixture
 {
 protected:
-    void SetUp() override
-    {
-        ResetGameVars();
-        InstallFontSubstitutions();
-        frmMenu::instance()->setFullView();
-    }
     void TearDown() override
     {
-        SetTickSource({});
         SetHighScoreListingHook({});
         frmMenu::instance()->setFullView();
-        UnloadStartDialog();
-        UnloadScoreSheet();
-        UnloadPinBoard();
-        UnloadLaneWindow();
-        ResetGameVars();
+        GameFixture::TearDown();
     }
     // A fresh run of the program up to the loop, on the same settings file.
     void restart()
@@ -49,7 +31,6 @@ protected:
         ResetGameVars();
         StartUp(QString());
     }
-    TempSettings settings_;
 };
 
 // The menu as a list: "-" for a separator, "name>" for a submenu followed by
@@ -70,15 +51,6 @@ QStringList Tree(const QMenu *menu, const QString &indent = QString())
         }
     }
     return lines;
-}
-
-int checkedColour()
-{
-    int checked = -1;
-    for (int i = 0; i < frmMenu::kColours; ++i)
-        if (frmMenu::instance()->mcolor(i)->isChecked())
-            checked = checked == -1 ? i : -2;  // -2: more than one
-    return checked;
 }
 
 bool ballWears(int colour)
@@ -140,8 +112,7 @@ TEST_F(MenuTest, ChosenColourIsTheOnlyTickStoredAndKeptOverARestart)
 
 TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
 {
-    static qint64 now = 0;
-    SetTickSource([] { return now += 100000; });  // waits end at once, events still flow
+    fastClock();
     const BranchTable branches = GameBranches();
     StartUp(QString());
     RunPass(branches);

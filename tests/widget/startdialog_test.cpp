@@ -1,14 +1,10 @@
-#include "common/tempsettings.h"
+#include "common/gamefixture.h"
 #include "game/branches.h"
-#include "game/frmStart.h"
-#include "game/gamevars.h"
 #include "lane/screenmetrics.h"
 #include "menu/frmMenu.h"
-#include "platform/fonts.h"
 #include "platform/regionmask.h"
 #include "platform/screen.h"
 #include "score/frm_Version.h"
-#include "shapes/mod_RGN_Data.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,24 +29,20 @@ void whenModalOpens(std::function<void(QWidget *)> check)
     });
 }
 
-class StartDialogTest : public ::testing::Test
+class StartDialogTest : public GameFixture
 {
 protected:
     void SetUp() override
     {
-        ResetGameVars();
-        InstallFontSubstitutions();
-        BuildRegionData();
+        GameFixture::SetUp();
         GameState = State::StartDlg;
         StartDlgBranch();
     }
     void TearDown() override
     {
-        UnloadStartDialog();
         frmMenu::instance()->setFullView();
-        ResetGameVars();
+        GameFixture::TearDown();
     }
-    TempSettings settings_;
 };
 }  // namespace
 
@@ -111,24 +103,6 @@ TEST_F(StartDialogTest, LeftClickElsewhereOpensTheAboutBoxAndTheDialogStays)
     EXPECT_EQ(title, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     EXPECT_EQ(GameState, State::StartWait);
     EXPECT_TRUE(StartDialogLoaded() && StartDialog()->isVisible());
-}
-
-TEST_F(StartDialogTest, PressesAreIgnoredWhileABalloonIsUp)
-{
-    BalloonBusy = kTrue;
-    bool opened = false;
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [&opened] {
-        if (QWidget *w = QApplication::activeModalWidget()) {
-            opened = true;
-            w->close();
-        }
-    });
-    guard.start(0);
-    QTest::mousePress(StartDialog(), Qt::LeftButton, {}, QPoint(40, 10));
-    QApplication::processEvents();
-    EXPECT_FALSE(opened);
 }
 
 TEST(AboutBox, OpensCentredAndClosesWithOkOrEnter)

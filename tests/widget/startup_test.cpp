@@ -1,12 +1,7 @@
-#include "common/tempsettings.h"
+#include "common/gamefixture.h"
+#include "common/menuprobe.h"
 #include "game/MainSource.h"
-#include "game/frmLane.h"
-#include "game/gamevars.h"
 #include "hiscore/hiscoretable.h"
-#include "lane/frmDenkou.h"
-#include "menu/frmMenu.h"
-#include "platform/fonts.h"
-#include "score/frmScore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,33 +9,15 @@
 
 namespace {
 
-class StartUpTest : public ::testing::Test
+class StartUpTest : public GameFixture
 {
 protected:
-    void SetUp() override
-    {
-        ResetGameVars();
-        InstallFontSubstitutions();
-    }
     void TearDown() override
     {
         SetHighScoreListingHook({});
-        UnloadScoreSheet();
-        UnloadPinBoard();
-        UnloadLaneWindow();
-        ResetGameVars();
+        GameFixture::TearDown();
     }
-    TempSettings settings_;
 };
-
-int checkedColour()
-{
-    int checked = -1;
-    for (int i = 0; i < frmMenu::kColours; ++i)
-        if (frmMenu::instance()->mcolor(i)->isChecked())
-            checked = checked == -1 ? i : -2;  // -2: more than one
-    return checked;
-}
 
 // The lane as drawn with the ball on it; the ball itself is the only thing
 // that differs between the colours.

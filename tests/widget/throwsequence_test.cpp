@@ -1,14 +1,5 @@
-#include "common/tempsettings.h"
+#include "common/gamefixture.h"
 #include "game/branches.h"
-#include "game/frmLane.h"
-#include "game/gamevars.h"
-#include "hiscore/hiscoretable.h"
-#include "lane/frmDenkou.h"
-#include "platform/clock.h"
-#include "platform/dialogs.h"
-#include "platform/fonts.h"
-#include "score/frmScore.h"
-#include "shapes/mod_RGN_Data.h"
 #include "shapes/mod_RGN_Proc.h"
 
 #include <QCoreApplication>
@@ -18,14 +9,12 @@
 namespace {
 // Drives the game state by state without the loop's pacing, answering the
 // debug box from a script.
-class ThrowSequenceTest : public ::testing::Test
+class ThrowSequenceTest : public GameFixture
 {
 protected:
     void SetUp() override
     {
-        ResetGameVars();
-        InstallFontSubstitutions();
-        BuildRegionData();
+        GameFixture::SetUp();
         ToggleScreenMode();
         DebugMode = kTrue;
         DialogHooks hooks;
@@ -36,16 +25,6 @@ protected:
         };
         SetDialogHooks(hooks);
     }
-    void TearDown() override
-    {
-        SetDialogHooks({});
-        SetTickSource({});
-        UnloadScoreSheet();
-        UnloadPinBoard();
-        UnloadLaneWindow();
-        ResetGameVars();
-    }
-
     void runBranch() { GameBranches()[DispatchIndex(GameState)](); }
 
     // Plays balls from typed-in answers until the answers run out, starting
@@ -68,7 +47,6 @@ protected:
     QStringList answers_;
     QStringList questions_;
     bool playAgain_ = false;
-    TempSettings settings_;
 };
 
 QStringList repeat(const QStringList &balls, int times)
@@ -189,8 +167,7 @@ TEST_F(ThrowSequenceTest, GameOverRequestSurvivesInitButNotThrowE)
     // Real waits, on a clock that jumps ahead so they end at once while
     // still handling events.
     DebugMode = kFalse;
-    qint64 now = 0;
-    SetTickSource([&now] { return now += 1000; });
+    fastClock();
     auto requestGameOver = [] {
         QMetaObject::invokeMethod(QCoreApplication::instance(), [] { GameState = State::GameOver; },
                                   Qt::QueuedConnection);
@@ -208,12 +185,3 @@ TEST_F(ThrowSequenceTest, GameOverRequestSurvivesInitButNotThrowE)
     EXPECT_EQ(GameState, State::NextThrow);
 }
 
-TEST_F(ThrowSequenceTest, DebugAnswerMinusOneReturnsToTheStartDialog)
-{
-    play({"3"});
-    answers_ = {"-1"};
-    runBranch();  // next-throw
-    runBranch();  // debug
-    EXPECT_EQ(GameState, State::GameOver);
-    EXPECT_EQ(szScore, QStringLiteral("3"));
-}
