@@ -5,6 +5,7 @@
 #include "platform/regionmask.h"
 #include "platform/screen.h"
 #include "score/frm_Version.h"
+#include "shapes/mod_RGN_Proc.h"
 
 #include <QAction>
 #include <QApplication>
@@ -127,5 +128,30 @@ TEST(AboutBox, OpensCentredAndClosesWithOkOrEnter)
         QObject::connect(&failsafe, &QTimer::timeout, &box, &QDialog::reject);
         failsafe.start(3000);
         EXPECT_EQ(box.exec(), QDialog::Accepted) << how;
+    }
+}
+
+TEST_F(GameFixture, ARegionThatCannotBeBuiltEndsTheProgramAfterSayingSo)
+{
+    struct Row {
+        const char *name;
+        std::function<void(RegionRecord &)> corrupt;
+    };
+    const Row rows[] = {
+        {"never filled", [](RegionRecord &r) { r = RegionData[4]; }},
+        {"byte count off", [](RegionRecord &r) { r.rdh.nRgnSize += 1; }},
+        {"count beyond the record", [](RegionRecord &r) { r.rdh.nCount = 344; r.rdh.nRgnSize = 344 * 16; }},
+    };
+    for (const Row &row : rows) {
+        QStringList told;
+        int exitCode = -1;
+        SetDialogHooks({[&told](const QString &t) { told << t; }, {}, {}, [&exitCode](int c) { exitCode = c; }});
+        RegionRecord record = RegionData[1];
+        row.corrupt(record);
+        QWidget window;
+        ApplyRegionRecord(record, &window);
+        EXPECT_EQ(told, QStringList{QString::fromUtf8(kRegionBuildFailed)}) << row.name;
+        EXPECT_NE(exitCode, -1) << row.name << ": the program must end";
+        EXPECT_NE(exitCode, 0) << row.name << ": a failure, not a normal end";
     }
 }
