@@ -1,271 +1,157 @@
+#include "common/tempsettings.h"
 #include "platform/profilefile.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QLockFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 
-#include <random>
 #include <string>
 
 using namespace std::string_literals;
-using profile::ReadProfileString;
-using profile::WriteProfileString;
+using namespace profile;
 
 namespace {
 
 QByteArray Bytes(const std::string &s) { return QByteArray(s.data(), qsizetype(s.size())); }
 
-class ProfileFileTest : public ::testing::Test
-{
-protected:
-    QString path() const { return dir_.filePath("KVZ.ini"); }
-    void put(const QByteArray &bytes) const
-    {
-        QFile f(path());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
-    QByteArray bytes() const
-    {
-        QFile f(path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    QTemporaryDir dir_;
-};
-
-struct ReadRow
-{
-    const char *name;
-    std::string file;
-    const char *section;
-    const char *key;
-    std::string expected;
-};
-
-TEST_F(ProfileFileTest, ReadsAsWindowsDoes)
+TEST(ProfileFile, ReadsAsWindowsDoes)
 {
     const std::string big(600, 'x');
-    const ReadRow rows[] = {
+    const struct { const char *name; std::string file; const char *section, *key; std::string expected; } rows[] = {
         {"names ignore ASCII case, value keeps it", "[ball]\r\ncolor=Red\r\n", "BALL", "COLOR", "Red"},
         {"non-ASCII bytes compare exactly", "[\xC4]\nk=1\n", "\xE4", "k", ""},
         {"duplicate section never searched", "[A]\nx=1\n[B]\n[a]\ny=2\n", "A", "y", ""},
         {"first key wins", "[A]\nk=1\nK=2\n", "A", "k", "1"},
         {"blanks trimmed around names and value", "  [ A ]  \n \t k \v= \t v  w \v\n", "A", "k", "v  w"},
         {"outer double quotes removed", "[A]\nk= \"  q \" \n", "A", "k", "  q "},
-        {"outer single quotes removed", "[A]\nk='x'\n", "A", "k", "x"},
+        {"one pair of single quotes removed", "[A]\nk='\"x\"'\n", "A", "k", "\"x\""},
         {"mismatched quotes kept", "[A]\nk=\"x'\n", "A", "k", "\"x'"},
-        {"only one pair of quotes removed", "[A]\nk=\"\"x\"\"\n", "A", "k", "\"x\""},
-        {"a lone quote stays", "[A]\nk=\"\n", "A", "k", "\""},
         {"indented comment never matches", "[A]\n  ;k=1\nk=2\n", "A", "k", "2"},
-        {"';' and '#' inside a line are text", "[A]\nk=a;b #c\n", "A", "k", "a;b #c"},
-        {"'#' starts no comment", "[A]\n#k=1\n", "A", "#k", "1"},
+        {"'#', ';' and '=' inside are text", "[A]\n#k=a;b=c\n", "A", "#k", "a;b=c"},
         {"line without '=' is no key", "[A]\nk\nk=3\n", "A", "k", "3"},
-        {"value keeps later '='", "[A]\nk=a=b\n", "A", "k", "a=b"},
         {"key before first section unreadable", "k=1\n[A]\n", "A", "k", ""},
         {"header without ']' runs to line end", "[A \nk=1\n", "A", "k", "1"},
-        {"text after ']' ignored", "[A] j=9\nk=1\n", "A", "k", "1"},
-        {"header remainder is no key", "[A] j=9\nk=1\n", "A", "j", ""},
-        {"lone CR ends a line", "[A]\rk=1\r\nj=2\nm=3", "A", "k", "1"},
-        {"CR LF ends a line", "[A]\rk=1\r\nj=2\nm=3", "A", "j", "2"},
-        {"last line needs no line end", "[A]\rk=1\r\nj=2\nm=3", "A", "m", "3"},
+        {"text after ']' is neither name nor key", "[A] j=9\nj=1\n", "A", "j", "1"},
+        {"lone CR and CR LF end a line", "[A]\rk=1\r\nk=2", "A", "k", "1"},
         {"byte-order mark hides first header", "\xEF\xBB\xBF[A]\r\nk=1\r\n", "A", "k", ""},
-        {"empty value", "[A]\nk=\n", "A", "k", ""},
-        {"missing section", "[A]\nk=1\n", "B", "k", ""},
         {"NUL bytes are opaque", "[A]\nk=a\0b\n"s, "A", "k", "a\0b"s},
-        {"long value cut to 510 bytes", "[A]\nk=" + big + "\n", "A", "k", big.substr(0, 510)},
-        {"cut after unquoting", "[A]\nk=\"" + big + "\"\n", "A", "k", big.substr(0, 510)},
+        {"cut to 510 bytes after unquoting", "[A]\nk=\"" + big + "\"\n", "A", "k", big.substr(0, 510)},
         {"empty key name never matches", "[A]\n=1\n", "A", "", ""},
     };
-    for (const ReadRow &row : rows) {
+    TempSettings file;
+    for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        put(Bytes(row.file));
-        EXPECT_EQ(ReadProfileString(path(), row.section, row.key), Bytes(row.expected));
+        file.write(Bytes(row.file));
+        EXPECT_EQ(ReadProfileString(file.path(), row.section, row.key), Bytes(row.expected));
     }
 }
 
-struct WriteRow
+TEST(ProfileFile, WritesAsWindowsDoes)
 {
-    const char *name;
-    std::string file;  // "-" for no file
-    const char *section;
-    const char *key;
-    const char *value;
-    std::string expected;
-};
-
-TEST_F(ProfileFileTest, WritesAsWindowsDoes)
-{
-    const WriteRow rows[] = {
-        {"missing file created", "-", "S", "k", "v", "[S]\r\nk=v\r\n"},
-        {"empty file", "", "S", "k", "v", "[S]\r\nk=v\r\n"},
-        {"replaced in place keeping spelling", "[s]\n  Key = old ;c\n#x\n", "S", "KEY", "new",
-         "[s]\nKey=new\r\n#x\n"},
+    const std::string huge(1 << 20, 'x');  // one enormous line
+    const struct { const char *name; std::string file; const char *section, *key, *value; std::string expected; } rows[] = {
+        {"replaced in place keeping spelling", "[s]\n  Key = old ;c\n#x\n", "S", "KEY", "new", "[s]\nKey=new\r\n#x\n"},
         {"first key of first section replaced", "[S]\nk=1\nk=3\n[S]\nk=2\n", "S", "k", "9",
          "[S]\nk=9\r\nk=3\n[S]\nk=2\n"},
         {"new key after last key line", "[S]\r\na=1\r\n\r\n; c\r\n[T]\r\n", "S", "b", "2",
          "[S]\r\na=1\r\nb=2\r\n\r\n; c\r\n[T]\r\n"},
-        {"new key right after bare header", "[S]\n;k=1\n\n[T]\n", "S", "k", "2",
-         "[S]\nk=2\r\n;k=1\n\n[T]\n"},
-        {"header at end without line end", "[S]", "S", "b", "2", "[S]\r\nb=2\r\n"},
+        {"new key right after bare header", "[S]\n;k=1\n\n[T]\n", "S", "k", "2", "[S]\nk=2\r\n;k=1\n\n[T]\n"},
         {"last key at end without line end", "[S]\ra=1", "S", "b", "2", "[S]\ra=1\r\nb=2\r\n"},
-        {"new section appended", "[S]\na=1\n", "T", "k", "v", "[S]\na=1\n[T]\r\nk=v\r\n"},
         {"line end added before new section", "junk", "T", "k", "v", "junk\r\n[T]\r\nk=v\r\n"},
         {"lone CR counts as line end", "x\r", "T", "k", "v", "x\r[T]\r\nk=v\r\n"},
-        {"key before first section untouched", "k=1\n[S]\n", "S", "k", "v", "k=1\n[S]\nk=v\r\n"},
-        {"value written verbatim", "[S]\nk=1\n", "S", "k", " \"v\" ", "[S]\nk= \"v\" \r\n"},
+        {"key before section kept, value verbatim", "k=1\n[S]\n", "S", "k", " \"v\" ", "k=1\n[S]\nk= \"v\" \r\n"},
         {"byte-order mark line is no header", "\xEF\xBB\xBF[S]\r\na=1\r\n", "S", "a", "2",
          "\xEF\xBB\xBF[S]\r\na=1\r\n[S]\r\na=2\r\n"},
-        {"junk bytes kept", "\xFF\0\x01\n[S]\nk=1\n\0"s, "S", "k", "2", "\xFF\0\x01\n[S]\nk=2\r\n\0"s},
+        {"junk bytes and huge lines kept", "\xFF\0\x01\n"s + huge + "\n[S]\nk=1\n\0"s, "S", "k", "2",
+         "\xFF\0\x01\n"s + huge + "\n[S]\nk=2\r\n\0"s},
     };
-    for (const WriteRow &row : rows) {
+    TempSettings file;
+    for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        QFile::remove(path());
-        if (row.file != "-")
-            put(Bytes(row.file));
-        EXPECT_TRUE(WriteProfileString(path(), row.section, row.key, row.value));
-        EXPECT_EQ(bytes(), Bytes(row.expected));
+        file.write(Bytes(row.file));
+        EXPECT_TRUE(WriteProfileString(file.path(), row.section, row.key, row.value));
+        EXPECT_EQ(file.bytes(), Bytes(row.expected));
     }
 }
 
-TEST_F(ProfileFileTest, BinaryJunkAndHugeLinesAreTolerated)
+TEST(ProfileFile, DirectoryInPlaceOfFileReadsEmptyAndIsNotWritten)
 {
-    std::mt19937 gen(7);
-    QByteArray junk(64 * 1024, '\0');
-    for (char &c : junk)
-        c = char(gen());
-    junk += QByteArray(8 * 1024 * 1024, 'x');  // one enormous line
-    put(junk);
-    EXPECT_EQ(ReadProfileString(path(), "Zq", "k"), QByteArray());
-    ASSERT_TRUE(WriteProfileString(path(), "Zq", "k", "v"));
-    EXPECT_EQ(ReadProfileString(path(), "Zq", "k"), "v");
-    EXPECT_TRUE(bytes().startsWith(junk));
+    TempSettings file;
+    ASSERT_TRUE(QDir().mkpath(file.path()));
+    EXPECT_EQ(ReadProfileString(file.path(), "S", "k"), QByteArray());
+    EXPECT_FALSE(WriteProfileString(file.path(), "S", "k", "v"));
 }
 
-TEST_F(ProfileFileTest, DirectoryInPlaceOfFileReadsEmptyAndIsNotReplaced)
-{
-    ASSERT_TRUE(QDir(dir_.path()).mkdir("KVZ.ini"));
-    EXPECT_EQ(ReadProfileString(path(), "S", "k"), QByteArray());
-    EXPECT_FALSE(WriteProfileString(path(), "S", "k", "v"));
-    EXPECT_TRUE(QFileInfo(path()).isDir());
-}
-
-TEST_F(ProfileFileTest, UnwritableDirectoryFailsSilently)
-{
-    put("plain file");
-    const QString inside = path() + "/KVZ.ini";  // its parent is a regular file
-    EXPECT_FALSE(WriteProfileString(inside, "S", "k", "v"));
-    EXPECT_EQ(ReadProfileString(inside, "S", "k"), QByteArray());
-    EXPECT_EQ(bytes(), "plain file");
-}
-
-// ---------------------------------------------------------------------------
-// Other processes: the test binary re-run as a writer or a lock holder.
-
-constexpr char kChildFile[] = "PROFILE_CHILD_FILE";
-constexpr char kChildKey[] = "PROFILE_CHILD_KEY";
-constexpr char kChildCount[] = "PROFILE_CHILD_COUNT";  // 0 writes one key until killed
-constexpr char kChildHold[] = "PROFILE_CHILD_HOLD";
-constexpr char kReady[] = "child-ready";
+// The test binary re-run as another process: it writes keys key0..key<count-1>,
+// or with count 0 rewrites key until killed, or with count -1 holds the lock.
 constexpr int kChildTimeoutMs = 30000;
 
 TEST(ProfileFileChild, DISABLED_Run)
 {
-    const QString path = qEnvironmentVariable(kChildFile);
-    const QByteArray key = qgetenv(kChildKey);
-    const int count = qEnvironmentVariableIntValue(kChildCount);
-    if (qEnvironmentVariableIsSet(kChildHold)) {
-        QLockFile lock(profile::LockFilePath(path));
-        ASSERT_TRUE(lock.tryLock(0));
-        printf("%s\n", kReady);
-        fflush(stdout);
-        QThread::sleep(kChildTimeoutMs / 1000);
-        return;
-    }
+    const QStringList args = QCoreApplication::arguments();  // path, key, count: the gtest flags are gone
+    const int count = args.at(3).toInt();
+    QLockFile lock(LockFilePath(args.at(1)));
+    if (count < 0 && lock.tryLock(0))
+        QThread::msleep(kChildTimeoutMs);
     for (int i = 0; count == 0 || i < count; ++i) {
-        const QByteArray n = QByteArray::number(i);
-        ASSERT_TRUE(WriteProfileString(path, "S", count ? key + n : key, n));
-        if (i == 0) {
-            printf("%s\n", kReady);
-            fflush(stdout);
-        }
+        const QByteArray n = QByteArray::number(i), key = args.at(2).toUtf8();
+        ASSERT_TRUE(WriteProfileString(args.at(1), "S", count ? key + n : key, n));
     }
 }
 
-void StartChild(QProcess &child, const QString &path, const QByteArray &key, int count,
-                bool hold = false)
+void StartChild(QProcess &child, const QString &path, const QString &key, int count)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(kChildFile, path);
-    env.insert(kChildKey, key);
-    env.insert(kChildCount, QString::number(count));
-    if (hold)
-        env.insert(kChildHold, "1");
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(),
-                {"--gtest_filter=ProfileFileChild.DISABLED_Run", "--gtest_also_run_disabled_tests"});
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=ProfileFileChild.DISABLED_Run",
+                "--gtest_also_run_disabled_tests", path, key, QString::number(count)});
 }
 
-bool WaitReady(QProcess &child)
+template <class Done>
+bool Eventually(Done done)
 {
-    QByteArray seen;
-    while (!seen.contains(kReady) && child.waitForReadyRead(kChildTimeoutMs))
-        seen += child.readAllStandardOutput();
-    return seen.contains(kReady);
+    for (int ms = 0; !done() && ms < kChildTimeoutMs; ms += 2)
+        QThread::msleep(2);
+    return done();
 }
 
-TEST_F(ProfileFileTest, ConcurrentWritersLoseNothing)
+// Two writers race after a killed process left its lock behind.
+TEST(ProfileFile, ConcurrentWritersBreakADeadLockAndLoseNothing)
 {
-    constexpr int kWrites = 50;
-    QProcess a, b;
-    StartChild(a, path(), "a", kWrites);
-    StartChild(b, path(), "b", kWrites);
-    for (QProcess *child : {&a, &b}) {
-        ASSERT_TRUE(child->waitForFinished(kChildTimeoutMs));
-        EXPECT_EQ(child->exitCode(), 0) << child->readAllStandardOutput().constData();
-    }
-    for (const char *prefix : {"a", "b"})
-        for (int i = 0; i < kWrites; ++i)
-            EXPECT_EQ(ReadProfileString(path(), "S", prefix + QByteArray::number(i)),
-                      QByteArray::number(i)) << prefix << i;
-}
-
-TEST_F(ProfileFileTest, KilledWriterLeavesOldOrNewFile)
-{
-    QByteArray old = "[S]\r\nk=start\r\n";
-    for (int i = 0; i < 4000; ++i)
-        old += "; padding that makes every write take a while " + QByteArray::number(i) + "\n";
-    for (int round = 0; round < 12; ++round) {
-        SCOPED_TRACE(round);
-        put(old);
-        QFile::remove(profile::LockFilePath(path()));  // the last victim may have held it
-        QProcess child;
-        StartChild(child, path(), "k", 0);
-        ASSERT_TRUE(WaitReady(child));
-        QThread::usleep(500 * (round % 6));
-        child.kill();
-        child.waitForFinished(kChildTimeoutMs);
-        const QByteArray now = bytes();
-        const QByteArray value = profile::LookupValue(now, "S", "k");
-        EXPECT_EQ(now, profile::WithValue(old, "S", "k", value));
-    }
-}
-
-TEST_F(ProfileFileTest, LockOfKilledProcessIsBroken)
-{
-    QProcess holder;
-    StartChild(holder, path(), "k", 0, true);
-    ASSERT_TRUE(WaitReady(holder));
+    TempSettings file;
+    QProcess holder, a, b;
+    StartChild(holder, file.path(), "k", -1);
+    ASSERT_TRUE(Eventually([&] { return QFileInfo(LockFilePath(file.path())).size() > 0; }));
     holder.kill();
     ASSERT_TRUE(holder.waitForFinished(kChildTimeoutMs));
-    ASSERT_TRUE(QFile::exists(profile::LockFilePath(path())));
-    EXPECT_TRUE(WriteProfileString(path(), "S", "k", "v"));
-    EXPECT_EQ(ReadProfileString(path(), "S", "k"), "v");
+    constexpr int kWrites = 50;
+    StartChild(a, file.path(), "a", kWrites);
+    StartChild(b, file.path(), "b", kWrites);
+    for (QProcess *child : {&a, &b})
+        ASSERT_TRUE(child->waitForFinished(kChildTimeoutMs) && child->exitCode() == 0);
+    for (const char *prefix : {"a", "b"})
+        for (int i = 0; i < kWrites; ++i)
+            EXPECT_EQ(ReadProfileString(file.path(), "S", prefix + QByteArray::number(i)), QByteArray::number(i));
+}
+
+TEST(ProfileFile, KilledWriterLeavesOldOrNewFile)
+{
+    TempSettings file;
+    const QByteArray old = "[S]\r\nk=start\r\n" + QByteArray("; padding that makes a write slow\n").repeated(5000);
+    for (int round = 0; round < 8; ++round) {
+        file.write(old);
+        QFile::remove(LockFilePath(file.path()));  // the last victim may have held it
+        QProcess child;
+        StartChild(child, file.path(), "k", 0);
+        ASSERT_TRUE(Eventually([&] { return LookupValue(file.bytes(), "S", "k") != "start"; }));
+        QThread::usleep(500 * (round % 4));
+        child.kill();
+        child.waitForFinished(kChildTimeoutMs);
+        const QByteArray now = file.bytes();
+        EXPECT_EQ(now, WithValue(old, "S", "k", LookupValue(now, "S", "k")));
+    }
 }
 
 }  // namespace

@@ -1,351 +1,132 @@
 #include "shapes/mod_RGN_Data.h"
 #include "shapes/popregiondata.h"
 
-#include <QColor>
 #include <QImage>
 #include <QRegion>
 #include <QSet>
-#include <QString>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <optional>
-#include <vector>
+#include <algorithm>
 
 // The game's pictures, as they come out of the resource file.
 
 namespace {
 
-QImage LoadPicture(const char *name)
+QImage LoadPicture(const char *name) { return QImage(QStringLiteral(":/assets/%1.xpm").arg(QLatin1String(name))); }
+
+QList<QRgb> Pixels(const QImage &img)
 {
-    return QImage(QStringLiteral(":/assets/%1.xpm").arg(QLatin1String(name)));
+    const QImage argb = img.convertToFormat(QImage::Format_ARGB32);  // no padding at the line ends
+    const auto *first = reinterpret_cast<const QRgb *>(argb.constBits());
+    return QList<QRgb>(first, first + argb.width() * argb.height());
 }
 
-QRgb Rgb(QRgb pixel) { return pixel & 0xFFFFFFu; }
+// A pixel as a letter: ' ' transparent, 'k' opaque black, 'w' opaque white, 'o' anything else.
+char Ink(QRgb p) { return qAlpha(p) == 0 ? ' ' : p == 0xFF000000u ? 'k' : p == 0xFFFFFFFFu ? 'w' : 'o'; }
 
-bool Opaque(const QImage &img, int x, int y) { return qAlpha(img.pixel(x, y)) == 255; }
-
-bool Transparent(const QImage &img, int x, int y) { return qAlpha(img.pixel(x, y)) == 0; }
-
-QRegion ToRegion(const std::optional<std::vector<QRect>> &rects)
+TEST(AssetsTest, EveryPictureLoadsWithItsSizePaletteAndClearCorners)
 {
-    QRegion region;
-    if (rects)
-        for (const QRect &r : *rects)
-            region += r;
-    return region;
-}
-
-// --- every picture, with its size --------------------------------------------
-
-struct SizeRow {
-    const char *name;
-    int width, height;
-};
-
-const SizeRow kSizes[] = {
-    {"lane_solid", 307, 29},    {"lane_skeleton", 307, 29}, {"start", 81, 30},
-    {"score_bg", 321, 45},      {"strike", 9, 9},           {"spare", 9, 9},
-    {"denkou_bg", 24, 19},      {"mark_blank", 24, 19},     {"mark_spare", 24, 19},
-    {"mark_strike", 24, 19},    {"balloon_l_tail", 8, 18},  {"balloon_r", 7, 18},
-    {"balloon_l", 7, 18},       {"balloon_r_tail", 8, 18},  {"ball0", 7, 7},
-    {"ball1", 7, 7},            {"ball2", 7, 7},            {"ball3", 7, 7},
-    {"ball4", 7, 7},            {"pin", 5, 12},             {"icon", 32, 32},
-    {"hand", 32, 32},
-};
-
-TEST(AssetsTest, EveryPictureLoadsWithItsSize)
-{
-    for (const SizeRow &row : kSizes) {
+    // colours: the most distinct pixel values (0: not checked).
+    const struct { const char *name; int width, height, colours; bool clearCorners; } rows[] = {
+        {"lane_solid", 307, 29, 16, false}, {"lane_skeleton", 307, 29, 16, false}, {"start", 81, 30, 16, false},
+        {"score_bg", 321, 45, 16, false},   {"strike", 9, 9, 0, false},            {"spare", 9, 9, 0, false},
+        {"denkou_bg", 24, 19, 0, false},    {"mark_blank", 24, 19, 0, false},      {"mark_spare", 24, 19, 0, false},
+        {"mark_strike", 24, 19, 0, false},  {"balloon_l_tail", 8, 18, 0, false},   {"balloon_r", 7, 18, 0, false},
+        {"balloon_l", 7, 18, 0, false},     {"balloon_r_tail", 8, 18, 0, false},   {"ball0", 7, 7, 0, true},
+        {"ball1", 7, 7, 0, true},           {"ball2", 7, 7, 0, true},              {"ball3", 7, 7, 0, true},
+        {"ball4", 7, 7, 0, true},           {"pin", 5, 12, 16, true},              {"icon", 32, 32, 16, true},
+        {"hand", 32, 32, 3, false},  // monochrome: black, white and clear
+    };
+    for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         const QImage img = LoadPicture(row.name);
-        ASSERT_FALSE(img.isNull());
-        EXPECT_EQ(img.size(), QSize(row.width, row.height));
+        ASSERT_EQ(img.size(), QSize(row.width, row.height));
+        const QList<QRgb> pixels = Pixels(img);
+        if (row.colours)
+            EXPECT_LE(QSet<QRgb>(pixels.begin(), pixels.end()).size(), row.colours);
+        const int r = row.width - 1, b = row.height - 1;
+        if (row.clearCorners)
+            EXPECT_EQ(QString() + Ink(img.pixel(0, 0)) + Ink(img.pixel(r, 0)) + Ink(img.pixel(0, b)) + Ink(img.pixel(r, b)), "    ");
     }
 }
-
-// --- the score sheet's strike and spare marks, pixel for pixel ---------------
-
-struct MarkRow {
-    const char *name;
-    std::function<bool(int column, int row)> black;
-};
-
-const MarkRow kSmallMarks[] = {
-    {"strike",
-     [](int c, int r) {
-         if (r < 1 || c < 1)
-             return false;
-         const int k = std::min(r, 9 - r);
-         return c <= k || c >= 9 - k;
-     }},
-    {"spare", [](int c, int r) { return r >= 1 && c >= 9 - r && c <= 8; }},
-};
 
 TEST(AssetsTest, SmallMarksFollowTheirPixelRules)
 {
-    for (const MarkRow &row : kSmallMarks) {
-        SCOPED_TRACE(row.name);
-        const QImage img = LoadPicture(row.name);
-        ASSERT_EQ(img.size(), QSize(9, 9));
+    const struct { const char *name; bool (*black)(int c, int r); } marks[] = {
+        {"strike", [](int c, int r) { return r >= 1 && c >= 1 && (c <= std::min(r, 9 - r) || c >= 9 - std::min(r, 9 - r)); }},
+        {"spare", [](int c, int r) { return r >= 1 && c >= 9 - r && c <= 8; }},
+    };
+    for (const auto &mark : marks)
         for (int y = 0; y < 9; ++y)
-            for (int x = 0; x < 9; ++x) {
-                if (row.black(x, y)) {
-                    EXPECT_TRUE(Opaque(img, x, y) && Rgb(img.pixel(x, y)) == 0)
-                        << "(" << x << "," << y << ") should be black";
-                } else {
-                    EXPECT_TRUE(Transparent(img, x, y))
-                        << "(" << x << "," << y << ") should be transparent";
-                }
-            }
-    }
+            for (int x = 0; x < 9; ++x)
+                EXPECT_EQ(Ink(LoadPicture(mark.name).pixel(x, y)), mark.black(x, y) ? 'k' : ' ') << mark.name << ' ' << x << ',' << y;
 }
 
-// --- shaped windows: the picture's outline is the window's outline -----------
-
-struct ShapeRow {
-    const char *name;
-    int shape;
-    QRgb background;
-};
-
-const ShapeRow kShaped[] = {
-    {"lane_solid", 0, 0x0204FC},
-    {"start", 1, 0x0204FC},
-    {"score_bg", 2, 0x0204FC},
-    {"lane_skeleton", 3, 0x0204FC},
-};
-
-TEST(AssetsTest, ShapedPicturesAgreeWithTheirWindowRegions)
+// A shaped window's picture shows the see-through colour 0x0204FC outside
+// the shape and is painted over nearly all of the inside. The balloon's end
+// pieces are clear outside their pop shape and black or white all over the
+// inside, with an outline; their row 0 never shows.
+TEST(AssetsTest, ShapedPicturesAgreeWithTheirRegions)
 {
     BuildRegionData();
-    for (const ShapeRow &row : kShaped) {
-        SCOPED_TRACE(row.name);
-        const QImage img = LoadPicture(row.name);
-        ASSERT_FALSE(img.isNull());
-        const QRegion shape = ToRegion(RegionRects(RegionData[row.shape]));
-        ASSERT_FALSE(shape.isEmpty());
-
-        int inside = 0, insidePainted = 0, strayOutside = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) {
-                const QRgb c = Rgb(img.pixel(x, y));
-                if (shape.contains(QPoint(x, y))) {
-                    ++inside;
-                    if (c != row.background)
-                        ++insidePainted;
-                } else if (c != row.background || !Opaque(img, x, y)) {
-                    if (++strayOutside <= 5)
-                        ADD_FAILURE() << "(" << x << "," << y << ") lies outside the shape but is "
-                                      << QColor(c).name().toStdString();
-                }
-            }
-        EXPECT_EQ(strayOutside, 0);
-        ASSERT_GT(inside, 0);
-        EXPECT_GE(insidePainted * 100, inside * 95)
-            << insidePainted << " of " << inside << " pixels inside the shape are painted";
-    }
-}
-
-// --- balloon end pieces: opaque exactly where the pop shape lets them show ---
-
-struct BalloonRow {
-    const char *name;
-    int shape;
-};
-
-const BalloonRow kBalloons[] = {
-    {"balloon_l_tail", 0},
-    {"balloon_r", 1},
-    {"balloon_l", 2},
-    {"balloon_r_tail", 3},
-};
-
-TEST(AssetsTest, BalloonPiecesFillTheirShapes)
-{
     BuildPopRegionData();
-    for (const BalloonRow &row : kBalloons) {
+    const struct { const char *name; int shape; bool balloon; } rows[] = {
+        {"lane_solid", 0, false},    {"start", 1, false},     {"score_bg", 2, false},  {"lane_skeleton", 3, false},
+        {"balloon_l_tail", 0, true}, {"balloon_r", 1, true}, {"balloon_l", 2, true}, {"balloon_r_tail", 3, true},
+    };
+    for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         const QImage img = LoadPicture(row.name);
-        ASSERT_FALSE(img.isNull());
-        const QRegion shape = ToRegion(RegionRects(PopRegionData[row.shape]));
-        ASSERT_FALSE(shape.isEmpty());
-        bool hasOutline = false;
+        const std::vector<QRect> rects =
+            (row.balloon ? RegionRects(PopRegionData[row.shape]) : RegionRects(RegionData[row.shape])).value();
+        QRegion region;
+        region.setRects(rects.data(), int(rects.size()));
+        const QRgb outside = row.balloon ? 0u : 0xFF0204FCu;
+        int inside = 0, painted = 0, stray = 0;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x) {
-                const bool in = shape.contains(QPoint(x, y));
-                EXPECT_EQ(Opaque(img, x, y), in) << "(" << x << "," << y << ")";
-                if (in) {
-                    const QRgb c = Rgb(img.pixel(x, y));
-                    EXPECT_TRUE(c == 0x000000 || c == 0xFFFFFF) << "(" << x << "," << y << ")";
-                    hasOutline = hasOutline || c == 0x000000;
-                }
+                const QRgb p = img.pixel(x, y);
+                if (!region.contains(QPoint(x, y)))
+                    stray += p != outside;
+                else
+                    ++inside, painted += row.balloon ? Ink(p) == 'k' || Ink(p) == 'w' : p != outside;
             }
-        EXPECT_TRUE(hasOutline);
-        // Row 0 never shows; the body runs from row 1 to row 15.
-        for (int x = 0; x < img.width(); ++x)
-            EXPECT_TRUE(Transparent(img, x, 0)) << x;
+        EXPECT_EQ(stray, 0) << "pixels painted outside the shape";
+        EXPECT_GE(painted * 100, inside * (row.balloon ? 100 : 95)) << painted << " of " << inside << " painted";
+        if (row.balloon)
+            EXPECT_TRUE(Pixels(img).contains(0xFF000000u) && !region.intersects(QRect(0, 0, img.width(), 1)));
     }
 }
 
-// --- colours that other parts of the game rely on ----------------------------
-
-struct ColourRow {
-    const char *name;
-    QPoint at;
-    QRgb colour;
-};
-
-const ColourRow kColours[] = {
-    {"score_bg_panel", {150, 20}, 0xD6D4CC},
-    {"score_bg_left_column", {0, 20}, 0x0204FC},
-    {"score_bg_below_close_button", {312, 30}, 0x0204FC},
-    {"score_bg_highlight", {150, 0}, 0xFFFFFF},
-    {"score_bg_dark_shadow", {150, 44}, 0x424444},
-    {"score_bg_grey_shadow", {150, 43}, 0x828484},
-    {"denkou_bg_ground", {0, 0}, 0x0000FF},
-    {"mark_blank_ground", {12, 9}, 0x0000FF},
-    {"mark_spare_upper_left", {2, 2}, 0x0000FF},
-    {"mark_spare_lower_right", {21, 16}, 0xFFFFFF},
-    {"mark_strike_left_edge", {0, 9}, 0xFFFFFF},
-    {"mark_strike_top_middle", {12, 1}, 0x0000FF},
-    {"mark_strike_centre", {12, 9}, 0xFFFFFF},
-};
-
-QImage PictureOf(const char *rowName)
+TEST(AssetsTest, ColoursThatOtherPartsRelyOn)
 {
-    const QString name = QString::fromLatin1(rowName);
-    for (const char *picture : {"score_bg", "denkou_bg", "mark_blank", "mark_spare", "mark_strike"})
-        if (name.startsWith(QLatin1String(picture)))
-            return LoadPicture(picture);
-    return {};
-}
-
-TEST(AssetsTest, FixedColoursSitWhereTheyBelong)
-{
-    for (const ColourRow &row : kColours) {
-        SCOPED_TRACE(row.name);
-        const QImage img = PictureOf(row.name);
-        ASSERT_FALSE(img.isNull());
-        EXPECT_EQ(Rgb(img.pixel(row.at)), row.colour)
-            << "found " << QColor(img.pixel(row.at)).name().toStdString();
+    const struct { const char *picture; QPoint at; QRgb argb; } rows[] = {
+        {"score_bg", {150, 20}, 0xFFD6D4CC},    // panel
+        {"score_bg", {0, 20}, 0xFF0204FC},      // left column: see-through
+        {"denkou_bg", {0, 0}, 0xFF0000FF},      // ground
+        {"mark_blank", {12, 9}, 0xFF0000FF},
+        {"mark_spare", {21, 16}, 0xFFFFFFFF},   // lower right half
+        {"mark_strike", {12, 9}, 0xFFFFFFFF},   // centre
+        {"hand", {5, 0}, 0xFF000000},           // the fingertip at the hot spot
+        {"hand", {4, 0}, 0x00000000},
+        {"ball0", {3, 4}, 0xFF24262C},          // the black ball is dark
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(LoadPicture(row.picture).pixel(row.at), row.argb) << row.picture << " at " << row.at.x() << "," << row.at.y();
+    // The balls carry their main colour and the pin is white with a red band.
+    const struct { const char *picture; QRgb argb; int atLeast; } mains[] = {
+        {"ball1", 0xFFFF0000, 10}, {"ball2", 0xFF0000FF, 10}, {"ball3", 0xFF00FF00, 10},
+        {"ball4", 0xFF4AFFFF, 10}, {"pin", 0xFFFFFFFF, 15},   {"pin", 0xFFE01E1E, 2},
+    };
+    for (const auto &main : mains)
+        EXPECT_GE(Pixels(LoadPicture(main.picture)).count(main.argb), main.atLeast) << main.picture;
+    // The pin board shows a dark dot under every lamp.
+    const QImage board = LoadPicture("denkou_bg");
+    for (const QPoint lamp : {QPoint(1, 2), {7, 2}, {13, 2}, {19, 2}, {4, 6}, {10, 6}, {16, 6}, {7, 10}, {13, 10}, {10, 14}}) {
+        const QColor dot = board.pixelColor(lamp + QPoint(2, 2));
+        EXPECT_TRUE(dot.blue() < 200 && dot.red() == dot.green()) << "lamp at " << lamp.x() << "," << lamp.y();
     }
-}
-
-TEST(AssetsTest, PinBoardShowsADarkDotUnderEveryLamp)
-{
-    const QImage img = LoadPicture("denkou_bg");
-    ASSERT_FALSE(img.isNull());
-    const QPoint lamps[] = {{1, 2}, {7, 2}, {13, 2}, {19, 2}, {4, 6},
-                            {10, 6}, {16, 6}, {7, 10}, {13, 10}, {10, 14}};
-    for (const QPoint &lamp : lamps) {
-        SCOPED_TRACE(testing::Message() << "lamp at " << lamp.x() << "," << lamp.y());
-        const QColor dot = img.pixelColor(lamp + QPoint(2, 2));
-        EXPECT_NE(Rgb(dot.rgb()), 0x0000FFu);
-        EXPECT_LT(dot.blue(), 200);
-        EXPECT_EQ(dot.red(), dot.green());
-    }
-}
-
-struct BallRow {
-    const char *name;
-    QRgb main;
-};
-
-const BallRow kBalls[] = {
-    {"ball1", 0xFF0000},
-    {"ball2", 0x0000FF},
-    {"ball3", 0x00FF00},
-    {"ball4", 0x4AFFFF},
-};
-
-TEST(AssetsTest, BallsAreRoundAndCarryTheirMainColour)
-{
-    for (const BallRow &row : kBalls) {
-        SCOPED_TRACE(row.name);
-        const QImage img = LoadPicture(row.name);
-        ASSERT_EQ(img.size(), QSize(7, 7));
-        for (const QPoint corner : {QPoint(0, 0), QPoint(6, 0), QPoint(0, 6), QPoint(6, 6)})
-            EXPECT_TRUE(Transparent(img, corner.x(), corner.y()));
-        int main = 0;
-        for (int y = 0; y < 7; ++y)
-            for (int x = 0; x < 7; ++x)
-                main += Opaque(img, x, y) && Rgb(img.pixel(x, y)) == row.main;
-        EXPECT_GE(main, 10);
-    }
-    // The black ball: dark all over, round as well.
-    const QImage black = LoadPicture("ball0");
-    ASSERT_EQ(black.size(), QSize(7, 7));
-    EXPECT_TRUE(Transparent(black, 0, 0));
-    EXPECT_LT(black.pixelColor(3, 4).lightness(), 60);
-}
-
-TEST(AssetsTest, HandCursorIsMonochromeWithItsTipAtTheHotSpot)
-{
-    const QImage img = LoadPicture("hand");
-    ASSERT_EQ(img.size(), QSize(32, 32));
-    EXPECT_TRUE(Opaque(img, 5, 0));
-    EXPECT_EQ(Rgb(img.pixel(5, 0)), 0x000000u);
-    for (int x = 0; x < 5; ++x)
-        EXPECT_TRUE(Transparent(img, x, 0)) << x;
-    EXPECT_TRUE(Opaque(img, 5, 1)); // the fingertip continues downwards
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            if (!Transparent(img, x, y)) {
-                const QRgb c = Rgb(img.pixel(x, y));
-                EXPECT_TRUE(c == 0x000000 || c == 0xFFFFFF) << "(" << x << "," << y << ")";
-            }
-}
-
-struct PaletteRow {
-    const char *name;
-    int maxColours;
-    bool transparentCorners;
-};
-
-const PaletteRow kPalettes[] = {
-    {"icon", 16, true},         {"start", 16, false},         {"lane_solid", 16, false},
-    {"lane_skeleton", 16, false}, {"score_bg", 16, false},     {"pin", 16, true},
-};
-
-TEST(AssetsTest, SixteenColourPicturesKeepToSixteenColours)
-{
-    for (const PaletteRow &row : kPalettes) {
-        SCOPED_TRACE(row.name);
-        const QImage img = LoadPicture(row.name);
-        ASSERT_FALSE(img.isNull());
-        QSet<QRgb> colours;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                colours.insert(img.pixel(x, y));
-        EXPECT_LE(colours.size(), row.maxColours);
-        if (row.transparentCorners) {
-            const int r = img.width() - 1, b = img.height() - 1;
-            EXPECT_TRUE(Transparent(img, 0, 0));
-            EXPECT_TRUE(Transparent(img, r, 0));
-            EXPECT_TRUE(Transparent(img, 0, b));
-            EXPECT_TRUE(Transparent(img, r, b));
-        }
-    }
-}
-
-TEST(AssetsTest, PinIsWhiteWithARedBand)
-{
-    const QImage img = LoadPicture("pin");
-    ASSERT_EQ(img.size(), QSize(5, 12));
-    bool red = false;
-    int white = 0;
-    for (int y = 0; y < 12; ++y)
-        for (int x = 0; x < 5; ++x) {
-            if (!Opaque(img, x, y))
-                continue;
-            const QColor c = img.pixelColor(x, y);
-            red = red || (c.red() > 150 && c.green() < 60 && c.blue() < 60);
-            white += c.rgb() == qRgb(255, 255, 255);
-        }
-    EXPECT_TRUE(red);
-    EXPECT_GE(white, 15);
 }
 
 } // namespace
