@@ -2,6 +2,7 @@
 #include "game/gamevars.h"
 #include "lane/ballmotion.h"
 #include "lane/pinmodel.h"
+#include "platform/random.h"
 
 #include <gtest/gtest.h>
 #include <QStringList>
@@ -111,3 +112,20 @@ TEST(PinModel, IsSplitOnNamedLeaves)
 }
 
 }  // namespace
+
+TEST(PinModel, StraightBallsStrikeAboutOneTimeInTen)
+{
+    SeedRandom(20261206);
+    constexpr int kBalls = 2000;
+    int strikes = 0;
+    for (int ball = 0; ball < kBalls; ++ball) {
+        SetRack("0000000000");
+        BeginRoll(4, 4, 4);
+        while (GameState != State::ThrowE)
+            StepBall();
+        strikes += Rack() == "1111111111";
+        GameState.clear();
+    }
+    EXPECT_GT(strikes, kBalls * 6 / 100);
+    EXPECT_LT(strikes, kBalls * 14 / 100);
+}
