@@ -14,11 +14,9 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QScreen>
 #include <cmath>
 
 using namespace ScoreSheetLayout;
@@ -75,14 +73,6 @@ double StoredTwips(const QString &text)
     return qBound(-kMaxStoredTwips, v, kMaxStoredTwips);
 }
 
-bool OnSomeScreen(const QRect &pixels)
-{
-    for (const QScreen *screen : QGuiApplication::screens())
-        if (screen->availableGeometry().intersects(pixels))
-            return true;
-    return false;
-}
-
 bool IsTextMark(QChar c) { return (c >= u'1' && c <= u'9') || c == kMissChar || c == kGutterChar; }
 
 }  // namespace
@@ -131,7 +121,7 @@ QPoint frmScore::loadPositionTwips() const
         const QPoint stored(qRound(StoredTwips(left)),
                             qRound(StoredTwips(ReadIniValue(kSection, kTopKey))));
         const QRect pixels(TwipsToPixels(stored.x()), TwipsToPixels(stored.y()), width(), height());
-        if (OnSomeScreen(pixels))
+        if (IsOnAnyScreen(pixels))
             return stored;
     }
     const TwipsRect lane = LaneWindowGeometryTwips();
