@@ -1,9 +1,12 @@
 #pragma once
 #include "common/tempsettings.h"
+#include "game/MainSource.h"
 #include "game/frmLane.h"
 #include "game/frmStart.h"
 #include "game/gamevars.h"
+#include "hiscore/hiscoretable.h"
 #include "lane/frmDenkou.h"
+#include "menu/frmMenu.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
@@ -27,6 +30,8 @@ protected:
     {
         SetDialogHooks({});
         SetTickSource({});
+        SetHighScoreListingHook({});
+        frmMenu::instance()->setFullView();
         UnloadScoreSheet();
         UnloadPinBoard();
         UnloadLaneWindow();
@@ -39,6 +44,14 @@ protected:
     {
         static qint64 now = 0;
         SetTickSource([] { return now += 1000000; });
+    }
+    // A fresh run of the program up to the loop, on the same settings file.
+    static void restart(const QString &args = QString())
+    {
+        UnloadPinBoard();
+        UnloadLaneWindow();
+        ResetGameVars();
+        StartUp(args);
     }
     TempSettings settings_;
 };

@@ -1,6 +1,5 @@
 #include "common/gamefixture.h"
 #include "hiscore/hiscorelisting.h"
-#include "menu/frmMenu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,11 +13,7 @@ const QString kRecord87 = QStringLiteral("! 7*5-7-7-7-7-7-6-6-");
 const QString kMarks87 = QStringLiteral("    O               ");
 const QString kEntry87 = QStringLiteral("2003/07/15 21:04:09,") + kRecord87 + u',' + kMarks87 + QStringLiteral(",087");
 
-class ListingTest : public GameFixture
-{
-protected:
-    QString caption(int i) const { return frmMenu::instance()->mhiscore(i)->text(); }
-};
+class ListingTest : public GameFixture {};
 
 // Chooses the menu item of `place`; `whileUp` runs once a modal window is up,
 // which is then closed with the sheet's close button. Returns whether one
@@ -51,69 +46,42 @@ bool choose(int place, const std::function<void(QWidget *)> &whileUp = {})
 
 }  // namespace
 
-TEST_F(ListingTest, EmptyTableListsNothingAndChoosingDoesNothing)
+TEST_F(ListingTest, ChoosingAnEmptyPlaceShowsAndWritesNothing)
 {
     ListHighScores();
-    for (int place = 1; place <= 5; ++place) {
-        EXPECT_EQ(caption(place - 1), QStringLiteral("%1位：(なし)").arg(QStringLiteral("１２３４５")[place - 1]));
+    for (int place = 1; place <= 5; ++place)
         EXPECT_FALSE(choose(place)) << place;
-    }
     EXPECT_FALSE(ScoreSheetLoaded());
     EXPECT_TRUE(settings_.bytes().isEmpty());
 }
 
 TEST_F(ListingTest, ReplayLiesRedOverTheLiveSheetWhichIsHiddenMeanwhile)
 {
-    enum Live { kNotLoaded, kHidden, kShown };
-    struct Row {
-        const char *name;
-        QString entry;
-        Live live;
-        const char *caption;  // nullptr: any caption of place 1
-    };
-    const Row rows[] = {
-        {"87 points, live sheet shown", kEntry87, kShown, "１位：2003年07月15日 21:04:09  スコア:087"},
-        {"87 points, live sheet hidden", kEntry87, kHidden, "１位：2003年07月15日 21:04:09  スコア:087"},
-        {"87 points, live sheet not loaded", kEntry87, kNotLoaded, "１位：2003年07月15日 21:04:09  スコア:087"},
-        {"no commas", "junk", kShown, nullptr},
-        {"empty fields", ",,,", kShown, nullptr},
-        {"no date", "2003/02/30 25:61:00,9-,  ,009", kShown, nullptr},
-        {"junk record", "x," + QString(30, u'!') + QString(15, u'*') + "Z9G-," + QString(40, u'O') + ",abc",
-         kShown, nullptr},
+    const struct { const char *name; QString entry; bool liveShown; } rows[] = {
+        {"87 points, live sheet shown", kEntry87, true},
+        {"87 points, live sheet hidden", kEntry87, false},
+        {"no commas", "junk", true},
+        {"junk record", "x," + QString(30, u'!') + QString(15, u'*') + "Z9G-," + QString(40, u'O') + ",abc", true},
     };
     frmScore reference(frmScore::kReplayLineColor);
     reference.DisplayScore(kRecord87, kMarks87);
-    for (const Row &row : rows) {
+    for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         WriteIniValue("Data", "HISCORE1", row.entry);
-        ListHighScores();
-        if (row.caption)
-            EXPECT_EQ(caption(0), QString::fromUtf8(row.caption));
-        EXPECT_TRUE(caption(0).startsWith(QStringLiteral("１位：")));
-        EXPECT_FALSE(caption(0).contains(QStringLiteral("(なし)")));
-
         UnloadScoreSheet();
-        if (row.live != kNotLoaded) {
-            ScoreSheet()->move(200, 300);
-            ScoreSheet()->setVisible(row.live == kShown);
-        }
-        const bool opened = choose(1, [&](QWidget *modal) {
+        ScoreSheet()->move(200, 300);
+        ScoreSheet()->setVisible(row.liveShown);
+        EXPECT_TRUE(choose(1, [&](QWidget *modal) {
             const auto *sheet = dynamic_cast<frmScore *>(modal);
-            ASSERT_TRUE(sheet);
-            ASSERT_TRUE(ScoreSheetLoaded());
-            EXPECT_NE(sheet, ScoreSheet());
-            EXPECT_TRUE(sheet->isVisible());
+            ASSERT_TRUE(sheet && ScoreSheetLoaded() && sheet != ScoreSheet());
             EXPECT_FALSE(ScoreSheet()->isVisible());
             EXPECT_EQ(sheet->pos(), ScoreSheet()->pos());
             EXPECT_EQ(sheet->nColor(), QColor(255, 0, 0));
-            EXPECT_EQ(sheet->backBuffer().pixel(4, 20), qRgb(255, 0, 0)) << "grid of frame 1";
-            EXPECT_EQ(sheet->backBuffer().pixel(256, 20), qRgb(255, 0, 0)) << "grid of frame 10";
             if (row.entry == kEntry87)
                 EXPECT_TRUE(sheet->backBuffer() == reference.backBuffer()) << "the stored game";
-        });
-        EXPECT_TRUE(opened);
+        })) << "no replay came up";
         ASSERT_TRUE(ScoreSheetLoaded());
-        EXPECT_EQ(ScoreSheet()->isVisible(), row.live == kShown);
+        EXPECT_EQ(ScoreSheet()->isVisible(), row.liveShown);
         EXPECT_EQ(ScoreSheet()->nColor(), QColor(0, 0, 0));
     }
 }
