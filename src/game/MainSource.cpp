@@ -80,6 +80,10 @@ void StartUp(const QString &arguments)
 
 int Main(int argc, char **argv)
 {
+    // The game places its windows at exact screen positions, which only an
+    // X server (or XWayland) allows; prefer it unless told otherwise.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marvolt"));
     QApplication::setApplicationDisplayName(kProgramTitle);
