@@ -8,8 +8,13 @@
 #include "platform/pictures.h"
 #include "platform/screen.h"
 #include "platform/windowslot.h"
+#include "score/scorerecord.h"
 
 #include <QPainter>
+
+static_assert(static_cast<int>(PinMark::Spare) == frmDenkou::kMarkSpare &&
+                  static_cast<int>(PinMark::Strike) == frmDenkou::kMarkStrike,
+              "a ball's mark names the board's picture");
 
 namespace {
 constexpr int kBoardWidth = 360;  // twips
@@ -160,10 +165,9 @@ void ShowMark(int mark) { PinBoard()->setMarkVisible(mark, true); }
 
 void BlinkMark()
 {
-    const QString trimmed = szScore.trimmed();
-    const QChar last = trimmed.isEmpty() ? QChar() : trimmed.back();
-    const int mark = last == u'!' ? frmDenkou::kMarkStrike : last == u'*' ? frmDenkou::kMarkSpare : -1;
-    if (mark >= 0)
+    const PinMark last = LastThrowMark(szScore);
+    const int mark = static_cast<int>(last);
+    if (last != PinMark::None)
         for (int round = 0; round < kBlinkRounds; ++round) {
             Wait(kBlinkStep);
             PinBoard()->setMarkVisible(mark, false);
