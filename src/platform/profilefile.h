@@ -3,8 +3,8 @@
 #include <QString>
 
 // Reading and writing one value of an INI-style profile file the way the
-// Windows private-profile functions do, so that a file written by the
-// Windows game or edited by hand means the same here. Names and values are
+// Windows private-profile functions do, so that a file written on Windows
+// or edited by hand means the same here. Names and values are
 // opaque bytes; names compare case-insensitively in ASCII.
 //
 // Reading: only the first section of a name is searched and the first
