@@ -1,5 +1,8 @@
 #include "common/gamefixture.h"
 #include "game/branches.h"
+#include "lane/screenmetrics.h"
+#include "platform/regionmask.h"
+#include "platform/screen.h"
 #include "score/frm_Version.h"
 #include "shapes/mod_RGN_Proc.h"
 
@@ -23,6 +26,30 @@ protected:
     }
 };
 }  // namespace
+
+TEST_F(StartDialogTest, StandsShapedAtTheBottomLeftAndItsBallsChooseTheState)
+{
+    frmStart *dialog = StartDialog();
+    EXPECT_EQ(GameState, State::StartWait);
+    EXPECT_EQ(dialog->geometry(), QRect(0, ScreenHeightTwips() / kTwipsPerPixel - 30, 81, 30));
+    EXPECT_EQ(dialog->mask(), RegionFromRects(*RegionRects(RegionData[kShapeStartDialog])));
+
+    QRect about;  // a left press outside the balls opens the About box
+    QTimer::singleShot(0, [&about] {
+        if (QWidget *box = QApplication::activeModalWidget()) {
+            about = box->frameGeometry();
+            box->close();
+        }
+    });
+    QTest::mousePress(dialog, Qt::LeftButton, {}, QPoint(40, 10));
+    EXPECT_LE((about.center() - PrimaryScreenRect().center()).manhattanLength(), 2) << "centred";
+    EXPECT_EQ(GameState, State::StartWait);
+
+    for (const auto &[at, state] : {std::pair{QPoint(69, 14), State::End}, std::pair{QPoint(10, 14), State::Start}}) {
+        QTest::mouseClick(dialog, Qt::LeftButton, {}, at);
+        EXPECT_EQ(GameState, state);
+    }
+}
 
 TEST_F(StartDialogTest, RightClickOpensTheShortMenuAndSStartsWithTheFullOne)
 {
