@@ -106,7 +106,6 @@ QString FrameLabel(const QString &szScore)
     return kFrameLabelPrefix + QStringLiteral("%1").arg(frame, kLabelDigits, 10, QLatin1Char('0'));
 }
 
-bool IsGameOver(const QString &szScore) { return GameOverAfter(szScore); }
 
 void StepAim(qint16 &pos, qint16 &dir)
 {

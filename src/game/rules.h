@@ -47,8 +47,6 @@ void ApplyDebugAnswer(const QString &answer);
 // "F-10"; the tenth frame's third ball still shows "F-10".
 QString FrameLabel(const QString &szScore);
 
-// True once the record holds a finished game.
-bool IsGameOver(const QString &szScore);
 
 // One pass of an aiming marker: the position moves on and the direction
 // turns once it has left 0..8, so the next pass brings it back.

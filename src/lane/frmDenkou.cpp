@@ -121,14 +121,6 @@ void UnloadPinBoard() { g_board.unload(); }
 
 void ShowFrameNumber() { PinBoard()->setFrameLabel(FrameLabel(szScore)); }
 
-void LightAllLamps()
-{
-    for (int i = 0; i < frmDenkou::kLamps; ++i) {
-        PinBoard()->setLamp(i, true);
-        Wait(kLampStep);
-    }
-}
-
 void LightStandingPins()
 {
     for (int i = 0; i < frmDenkou::kLamps; ++i)

@@ -44,7 +44,6 @@ void UnloadPinBoard();
 
 // The board's lamp sequences. Each pause is a Wait, so events keep flowing.
 void ShowFrameNumber();
-void LightAllLamps();
 void LightStandingPins();
 void DarkenFelledPins();
 void ClearLamps();

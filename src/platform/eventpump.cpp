@@ -32,8 +32,6 @@ QTimer &wakeTimer()
 }
 }  // namespace
 
-void ProcessPendingEvents() { handleOnce(kAllEvents); }
-
 void ProcessEventsUntil(qint64 deadline)
 {
     handleOnce(kAllEvents);

@@ -5,9 +5,6 @@
 // is time left and nothing to do they block in the event dispatcher, which a
 // wake-up at the deadline releases.
 
-// Handles the events that are pending now, once.
-void ProcessPendingEvents();
-
 // Handles pending events at least once, then keeps handling events until the
 // tick count reaches `deadline` (GetTickCount units).
 void ProcessEventsUntil(qint64 deadline);

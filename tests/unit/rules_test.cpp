@@ -1,5 +1,6 @@
 #include "game/gamevars.h"
 #include "game/rules.h"
+#include "score/scorerecord.h"
 
 #include <gtest/gtest.h>
 #include <QStringList>
@@ -63,7 +64,7 @@ TEST(Rules, FrameLabelStaysAtTenForBonusBalls)
     const QString nine = QStringLiteral("9-").repeated(9);
     EXPECT_EQ(QStringList({FrameLabel(""), FrameLabel("! 9"), FrameLabel(nine.left(16)), FrameLabel(nine), FrameLabel(nine + "!!")}),
               QStringList({"F-01", "F-02", "F-09", "F-10", "F-10"}));
-    EXPECT_TRUE(!IsGameOver(nine + "7*") && IsGameOver(nine + "72"));
+    EXPECT_TRUE(!GameOverAfter(nine + "7*") && GameOverAfter(nine + "72"));
 }
 
 TEST(Rules, AimMarkerTurnsOnlyAfterLeavingTheRows)
