@@ -576,20 +576,10 @@ def score_bg():
     c = Canvas(w, h, SCORE_BLUE)
     # the panel over columns 1..304, all rows
     c.rect(1, 0, 304, 44, PANEL)
-    c.hline(1, 303, 0, WHITE)
-    c.vline(1, 0, 43, WHITE)
-    c.hline(2, 303, 43, SHADE)
-    c.vline(303, 1, 43, SHADE)
-    c.hline(1, 304, 44, DARK)
-    c.vline(304, 0, 44, DARK)
+    c.bevel(1, 0, 304, 44, WHITE, SHADE, DARK)
     # the close button over columns 305..320, rows 1..15
     c.rect(305, 1, 320, 15, PANEL)
-    c.hline(305, 319, 1, WHITE)
-    c.vline(305, 1, 14, WHITE)
-    c.hline(306, 319, 14, SHADE)
-    c.vline(319, 2, 14, SHADE)
-    c.hline(305, 320, 15, DARK)
-    c.vline(320, 1, 15, DARK)
+    c.bevel(305, 1, 320, 15, WHITE, SHADE, DARK)
     c.art(308, 4, [
         "##....##",
         ".##..##.",
