@@ -152,12 +152,20 @@ bool ReadForUpdate(const QString &path, QByteArray &contents)
     return file.error() == QFileDevice::NoError;
 }
 
-}  // namespace
-
-QByteArray LookupValue(const QByteArray &contents, const QByteArray &section,
-                       const QByteArray &key)
+// Where a key stands in the first section of its name, or where a new one
+// would go: after the section's last key line, or after its header.
+struct KeyPlace
 {
-    const QByteArrayView data(contents);
+    bool sectionFound = false;
+    Line anchor;  // the section's header or its last key line
+    bool keyFound = false;
+    Line keyLine;
+    Entry entry;  // the key's line, when found
+};
+
+KeyPlace FindKey(QByteArrayView data, QByteArrayView section, QByteArrayView key)
+{
+    KeyPlace place;
     bool inSection = false;
     for (qsizetype pos = 0; pos < data.size();) {
         const Line line = LineAt(data, pos);
@@ -167,51 +175,51 @@ QByteArray LookupValue(const QByteArray &contents, const QByteArray &section,
             if (inSection)
                 break;  // later sections of the same name are never searched
             inSection = SameName(entry.name, section);
-        } else if (inSection && entry.kind == Kind::Key && SameName(entry.name, key)) {
-            const QByteArrayView value = Unquoted(entry.value);
-            return value.first(std::min(value.size(), kMaxValueBytes)).toByteArray();
+            if (inSection) {
+                place.sectionFound = true;
+                place.anchor = line;
+            }
+        } else if (inSection && entry.kind == Kind::Key) {
+            if (SameName(entry.name, key)) {
+                place.keyFound = true;
+                place.keyLine = line;
+                place.entry = entry;
+                break;
+            }
+            place.anchor = line;
         }
     }
-    return {};
+    return place;
+}
+
+}  // namespace
+
+QByteArray LookupValue(const QByteArray &contents, const QByteArray &section,
+                       const QByteArray &key)
+{
+    const KeyPlace place = FindKey(contents, section, key);
+    if (!place.keyFound)
+        return {};
+    const QByteArrayView value = Unquoted(place.entry.value);
+    return value.first(std::min(value.size(), kMaxValueBytes)).toByteArray();
 }
 
 QByteArray WithValue(const QByteArray &contents, const QByteArray &section,
                      const QByteArray &key, const QByteArray &value)
 {
     const QByteArrayView data(contents);
-    bool inSection = false;
-    bool sectionFound = false;
-    Line anchor;  // the section's header or its last key line so far
-    for (qsizetype pos = 0; pos < data.size();) {
-        const Line line = LineAt(data, pos);
-        pos = line.next;
-        const Entry entry = ClassifyLine(data, line);
-        if (entry.kind == Kind::Header) {
-            if (inSection)
-                break;
-            inSection = SameName(entry.name, section);
-            if (inSection) {
-                sectionFound = true;
-                anchor = line;
-            }
-            continue;
-        }
-        if (!inSection || entry.kind != Kind::Key)
-            continue;
-        if (SameName(entry.name, key)) {
-            QByteArray result = contents.first(line.begin);
-            result += entry.name.toByteArray() + kKeySeparator + value + kLineBreak;
-            result += data.sliced(line.next).toByteArray();
-            return result;
-        }
-        anchor = line;
+    const KeyPlace place = FindKey(data, section, key);
+    if (place.keyFound) {
+        QByteArray result = contents.first(place.keyLine.begin);
+        result += place.entry.name.toByteArray() + kKeySeparator + value + kLineBreak;
+        result += data.sliced(place.keyLine.next).toByteArray();
+        return result;
     }
-
     const QByteArray keyLine = key + kKeySeparator + value + kLineBreak;
     QByteArray result = contents;
-    if (sectionFound) {
-        const QByteArray gap = anchor.terminated() ? QByteArray() : QByteArray(kLineBreak);
-        result.insert(anchor.next, gap + keyLine);
+    if (place.sectionFound) {
+        const QByteArray gap = place.anchor.terminated() ? QByteArray() : QByteArray(kLineBreak);
+        result.insert(place.anchor.next, gap + keyLine);
         return result;
     }
     if (!result.isEmpty() && !EndsWithLineBreak(result))
