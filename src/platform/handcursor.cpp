@@ -10,7 +10,8 @@ constexpr int kHotX = 5;
 constexpr int kHotY = 0;
 }
 
-QCursor HandCursor()
+namespace {
+QCursor buildHandCursor()
 {
     const QImage art = PictureImage("hand").convertToFormat(QImage::Format_ARGB32);
     if (art.isNull())
@@ -34,4 +35,13 @@ QCursor HandCursor()
                 ink.setPixel(x, y, 1);
         }
     return QCursor(QBitmap::fromImage(ink), QBitmap::fromImage(mask), kHotX, kHotY);
+}
+
+}  // namespace
+
+// Built once: the click areas ask for it on every mouse move over them.
+QCursor HandCursor()
+{
+    static const QCursor cursor = buildHandCursor();
+    return cursor;
 }
