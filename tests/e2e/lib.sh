@@ -14,12 +14,22 @@ SCREEN_H=768
 GAME_PID=""
 XVFB_PID=""
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -s "$E2E_OUT/game.log" ]; then
+    echo "-- the game printed:" >&2
+    tail -n 30 "$E2E_OUT/game.log" >&2
+  fi
+  exit 1
+}
 note() { echo "-- $*"; }
 
+# Waits for the server to be gone, not only signalled: a dying Xvfb still
+# removes its display's socket and lock on the way out, which would break the
+# next test's server if that one had already taken the same display number.
 cleanup() {
-  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  if [ -n "$GAME_PID" ]; then kill "$GAME_PID" 2>/dev/null || true; wait "$GAME_PID" 2>/dev/null || true; fi
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
   rm -rf "$E2E_TMP"
 }
 trap cleanup EXIT
@@ -33,7 +43,7 @@ start_xvfb() {
   read -r -t 20 n <"$fifo" || fail "could not start Xvfb"
   export DISPLAY=":$n"
   for _ in $(seq 50); do
-    xdpyinfo >/dev/null 2>&1 && return 0
+    [ -S "/tmp/.X11-unix/X$n" ] && xdpyinfo >/dev/null 2>&1 && return 0
     sleep 0.1
   done
   fail "Xvfb on $DISPLAY does not answer"
