@@ -24,9 +24,8 @@ fail() {
 }
 note() { echo "-- $*"; }
 
-# Waits for the server to be gone, not only signalled: a dying Xvfb still
-# removes its display's socket and lock on the way out, which would break the
-# next test's server if that one had already taken the same display number.
+# Waits for the server to be gone, not only signalled, so that the next test
+# starts on a quiet machine.
 cleanup() {
   if [ -n "$GAME_PID" ]; then kill "$GAME_PID" 2>/dev/null || true; wait "$GAME_PID" 2>/dev/null || true; fi
   if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
@@ -35,10 +34,13 @@ cleanup() {
 trap cleanup EXIT
 
 start_xvfb() {
-  # Xvfb picks a free display itself and tells us which.
+  # Xvfb picks a free display itself and tells us which. -noreset: by default
+  # the server resets whenever its last client leaves, and a reset drops every
+  # connection still in its handshake; a poll (xdotool, xdpyinfo) ending just
+  # as the game connects would then make the game fail to open the display.
   local fifo="$E2E_TMP/displayfd" n=""
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   read -r -t 20 n <"$fifo" || fail "could not start Xvfb"
   export DISPLAY=":$n"
