@@ -46,8 +46,7 @@ void ProcessEventsUntil(qint64 deadline)
     wakeTimer().stop();
 }
 
-void WaitForEvent()
-{
-    handleOnce(kAllEvents);
-    handleOnce(kBlocking);
-}
+// One blocking round only: it handles whatever is already pending without
+// waiting, and waits only when nothing is. A non-blocking round first could
+// handle the very click the caller rests for and then block on top of it.
+void WaitForEvent() { handleOnce(kBlocking); }

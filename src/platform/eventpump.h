@@ -9,6 +9,7 @@
 // tick count reaches `deadline` (GetTickCount units).
 void ProcessEventsUntil(qint64 deadline);
 
-// Handles pending events, then blocks until at least one more event has been
-// handled. Used where the game rests until the player does something.
+// Handles the events already pending or, when there are none, blocks until
+// one arrives and handles it. Used where the game rests until the player does
+// something.
 void WaitForEvent();

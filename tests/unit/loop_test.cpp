@@ -2,6 +2,7 @@
 #include "game/loop.h"
 #include "lane/timing.h"
 #include "platform/clock.h"
+#include "platform/eventpump.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -96,4 +97,18 @@ TEST_F(LoopTest, WaitLastsItsTimeHandlesEventsAndIsSkippedInDebugMode)
     SetTickSource([&readings] { return ++readings; });
     Wait(2000);
     EXPECT_EQ(readings, 0);
+}
+
+TEST_F(LoopTest, ARestEndsWithAnEventAlreadyPending)
+{
+    // Only a late timer would wake a rest that ignored the pending event.
+    QTimer::singleShot(2000, QCoreApplication::instance(), [] {});
+    bool handled = false;
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [&handled] { handled = true; },
+                              Qt::QueuedConnection);
+    QElapsedTimer t;
+    t.start();
+    WaitForEvent();
+    EXPECT_TRUE(handled);
+    EXPECT_LT(t.elapsed(), 1000);
 }
