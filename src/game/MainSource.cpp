@@ -46,6 +46,8 @@ void StartBranch()
 
 void GameOverBranch()
 {
+    // The game may end mid-roll; the ball must not reappear on the next lane.
+    BallVisible = false;
     UnloadLaneWindow();
     UnloadPinBoard();
     UnloadScoreSheet();

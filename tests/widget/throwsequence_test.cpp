@@ -129,3 +129,15 @@ TEST_F(ThrowSequenceTest, GameOverRequestSurvivesInitButNotThrowE)
     runBranch();
     EXPECT_EQ(GameState, State::NextThrow);
 }
+
+TEST_F(ThrowSequenceTest, QuittingMidRollLeavesNoBallOnTheNextLane)
+{
+    play("");
+    GameState = State::ThrowS;
+    runBranch();
+    ASSERT_TRUE(BallVisible);
+    GameState = State::GameOver;
+    runBranch();
+    play("");
+    EXPECT_FALSE(BallVisible);
+}
