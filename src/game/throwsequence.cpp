@@ -72,8 +72,10 @@ void endOfGame()
     const QString message = place != 0 ? kNewHighScore.arg(place) : QString();
     if (!AskYesNo(message + kPlayAgain))
         GameState = State::GameOver;
-    if (!sheetWasVisible && ScoreSheetLoaded())
-        ScoreSheet()->hide();
+    // A hidden sheet is an unloaded one: this stores its position, and the
+    // next game's first DisplayScore loads it again.
+    if (!sheetWasVisible)
+        UnloadScoreSheet();
 }
 }  // namespace
 

@@ -141,3 +141,24 @@ TEST_F(ThrowSequenceTest, QuittingMidRollLeavesNoBallOnTheNextLane)
     play("");
     EXPECT_FALSE(BallVisible);
 }
+
+TEST_F(ThrowSequenceTest, AHiddenSheetIsShownForTheQuestionAndUnloadedAfter)
+{
+    bool shownAtQuestion = false;
+    DialogHooks hooks;
+    hooks.input = [this](const QString &) { return answers_.isEmpty() ? QString() : answers_.takeFirst(); };
+    hooks.yesNo = [&shownAtQuestion](const QString &) {
+        shownAtQuestion = ScoreSheetLoaded() && ScoreSheet()->isVisible();
+        return true;
+    };
+    SetDialogHooks(hooks);
+    play(QStringLiteral("0 0 ").repeated(9) + "7");
+    UnloadScoreSheet();
+    WriteIniValue("SCOREBOARD", "LEFT", "");
+    answers_ = {"2"};
+    for (int i = 0; i < 3; ++i)
+        runBranch();
+    EXPECT_TRUE(shownAtQuestion);
+    EXPECT_FALSE(ScoreSheetLoaded());
+    EXPECT_FALSE(ReadIniValue("SCOREBOARD", "LEFT").isEmpty()) << "unloading stores the position";
+}
