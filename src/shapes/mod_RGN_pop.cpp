@@ -76,9 +76,13 @@ void ShowBalloon(const QString &text, int x, int y, int style)
     const int centreWidth = WindowTwips(g_centre.get()).width;
     if (style == kTailRight)
         x -= centreWidth + leftWidth;
+    // The balloon's corner is converted once and the pieces placed from it in
+    // pixels: converted piece by piece, the centre's 10-twip drop could round
+    // away, and the end pieces' artwork needs the centre one pixel lower.
     MoveWindowTwips(g_left.get(), x, y);
-    MoveWindowTwips(g_centre.get(), x + leftWidth, y + kCentreDrop);
-    MoveWindowTwips(g_right.get(), x + leftWidth + centreWidth, y);
+    const QPoint corner = g_left->pos();
+    g_centre->move(corner.x() + g_left->width(), corner.y() + TwipsToPixels(kCentreDrop));
+    g_right->move(corner.x() + g_left->width() + g_centre->width(), corner.y());
     g_left->show();
     g_centre->show();
     g_right->show();

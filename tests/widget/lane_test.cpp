@@ -109,7 +109,7 @@ TEST_F(LaneTest, BalloonLayoutFollowsItsStyle)
 {
     struct Row { const char *name; int style; const char *text; };
     for (const Row &row : {Row{"tail left", kTailLeft, "Game Start!!"}, Row{"tail right", kTailRight, "Hi"}}) {
-        ShowBalloon(QString::fromUtf8(row.text), 1500, 3000, row.style);
+        ShowBalloon(QString::fromUtf8(row.text), 1500, 2770, row.style);  // 80 twips above a lane top
         QList<QWidget *> pieces;
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w->isVisible() && QStringList{"LEFT", "CENTER", "RIGHT"}.contains(w->windowTitle()))
@@ -121,6 +121,8 @@ TEST_F(LaneTest, BalloonLayoutFollowsItsStyle)
         EXPECT_EQ(pieces[1]->x() + pieces[1]->width(), pieces[2]->x()) << row.name;
         EXPECT_EQ(pieces[1]->width(), QFontMetrics(GameFont(kPGothic, 8.25)).horizontalAdvance(row.text)) << row.name;
         EXPECT_EQ(pieces[0]->height(), 18) << row.name;
+        EXPECT_EQ(pieces[1]->y(), pieces[0]->y() + 1) << row.name << ": the centre's lines meet the ends' rows 1 and 15";
+        EXPECT_EQ(pieces[2]->y(), pieces[0]->y()) << row.name;
         for (QWidget *w : pieces)
             w->hide();
     }
