@@ -88,7 +88,6 @@ int Main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marvolt"));
-    QApplication::setApplicationDisplayName(kProgramTitle);
     QApplication::setDesktopFileName(QStringLiteral("io.github.marvolt.Marvolt"));
     QApplication::setWindowIcon(ProgramIcon());
     // Closing a box must not end the program: only "end" does.

@@ -26,6 +26,8 @@ done
 click_at $((x + 40)) $((y + 15))
 read -r about ax ay aw ah < <(wait_titled "ﾊﾞｰｼﾞｮﾝ情報") || fail "About box not shown"
 note "About box at $ax,$ay ${aw}x$ah"
+title=$(xprop -id "$about" _NET_WM_NAME)
+[ "$title" = '_NET_WM_NAME(UTF8_STRING) = "ﾊﾞｰｼﾞｮﾝ情報"' ] || fail "About box title: $title"
 [ $((ax * 2 + aw - SCREEN_W)) -ge -1 ] && [ $((ax * 2 + aw - SCREEN_W)) -le 1 ] || fail "About box not centred across"
 [ $((ay * 2 + ah - SCREEN_H)) -ge -1 ] && [ $((ay * 2 + ah - SCREEN_H)) -le 1 ] || fail "About box not centred down"
 sleep 0.3
