@@ -86,6 +86,11 @@ int Main(int argc, char **argv)
     // X server (or XWayland) allows; prefer it unless told otherwise.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // The switch must be the whole command line. Read it before QApplication
+    // takes its own options (-reverse, -style ...) out of argv.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marvolt"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.marvolt.Marvolt"));
@@ -94,8 +99,6 @@ int Main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutions();
 
-    QStringList args = QApplication::arguments();
-    args.removeFirst();
     StartUp(args.join(QLatin1Char(' ')));
     RunLoop(GameBranches());
     EndProgram(kEndExitCode);

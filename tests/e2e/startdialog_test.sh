@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The start dialog stands at the bottom-left, cut to its shape; a click on its
 # middle opens the About box centred on the screen; OK closes it; E ends the
-# program.
+# program. "-X" with a further argument starts an ordinary game.
 source "$(dirname "$0")/lib.sh" "$@"
 
 start_xvfb
@@ -48,4 +48,11 @@ done
 ! game_running || fail "E did not end the program within a second"
 wait "$GAME_PID" || true
 GAME_PID=""
+
+# "-X" followed by anything else, even an option the toolkit takes for
+# itself, is an ordinary game: the lane comes up, not the sheet alone.
+start_game -X -reverse
+read -r _ sx sy _ _ < <(wait_window 81 30) || fail "start dialog not shown for -X -reverse"
+click_at $((sx + 10)) $((sy + 14))
+wait_window $LANE_W $LANE_H >/dev/null || fail "-X -reverse started the debug game"
 echo "PASS"
