@@ -1,6 +1,8 @@
 #include "game/frmLane.h"
 
 #include "game/gamevars.h"
+#include "lane/lanemodel.h"
+#include "lane/pinmodel.h"
 #include "lane/screenmetrics.h"
 #include "menu/frmMenu.h"
 #include "platform/handcursor.h"
@@ -67,8 +69,9 @@ void frmLane::paintEvent(QPaintEvent *)
     for (int i = 0; i < kPinImageCount; ++i)
         if (PinVisible[i])
             p.drawPixmap(kPinImages[i].left, kPinImages[i].top, pin_);
-    if (BallVisible)
-        p.drawPixmap(QPointF(std::floor(BallDrawnLeft), std::floor(BallDrawnTop)), ball_);
+    const auto centre = BallCentreRow();
+    if (BallVisible && centre)
+        p.drawPixmap(static_cast<int>(std::floor(BallDrawnLeft)), *centre - kBallSize / 2, ball_);
 }
 
 void frmLane::mousePressEvent(QMouseEvent *event)

@@ -64,14 +64,18 @@ bool HeadPinStrikeChance()
     return static_cast<int>(std::floor(Rnd() * kHeadPinStrikeRange)) < kHeadPinStrikeBelow;
 }
 
+std::optional<qint16> BallCentreRow()
+{
+    // The ball's size is whole pixels already; the centre is rounded the way
+    // every screen position is narrowed to an integer.
+    return RoundToInt16(BallDrawnTop + static_cast<float>(kBallSize / 2));
+}
+
 bool BallOverPin(int pin)
 {
     if (!ValidPin(pin))
         return false;
-    // The ball's size is whole pixels already; the centre is rounded the way
-    // every screen position is narrowed to an integer.
-    const float centre = BallDrawnTop + static_cast<float>(kBallSize / 2);
-    const auto c = RoundToInt16(centre);
+    const auto c = BallCentreRow();
     if (!c)
         return false;
     const int top = kPinImages[pin].top;

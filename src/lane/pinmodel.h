@@ -3,6 +3,7 @@
 
 #include <QtGlobal>
 #include <array>
+#include <optional>
 
 // Which pins fall. The ball's run hands every pin row it reaches to
 // RowReached; the throw sequence applies IsSplit after a first ball and
@@ -91,6 +92,11 @@ constexpr int kHeadPinStrikeBelow = 5;  // one head-pin hit in ten is a sure str
 
 bool Chance(int range, int limit);
 bool HeadPinStrikeChance();
+
+// The pixel row of the ball's centre line as drawn: its top plus half its
+// size, rounded half to even; empty when out of 16-bit range. The lane draws
+// the ball from it too, so what the player sees is what the pins feel.
+std::optional<qint16> BallCentreRow();
 
 // Whether the centre line of the ball, as currently drawn, lies in the pin's
 // hit band: from a third of the way down the pin image to its bottom edge.

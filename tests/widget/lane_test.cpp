@@ -127,3 +127,27 @@ TEST_F(LaneTest, BalloonLayoutFollowsItsStyle)
             w->hide();
     }
 }
+
+TEST_F(LaneTest, BallIsDrawnOnTheRowThePinsFeel)
+{
+    BallDrawnLeft = 100;
+    BallVisible = false;
+    const QImage bare = LaneWindow()->grab().toImage();
+    const struct { const char *name; float top; int row; } rows[] = {
+        {"whole row", 10.0f, 10}, {"just below", 10.4f, 10}, {"nearer the next row", 10.6f, 11},
+        {"half way, centre 14.5 goes to even", 11.5f, 11}, {"half way, centre 13.5 goes to even", 10.5f, 11},
+    };
+    for (const auto &row : rows) {
+        BallDrawnTop = row.top;
+        BallVisible = true;
+        const QImage shown = LaneWindow()->grab().toImage();
+        int first = -1;
+        for (int y = 0; y < shown.height() && first < 0; ++y)
+            for (int x = 100; x < 100 + kBallSize; ++x)
+                if (shown.pixel(x, y) != bare.pixel(x, y)) {
+                    first = y;
+                    break;
+                }
+        EXPECT_EQ(first, row.row) << row.name;
+    }
+}
