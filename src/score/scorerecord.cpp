@@ -127,7 +127,9 @@ bool AppendThrow(QString &szScore, QString &szSprit, const ThrowResult &ball, Pi
     if (GameOverAfter(szScore))
         return true;
 
-    // A gutter ball reaches no pin, so it never counts as clearing the rack.
+    // A gutter ball is recorded as a gutter ball whatever fell before it left
+    // the lane (even a sure strike), so it never clears the rack: read as a
+    // strike it would put two split marks against its one score character.
     const bool allDown = ball.allDown && !ball.gutter;
     const bool strikeInEarlyFrame = ball.firstBall && allDown && lengthBefore < kTenthFrameFrom;
 
