@@ -60,6 +60,14 @@ void showWindow(QWidget *window, bool keepHidden)
         window->hide();
 }
 
+// The menu's "ゲーム終了" may be chosen while a branch waits; the branch then
+// leaves that request standing instead of moving the game on over it.
+void moveOn(const QString &next)
+{
+    if (GameState != State::GameOver)
+        GameState = next;
+}
+
 // The end of a game: the high-score table, the announcement and the question
 // whether to play on.
 void endOfGame()
@@ -121,13 +129,15 @@ void NextThrowBranch()
     g_standingAtThrow = standingPins();
     StartPos = TargetPos = HookPos = 0;
     StartDir = TargetDir = HookDir = 1;
-    GameState = DebugMode == kTrue ? State::Debug : State::Location1;
+    moveOn(DebugMode == kTrue ? State::Debug : State::Location1);
 }
 
 void ThrowSBranch()
 {
     GutterFlag = kFalse;
     Wait(kBeforeRoll);
+    if (GameState == State::GameOver)
+        return;
     ResetAimMarkers();
     // A click so short that no "location3" pass saw it throws straight
     // rather than with the strongest hook the untouched position would give.
@@ -176,7 +186,7 @@ void ThrowEBranch()
     LaneWindow()->refresh();
 
     if (!over)
-        GameState = State::NextThrow;
+        moveOn(State::NextThrow);
     else
         endOfGame();
     ClearLamps();

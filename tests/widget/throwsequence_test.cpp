@@ -110,24 +110,18 @@ TEST_F(ThrowSequenceTest, SecondBallAfterASplitTopplesAPathNeighbour)
     EXPECT_EQ(szScore, QStringLiteral("82"));
 }
 
-TEST_F(ThrowSequenceTest, GameOverRequestSurvivesInitButNotThrowE)
+TEST_F(ThrowSequenceTest, GameOverChosenDuringAWaitIsKept)
 {
     DebugMode = kFalse;  // real waits, which handle events
     fastClock();
-    const auto requestGameOver = [] {
+    for (const QString &state : {State::Init, State::NextThrow, State::ThrowS, State::ThrowE}) {
+        GameState = state;
         QMetaObject::invokeMethod(QCoreApplication::instance(), [] { GameState = State::GameOver; },
                                   Qt::QueuedConnection);
-    };
-    requestGameOver();
-    GameState = State::Init;
-    runBranch();
-    EXPECT_EQ(GameState, State::GameOver);
-    GameState = State::NextThrow;
-    runBranch();
-    GameState = State::ThrowE;
-    requestGameOver();
-    runBranch();
-    EXPECT_EQ(GameState, State::NextThrow);
+        runBranch();
+        EXPECT_EQ(GameState.toStdString(), State::GameOver.toStdString()) << "requested during " << state.toStdString();
+    }
+    EXPECT_FALSE(BallVisible) << "no roll starts after the request";
 }
 
 TEST_F(ThrowSequenceTest, QuittingMidRollLeavesNoBallOnTheNextLane)
