@@ -77,9 +77,19 @@ void ApplyDebugAnswer(const QString &answer)
     }
     GameState = State::ThrowE;
     if (n == kDebugSplit) {
-        KnockAll();
+        // Meant for a first ball: everything falls but 7 and 10, and every
+        // image is hidden. On a second ball the first ball's pins leave the
+        // count, as with any answer, so a frame never counts more than ten.
+        for (int p = kFirstPin; p <= kLastPin; ++p) {
+            if (PinState[p] == kFelledThisRoll)
+                PinState[p] = kFelledEarlier;
+            else if (PinState[p] == kStanding)
+                KnockPin(p);
+            PinVisible[p] = false;
+        }
         for (int p : kSplitLeave)
-            PinState[p] = kStanding;
+            if (PinState[p] == kFelledThisRoll)
+                PinState[p] = kStanding;
         return;
     }
     if (n == kPinsPerRack) {

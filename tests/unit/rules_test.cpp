@@ -34,6 +34,8 @@ TEST(Rules, DebugAnswerFellsTheFirstStandingPins)
         {"FourAfterThreeCountsFour", "1110000000", "4", "2221111000", false, false, State::ThrowE},
         {"TenOnSecondBall", "1111111000", "10", "2222222222", true, false, State::ThrowE},
         {"SplitLeavesSevenAndTen", "0000000000", "-2", "1111110110", false, false, State::ThrowE},
+        {"SplitOnSecondBallCountsOnlyNewPins", "1111100000", "-2", "2222210110", false, false, State::ThrowE},
+        {"SplitOnSecondBallWithSevenDown", "0000001000", "-2", "1111112110", false, false, State::ThrowE},
         {"QuitChangesNoPin", "1110000000", "-1", "1110000000", false, false, State::GameOver},
         {"EmptyIsGutter", "1100000000", "", "2200000000", false, true, State::ThrowE},
         {"ElevenFellsAllWithoutStrike", "1110000000", "11", "2221111111", false, false, State::ThrowE},
