@@ -128,8 +128,12 @@ QPoint frmScore::loadPositionTwips() const
     return QPoint(lane.left, lane.top - WindowTwips(this).height);
 }
 
+// The sheet-only mode places the sheet in the corner itself and keeps no
+// place of its own, so the player's place for ordinary games survives it.
 void frmScore::savePosition() const
 {
+    if (ScoreSheetOnly == kTrue)
+        return;
     const TwipsRect at = WindowTwips(this);
     WriteIniValue(kSection, kLeftKey, QString::number(at.left));
     WriteIniValue(kSection, kTopKey, QString::number(at.top));

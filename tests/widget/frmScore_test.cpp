@@ -150,6 +150,13 @@ TEST_F(ScoreSheetTest, ClosingStoresPositionAndTheNextLiveSheetLoadsThere)
     EXPECT_EQ(ReadIniValue("SCOREBOARD", "LEFT") + "," + ReadIniValue("SCOREBOARD", "TOP"), "2250,1800");
     EXPECT_EQ(ScoreSheet()->pos(), QPoint(150, 120));
     UnloadScoreSheet();
+
+    // The sheet-only mode puts the sheet in the corner itself; that place
+    // must not replace the player's own for the next ordinary game.
+    ScoreSheetOnly = kTrue;
+    EXPECT_EQ(ScoreSheet()->pos().x(), 0);
+    UnloadScoreSheet();
+    EXPECT_EQ(ReadIniValue("SCOREBOARD", "LEFT") + "," + ReadIniValue("SCOREBOARD", "TOP"), "2250,1800");
 }
 
 }  // namespace
