@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 // The score sheet's outline is pinned pixel for pixel by the score sheet's
 // own test, and every shape's agreement with its picture by the assets test.
 
@@ -45,30 +43,6 @@ TEST(RegionData, HeadersAndBandOrder)
     }
     // Record 4 is never filled and builds no region.
     EXPECT_FALSE(RegionRects(RegionData[4]).has_value() || RegionRects(PopRegionData[4]).has_value());
-}
-
-TEST(RegionData, DottedBandsOfTheSkeletonLane)
-{
-    std::map<int, std::vector<int>> lefts;  // band top -> left edges
-    for (const QRect &r : Rects(Main(3)))
-        lefts[r.top()].push_back(r.left());
-    for (const auto &[top, count] : {std::pair{8, 61}, {11, 58}, {14, 60}, {17, 58}, {20, 61}})
-        EXPECT_EQ(lefts[top].size(), size_t(count)) << "band " << top;
-    // Band 8: the arrow's 54-56 sits between the first two dot runs, the last
-    // run steps 243 -> 246, and the pin deck closes the band.
-    EXPECT_EQ(std::vector<int>(lefts[8].begin(), lefts[8].begin() + 9), (std::vector<int>{2, 25, 29, 34, 38, 42, 46, 54, 67}));
-    EXPECT_EQ(std::vector<int>(lefts[8].end() - 10, lefts[8].end()), (std::vector<int>{239, 243, 246, 250, 254, 258, 262, 266, 270, 274}));
-}
-
-TEST(RegionData, ExactRectangles)
-{
-    const struct { const char *name; RecordView rec; int index; QRect expected; } rows[] = {
-        {"start_dialog_first_knob", Main(1), 0, QRect(28, 1, 2, 1)}, {"start_dialog_stem_tip", Main(1), 69, QRect(38, 28, 5, 1)},
-        {"solid_lane_rounded_top", Main(0), 1, QRect(30, 0, 278, 1)}, {"solid_lane_score_block", Main(0), 19, QRect(0, 16, 19, 11)},
-        {"pop_right_tail_last", Pop(3), 17, QRect(0, 18, 121, 252)},
-    };
-    for (const auto &row : rows)
-        EXPECT_EQ(Rects(row.rec).at(row.index), row.expected) << row.name;
 }
 
 TEST(RegionData, CorruptRecordsBuildNoRegion)
