@@ -19,7 +19,11 @@ protected:
         DebugMode = kTrue;
         DialogHooks hooks;
         hooks.input = [this](const QString &) { return answers_.isEmpty() ? QString() : answers_.takeFirst(); };
-        hooks.yesNo = [this](const QString &text) { questions_ << text; return playAgain_; };
+        hooks.yesNo = [this](const QString &text) {
+            questions_ << text;
+            sheetShownAtQuestion_ = ScoreSheetLoaded() && ScoreSheet()->isVisible();
+            return playAgain_;
+        };
         SetDialogHooks(hooks);
     }
     void runBranch() { GameBranches()[DispatchIndex(GameState)](); }
@@ -40,6 +44,7 @@ protected:
 
     QStringList answers_, questions_;
     bool playAgain_ = false;
+    bool sheetShownAtQuestion_ = false;
 };
 const QString kPlayAgain = QStringLiteral("続けてゲームしますか？");
 }  // namespace
@@ -138,21 +143,14 @@ TEST_F(ThrowSequenceTest, QuittingMidRollLeavesNoBallOnTheNextLane)
 
 TEST_F(ThrowSequenceTest, AHiddenSheetIsShownForTheQuestionAndUnloadedAfter)
 {
-    bool shownAtQuestion = false;
-    DialogHooks hooks;
-    hooks.input = [this](const QString &) { return answers_.isEmpty() ? QString() : answers_.takeFirst(); };
-    hooks.yesNo = [&shownAtQuestion](const QString &) {
-        shownAtQuestion = ScoreSheetLoaded() && ScoreSheet()->isVisible();
-        return true;
-    };
-    SetDialogHooks(hooks);
+    playAgain_ = true;
     play(QStringLiteral("0 0 ").repeated(9) + "7");
     UnloadScoreSheet();
     WriteIniValue("SCOREBOARD", "LEFT", "");
     answers_ = {"2"};
     for (int i = 0; i < 3; ++i)
         runBranch();
-    EXPECT_TRUE(shownAtQuestion);
+    EXPECT_TRUE(sheetShownAtQuestion_);
     EXPECT_FALSE(ScoreSheetLoaded());
     EXPECT_FALSE(ReadIniValue("SCOREBOARD", "LEFT").isEmpty()) << "unloading stores the position";
 }
