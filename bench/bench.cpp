@@ -1,17 +1,21 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
 // Loop pacing benchmark: how long passes and waits really last, and how much
 // CPU the game burns doing it, next to a loop that busy-waits instead of
 // blocking. Runs on Qt's offscreen platform; prints figures, asserts nothing.
 
-#include "game/branches.h"
-#include "game/frmLane.h"
-#include "game/gamevars.h"
+#include "branches.h"
+#include "gamewindows.h"
+
+#include "game/game.h"
 #include "game/loop.h"
 #include "lane/ballmotion.h"
 #include "lane/timing.h"
-#include "platform/clock.h"
 #include "platform/fonts.h"
-#include "platform/random.h"
-#include "shapes/mod_RGN_Data.h"
+#include "platform/pacer.h"
+#include "settings/settings.h"
+
+#include <QTemporaryDir>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -36,7 +40,8 @@ double cpuSeconds()
     return ts.tv_sec + ts.tv_nsec / 1e9;
 }
 
-struct Figures {
+struct Figures
+{
     std::vector<double> durationsMs;
     double wallSeconds = 0;
     double cpuSeconds = 0;
@@ -54,11 +59,11 @@ struct Figures {
 };
 
 // The loop's tail as a plain busy wait, for comparison.
-void busyTail(qint64 t0, int delay)
+void busyTail(const Pacer &pacer, qint64 t0, int delay)
 {
     do
         QCoreApplication::processEvents();
-    while (t0 + delay > GetTickCount());
+    while (t0 + delay > pacer.GetTickCount());
 }
 
 template <typename Body>
@@ -89,17 +94,17 @@ void printPasses(const char *name, const Figures &f, double target, const Figure
 
 BranchTable emptyBranches() { return BranchTable{}; }
 
-void restingPhase()
+void restingPhase(Pacer &pacer)
 {
-    ResetGameVars();
-    GameState = State::StartWait;
-    QTimer::singleShot(kRestSeconds * 1000, [] { GameState = State::End; });
-    Figures f = measure(1, [] { RunLoop(emptyBranches()); });
+    Game game;
+    game.state = GameState::StartWait;
+    QTimer::singleShot(kRestSeconds * 1000, [&game] { game.state = GameState::End; });
+    Figures f = measure(1, [&] { RunLoop(game, pacer, emptyBranches()); });
 
-    Figures busy = measure(1, [] {
-        const qint64 until = GetTickCount() + kRestSeconds * 1000;
-        while (GetTickCount() < until)
-            busyTail(GetTickCount(), 0);
+    Figures busy = measure(1, [&pacer] {
+        const qint64 until = pacer.GetTickCount() + kRestSeconds * 1000;
+        while (pacer.GetTickCount() < until)
+            busyTail(pacer, pacer.GetTickCount(), 0);
     });
     std::printf("%-24s %d s  CPU %6.3f %% of a core (target at most 1 %%)"
                 "  | busy-wait CPU %5.1f %%  ratio %.0fx\n",
@@ -107,37 +112,40 @@ void restingPhase()
                 f.cpuShare() > 0 ? busy.cpuShare() / f.cpuShare() : 0.0);
 }
 
-void passPhase(qint16 delay)
+void passPhase(Pacer &pacer, qint16 delay)
 {
-    ResetGameVars();
-    GameState = State::Location1;  // a state whose branch here does nothing
-    LoopDelay = delay;
+    Game game;
+    game.state = GameState::Location1;  // a state whose branch here does nothing
+    game.LoopDelay = delay;
     const BranchTable branches = emptyBranches();
-    Figures f = measure(kPasses, [&] { RunPass(branches); });
-    Figures busy = measure(kPasses, [&] { busyTail(GetTickCount(), delay); });
+    Figures f = measure(kPasses, [&] { RunPass(game, pacer, branches); });
+    Figures busy = measure(kPasses, [&] { busyTail(pacer, pacer.GetTickCount(), delay); });
     char name[32];
     std::snprintf(name, sizeof name, "passes at LoopDelay %d", delay);
     printPasses(name, f, delay, busy);
 }
 
-void waitPhase()
+void waitPhase(Pacer &pacer)
 {
-    ResetGameVars();
-    Figures f = measure(kWaits, [] { Wait(kWaitMs); });
-    Figures busy = measure(kWaits, [] { busyTail(GetTickCount(), kWaitMs); });
+    const Game game;
+    Figures f = measure(kWaits, [&] { Wait(game, pacer, kWaitMs); });
+    Figures busy = measure(kWaits, [&] { busyTail(pacer, pacer.GetTickCount(), kWaitMs); });
     printPasses("Wait(30)", f, kWaitMs, busy);
 }
 
-void rollPhase()
+void rollPhase(Pacer &pacer)
 {
-    ResetGameVars();
-    BuildRegionData();
-    SeedRandom(1);
-    LaneWindow()->show();
+    QTemporaryDir dir;
+    const Settings settings(dir.path());
+    Game game;
+    GameWindows windows(game, settings, pacer);
+    windows.BuildRegionData();
+    game.random.Seed(1);
+    windows.lane().show();
     constexpr qint16 kStraight = 4;
-    BeginRoll(kStraight, kStraight, kStraight);
-    GameState = State::ThrowT;
-    const BranchTable branches = GameBranches();
+    BeginRoll(game, kStraight, kStraight, kStraight);
+    game.state = GameState::ThrowT;
+    const BranchTable branches = GameBranches(windows);
     std::vector<double> passes;
     QElapsedTimer wall;
     wall.start();
@@ -145,13 +153,13 @@ void rollPhase()
     // The roll lasts from its first step to the pass that finds the ball
     // past the end of the lane.
     double rollNs = 0;
-    while (GameState == State::ThrowT) {
+    while (game.state == GameState::ThrowT) {
         QElapsedTimer one;
         one.start();
         const double sinceStart = wall.nsecsElapsed();
-        RunPass(branches);
+        RunPass(game, pacer, branches);
         passes.push_back(one.nsecsElapsed() / double(kNsPerMs));
-        if (GameState != State::ThrowT)
+        if (game.state != GameState::ThrowT)
             rollNs = sinceStart;
     }
     Figures f;
@@ -162,9 +170,8 @@ void rollPhase()
     const double target = kRollSteps * double(kRollLoopDelay);
     std::printf("%-24s %zu passes, %d steps in %.1f ms (target %.0f ms +-2 %%: %+.2f %%)  median %.3f ms  p99 %.3f ms"
                 "  CPU %5.2f %% of a core (target at most 5 %%)\n",
-                "ball roll", passes.size(), kRollSteps, rollMs, target, 100 * (rollMs - target) / target, f.median(),
-                f.p99(), 100 * f.cpuShare());
-    UnloadLaneWindow();
+                "ball roll", passes.size(), kRollSteps, rollMs, target, 100 * (rollMs - target) / target, f.median(), f.p99(),
+                100 * f.cpuShare());
 }
 }  // namespace
 
@@ -174,10 +181,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutions();
-    restingPhase();
-    passPhase(50);
-    passPhase(18);
-    waitPhase();
-    rollPhase();
+    Pacer pacer;
+    restingPhase(pacer);
+    passPhase(pacer, 50);
+    passPhase(pacer, 18);
+    waitPhase(pacer);
+    rollPhase(pacer);
     return 0;
 }

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Marvolt developers
 # Builds the game if needed and starts it; arguments go to the game
 # (e.g. scripts/run.sh -X).
 set -euo pipefail

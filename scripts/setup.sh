@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Marvolt developers
 # Installs the Debian packages the game needs to build, run and test, when
 # any is missing, then configures and builds in build/. Sourced by run.sh and
-# test.sh.
+# test.sh. MARVOLT_WERROR=ON makes warnings errors (CI).
 set -euo pipefail
 
 MARVOLT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -9,7 +11,7 @@ MARVOLT_BUILD="$MARVOLT_ROOT/build"
 
 MARVOLT_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libgtest-dev
+  qt6-base-dev libgl-dev libgtest-dev python3
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
   xvfb xdotool imagemagick x11-utils
 )
@@ -28,7 +30,8 @@ marvolt_install_packages() {
 }
 
 marvolt_build() {
-  cmake -S "$MARVOLT_ROOT" -B "$MARVOLT_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S "$MARVOLT_ROOT" -B "$MARVOLT_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DMARVOLT_WERROR="${MARVOLT_WERROR:-OFF}" >/dev/null
   cmake --build "$MARVOLT_BUILD" -j"$(nproc)"
 }
 

@@ -1,57 +1,49 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
+#include "MainSource.h"
+#include "branches.h"
 #include "common/tempsettings.h"
-#include "game/MainSource.h"
-#include "game/frmLane.h"
-#include "game/frmStart.h"
-#include "game/gamevars.h"
-#include "hiscore/hiscoretable.h"
-#include "lane/frmDenkou.h"
-#include "menu/frmMenu.h"
-#include "platform/clock.h"
-#include "platform/dialogs.h"
+#include "gamewindows.h"
+
+#include "game/game.h"
 #include "platform/fonts.h"
-#include "score/frmScore.h"
-#include "shapes/mod_RGN_Data.h"
+#include "platform/pacer.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
-// Fresh game state, region tables and a private KVZ.ini for every test; all
-// game windows, hooks and clocks are taken away afterwards.
+// A fresh game, its windows with their region tables, and a private KVZ.ini
+// for every test; everything is taken away afterwards.
 class GameFixture : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ResetGameVars();
-        InstallFontSubstitutions();
-        BuildRegionData();
-    }
-    void TearDown() override
-    {
-        SetDialogHooks({});
-        SetTickSource({});
-        SetHighScoreListingHook({});
-        frmMenu::instance()->setFullView();
-        UnloadScoreSheet();
-        UnloadPinBoard();
-        UnloadLaneWindow();
-        UnloadStartDialog();
-        ResetGameVars();
-    }
+    GameFixture() { InstallFontSubstitutions(); }
+    void SetUp() override { windows().BuildRegionData(); }
+
+    Game &game() { return *game_; }
+    GameWindows &windows() { return *windows_; }
+    Pacer &pacer() { return pacer_; }
+    const Settings &settings() const { return settings_.settings(); }
+    void runBranch() { GameBranches(windows())[static_cast<std::size_t>(game().state)](); }
+
     // Waits end at once but still handle events: the clock jumps a second at
     // every reading, further than any wait.
-    static void fastClock()
+    void fastClock()
     {
-        static qint64 now = 0;
-        SetTickSource([] { return now += 1000000; });
+        pacer_.SetTickSource([now = qint64(0)]() mutable { return now += 1000000; });
     }
     // A fresh run of the program up to the loop, on the same settings file.
-    static void restart(const QString &args = QString())
+    void restart(const QString &args = QString())
     {
-        UnloadPinBoard();
-        UnloadLaneWindow();
-        ResetGameVars();
-        StartUp(args);
+        windows_.reset();
+        game_ = std::make_unique<Game>();
+        windows_ = std::make_unique<GameWindows>(*game_, settings(), pacer_);
+        StartUp(*windows_, args);
     }
+
     TempSettings settings_;
+    Pacer pacer_;
+    std::unique_ptr<Game> game_ = std::make_unique<Game>();
+    std::unique_ptr<GameWindows> windows_ = std::make_unique<GameWindows>(*game_, settings(), pacer_);
 };

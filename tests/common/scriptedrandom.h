@@ -1,31 +1,35 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
 #include "platform/random.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <vector>
 
-// Replaces Rnd() for one scope with scripted draws; with `repeat` the last
-// draw is returned for ever, otherwise running past the script fails the test.
+// Replaces a random source's draws for one scope with scripted ones; with
+// `repeat` the last draw is returned for ever, otherwise running past the
+// script fails the test.
 class ScriptedRandom
 {
 public:
-    explicit ScriptedRandom(std::vector<double> draws, bool repeat = false)
-        : draws_(std::move(draws)), repeat_(repeat)
+    ScriptedRandom(Random &random, std::vector<double> draws, bool repeat = false)
+        : random_(random), draws_(std::move(draws)), repeat_(repeat)
     {
-        SetRandomSource([this]() -> double {
+        random_.SetSource([this]() -> double {
             if (used_ < draws_.size() || (repeat_ && !draws_.empty()))
                 return draws_[std::min(used_++, draws_.size() - 1)];
             ADD_FAILURE() << "more random draws than the " << draws_.size() << " scripted";
             return 0.0;
         });
     }
-    ~ScriptedRandom() { SetRandomSource({}); }
+    ~ScriptedRandom() { random_.SetSource({}); }
     ScriptedRandom(const ScriptedRandom &) = delete;
     ScriptedRandom &operator=(const ScriptedRandom &) = delete;
     size_t used() const { return used_; }
 
 private:
+    Random &random_;
     std::vector<double> draws_;
     bool repeat_;
     size_t used_ = 0;

@@ -1,17 +1,23 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
 #include "settings/settings.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
-// Points the settings file at a fresh temporary directory for one test.
+// A settings file in a fresh temporary directory for one test.
 class TempSettings
 {
 public:
-    TempSettings() { SetSettingsDirectory(dir_.path()); }
-    ~TempSettings() { SetSettingsDirectory(QString()); }
     QString path() const { return dir_.filePath(QStringLiteral("KVZ.ini")); }
     QString dir() const { return dir_.path(); }
+    const Settings &settings() const { return settings_; }
+    QString read(const QString &section, const QString &key) const { return settings_.ReadIniValue(section, key); }
+    void set(const QString &section, const QString &key, const QString &value) const
+    {
+        settings_.WriteIniValue(section, key, value);
+    }
     QByteArray bytes() const
     {
         QFile f(path());
@@ -26,4 +32,5 @@ public:
 
 private:
     QTemporaryDir dir_;
+    Settings settings_{dir_.path()};
 };

@@ -1,82 +1,110 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/scriptedrandom.h"
-#include "game/gamevars.h"
+#include "game/game.h"
 #include "lane/ballmotion.h"
 #include "lane/lanemodel.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 
 namespace {
 
 // Rolls a ball and tells where it went: "x/centre" after each step that
 // reached a pin row (x after the step, centre line of the drawn ball),
 // "gutter@x" after the step that left the lane, then the passes taken.
-std::string Roll(qint16 s, qint16 t, qint16 h)
+std::string Trace(qint16 s, qint16 t, qint16 h)
 {
-    ResetGameVars();
-    BeginRoll(s, t, h);
+    Game g;
+    ScriptedRandom draws(g.random, {0.5}, true);
+    BeginRoll(g, s, t, h);
+    const Roll &r = g.roll;
     std::string out;
     int passes = 0;
-    for (GameState = State::ThrowT; GameState == State::ThrowT && passes < 200; ++passes) {
-        const qint16 before = NextPin, wasGutter = GutterFlag;
-        StepBall();
-        if (NextPin != before)
-            out += std::to_string(BallX) + "/" + std::to_string(long(std::nearbyint(BallDrawnTop + kBallSize / 2))) + " ";
-        if (GutterFlag && !wasGutter)
-            out += "gutter@" + std::to_string(BallX) + " ";
+    for (g.state = GameState::ThrowT; g.state == GameState::ThrowT && passes < 200; ++passes) {
+        const qint16 before = r.NextPin;
+        const bool wasGutter = r.GutterFlag;
+        StepBall(g);
+        if (r.NextPin != before)
+            out += std::to_string(r.BallX) + "/" + std::to_string(long(std::nearbyint(r.BallDrawnTop + kBallSize / 2))) + " ";
+        if (r.GutterFlag && !wasGutter)
+            out += "gutter@" + std::to_string(r.BallX) + " ";
     }
-    return out + std::to_string(passes) + " passes to x " + std::to_string(BallX);
+    return out + std::to_string(passes) + " passes to x " + std::to_string(r.BallX);
 }
 
 TEST(BallMotion, RollsReachRowsAndGutterWhereExpected)
 {
     // 92 steps bring x to 301; the next pass ends the roll in place.
+    // clang-format off
     const struct { const char *name; qint16 s, t, h; const char *trace; } rows[] = {
         {"Straight", 4, 4, 4, "277/15 283/15 289/15 292/15 93 passes to x 301"},
         {"DriftAndHookIntoBottomGutter", 0, 8, 8, "gutter@208 93 passes to x 301"},
         {"HookUpwardsPastHeadPin", 4, 4, 0, "277/4 gutter@280 93 passes to x 301"},
     };
-    ScriptedRandom draws({0.5}, true);
+    // clang-format on
     for (const auto &r : rows)
-        EXPECT_EQ(Roll(r.s, r.t, r.h), r.trace) << r.name;
+        EXPECT_EQ(Trace(r.s, r.t, r.h), r.trace) << r.name;
 }
 
 TEST(BallMotion, GutterBallStopsCurvingAndRunsAlongTheEdge)
 {
-    BeginRoll(0, 8, 8);
-    for (GameState = State::ThrowT; !GutterFlag;)
-        StepBall();
+    Game g;
+    const Roll &r = g.roll;
+    BeginRoll(g, 0, 8, 8);
+    for (g.state = GameState::ThrowT; !r.GutterFlag;)
+        StepBall(g);
     // This step's curve is not taken back, so the ball rests just past 22.
-    EXPECT_TRUE(BallY > 22.0f && BallY < 22.0f + LateralStep) << BallY;
-    const float curve = CurveStep, edgeY = BallY;
-    while (GameState == State::ThrowT)
-        StepBall();
-    EXPECT_EQ(std::pair(CurveStep, BallY), std::pair(curve, edgeY));
+    EXPECT_TRUE(r.BallY > 22.0f && r.BallY < 22.0f + r.LateralStep) << r.BallY;
+    const float curve = r.CurveStep, edgeY = r.BallY;
+    while (g.state == GameState::ThrowT)
+        StepBall(g);
+    EXPECT_EQ(std::pair(r.CurveStep, r.BallY), std::pair(curve, edgeY));
 }
 
 TEST(BallMotion, BeginRollStartsFreshFromTheCaughtPositions)
 {
-    GutterFlag = StrikeFlag = PathPins[0] = kTrue;
-    BeginRoll(9, 4, 4);
-    EXPECT_TRUE(BallDrawnTop == 22.0f && GutterFlag == kFalse && StrikeFlag == kFalse && PathPins[0] == 0 && NextPin == 1);
+    Game g;
+    const Roll &r = g.roll;
+    g.roll.GutterFlag = g.roll.StrikeFlag = true;
+    g.roll.PathPins[0] = 5;
+    BeginRoll(g, 9, 4, 4);
+    EXPECT_TRUE(r.BallDrawnTop == 22.0f && !r.GutterFlag && !r.StrikeFlag && r.PathPins[0] == 0 && r.NextPin == 1);
     for (qint16 p = -1; p <= 9; ++p) {  // start and hook positions, with the overshoot caught at a turn
-        BeginRoll(p, 4, p);
-        EXPECT_TRUE(BallY == 2 * p + 4 && HookValue == p - 4) << p;
+        BeginRoll(g, p, 4, p);
+        EXPECT_TRUE(r.BallY == 2 * p + 4 && r.HookValue == p - 4) << p;
     }
 }
+
+using Colour = std::tuple<int, int, int>;
+Colour Of(Rgb c) { return {c.red, c.green, c.blue}; }
 
 TEST(AimingMarkers, ChevronHighlightAndIdleOrder)
 {
     EXPECT_EQ(std::tuple(MarkerGeometry(MarkerColumn::Aim, 4).x1, MarkerGeometry(MarkerColumn::Aim, 0).x1,
-                         MarkerGeometry(MarkerColumn::Hook, 8).y1), std::tuple(60, 52, 22));
-    // The current row is highlighted; the overshoot to 9 highlights nothing.
-    const auto start = AimingColumnLines(MarkerColumn::Start, 3), hook = AimingColumnLines(MarkerColumn::Hook, 9);
-    for (int row = 0; row < kMarkerRows; ++row)
-        EXPECT_TRUE(start[row].colour == (row == 3 ? kStartColumn.highlight : kWhite) && hook[row].colour == kWhite) << row;
+                         MarkerGeometry(MarkerColumn::Hook, 8).y1),
+              std::tuple(60, 52, 22));
+    // While aiming the current row (3) is highlighted, every other row white, and the overshoot to 9
+    // highlights nothing; idle, the markers are drawn row by row in the order aim, start, hook.
+    const Colour white{255, 255, 255};
+    // clang-format off
+    const struct { const char *name; MarkerColumn column; int idleSlot; Colour idle, highlight; } rows[] = {
+        {"Start", MarkerColumn::Start, 1, {128, 0, 0}, {255, 0, 0}},
+        {"Aim", MarkerColumn::Aim, 0, {0, 128, 128}, {0, 0, 0}},
+        {"Hook", MarkerColumn::Hook, 2, {255, 217, 179}, {255, 0, 0}},
+    };
+    // clang-format on
     const auto idle = IdleMarkers();
-    EXPECT_TRUE(idle[0].colour == kAimColumn.idle && idle[1].colour == kStartColumn.idle && idle[2].colour == kHookColumn.idle);
-    EXPECT_EQ(idle[3].y1, 8);
+    for (const auto &c : rows)
+        for (int row = 0; row < kMarkerRows; ++row) {
+            const MarkerLine &line = idle[3 * row + c.idleSlot];
+            EXPECT_EQ(std::tuple(Of(AimingColumnLines(c.column, 3)[row].colour), Of(AimingColumnLines(c.column, 9)[row].colour),
+                                 Of(line.colour), line.y1),
+                      std::tuple(row == 3 ? c.highlight : white, white, c.idle, 6 + 2 * row))
+                << c.name << " row " << row;
+        }
 }
 
 }  // namespace

@@ -1,114 +1,115 @@
-#include "game/gamevars.h"
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "game/loop.h"
 #include "lane/timing.h"
-#include "platform/clock.h"
-#include "platform/eventpump.h"
+#include "platform/pacer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
-class LoopTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { ResetGameVars(); }
-    void TearDown() override
-    {
-        SetTickSource({});
-        ResetGameVars();
-    }
 
-    // Every branch records its name; `then` may move GameState on.
-    BranchTable recordingTable(std::function<void(const QString &)> then = {})
-    {
-        BranchTable table;
-        for (size_t i = 0; i < kDispatchOrder.size(); ++i) {
-            const QString name = QLatin1String(kDispatchOrder[i]);
-            table[i] = [this, name, then] {
-                ran.push_back(name);
-                if (then)
-                    then(name);
+// A branch for every state but "start-wait", as the game has; each one notes
+// its state's name and moves the game on to "start", except that the start
+// marker runs on in "location1" as aiming does.
+BranchTable Recording(Game &g, std::string &ran)
+{
+    BranchTable table;
+    for (int i = 0; i < kGameStates; ++i)
+        if (static_cast<GameState>(i) != GameState::StartWait)
+            table[static_cast<size_t>(i)] = [&g, &ran, i] {
+                ran += StateName(static_cast<GameState>(i));
+                if (g.state != GameState::Location1)
+                    g.state = GameState::Start;
             };
-        }
-        return table;
-    }
-    std::vector<QString> ran;
-};
-}  // namespace
+    return table;
+}
 
-TEST_F(LoopTest, EveryStateRunsItsOwnBranchOnceAPass)
+TEST(Loop, APassRunsOnlyTheCurrentStatesBranchOrRestsUntilAnEvent)
 {
-    for (const char *name : kDispatchOrder) {
-        ran.clear();
-        GameState = QLatin1String(name);
-        ASSERT_TRUE(RunPass(recordingTable([](const QString &) { GameState = State::Start; })));
-        EXPECT_EQ(ran, std::vector<QString>{QLatin1String(name)});
+    // clang-format off
+    const struct { const char *name; GameState state; const char *ran, *after; bool goesOn, rests; } rows[] = {
+        {"StartDialog", GameState::StartDlg, "start-dlg", "start", true, false},
+        {"Init", GameState::Init, "init", "start", true, false},
+        {"StartMarkerRunsOnWithoutRest", GameState::Location1, "location1", "location1", true, false},
+        {"HoldingTheButton", GameState::Location3, "location3", "start", true, false},
+        {"CountingTheBall", GameState::ThrowE, "throw-e", "start", true, false},
+        {"TypedInResult", GameState::Debug, "debug", "start", true, false},
+        {"GameOver", GameState::GameOver, "game-over", "start", true, false},
+        {"StartWaitHasNoBranch", GameState::StartWait, "", "start-wait", true, true},
+        {"EndStopsBeforeAnyBranch", GameState::End, "", "end", false, false},
+    };
+    // clang-format on
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        Game g;
+        Pacer pacer;
+        std::string ran;
+        g.state = r.state;
+        bool woken = false;  // the event that ends a rest
+        QTimer wake;
+        wake.setSingleShot(true);
+        QObject::connect(&wake, &QTimer::timeout, [&woken] { woken = true; });
+        wake.start(200);
+        EXPECT_EQ(RunPass(g, pacer, Recording(g, ran)), r.goesOn);
+        EXPECT_EQ(ran, r.ran);
+        EXPECT_EQ(woken, r.rests);
+        EXPECT_STREQ(StateName(g.state), r.after);
     }
 }
 
-TEST_F(LoopTest, EndStopsBeforeAnyBranchAndOtherStatesIdle)
+TEST(Loop, APassLastsAtLeastLoopDelayOnTheTickCount)
 {
-    GameState = State::End;
-    EXPECT_FALSE(RunPass(recordingTable()));
-    for (const QString &idle : {State::StartWait, QStringLiteral("INIT"), QStringLiteral("end "), QString()}) {
-        GameState = idle;
-        QTimer::singleShot(5, QCoreApplication::instance(), [] {});  // something to wake the rest
-        EXPECT_TRUE(RunPass(recordingTable()));
-        EXPECT_EQ(GameState, idle);
-    }
-    EXPECT_TRUE(ran.empty());
-}
-
-TEST_F(LoopTest, GameOverReturnsToTheStartDialogAndTheLoopGoesOn)
-{
-    GameState = State::GameOver;
-    RunLoop(recordingTable([](const QString &name) {
-        GameState = name == State::GameOver ? State::StartDlg : State::End;
-    }));
-    EXPECT_EQ(ran, (std::vector<QString>{State::GameOver, State::StartDlg}));
-}
-
-TEST_F(LoopTest, APassLastsAtLeastLoopDelayOnTheTickCount)
-{
+    Game g;
+    Pacer pacer;
+    std::string ran;
     qint64 now = 1000;  // moves on at every reading
-    SetTickSource([&now] { return now += 20; });
-    GameState = State::Location1;
-    LoopDelay = 50;
-    RunPass(recordingTable());
+    pacer.SetTickSource([&now] { return now += 20; });
+    g.state = GameState::Location1;
+    g.LoopDelay = 50;
+    RunPass(g, pacer, Recording(g, ran));
     EXPECT_GE(now - 1020, 50);
 }
 
-TEST_F(LoopTest, WaitLastsItsTimeHandlesEventsAndIsSkippedInDebugMode)
+TEST(Loop, WaitLastsItsTimeHandlesEventsAndIsSkippedInDebugMode)
 {
+    Game g;
+    Pacer pacer;
     for (int ms : {0, 5, 30}) {
         bool handled = false;
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [&handled] { handled = true; },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [&handled] { handled = true; }, Qt::QueuedConnection);
         QElapsedTimer t;
         t.start();
-        Wait(ms);
+        Wait(g, pacer, ms);
         EXPECT_GE(t.elapsed(), ms);
         EXPECT_TRUE(handled) << ms;
     }
-    DebugMode = kTrue;
+    g.DebugMode = true;
     int readings = 0;
-    SetTickSource([&readings] { return ++readings; });
-    Wait(2000);
+    pacer.SetTickSource([&readings] { return ++readings; });
+    Wait(g, pacer, 2000);
     EXPECT_EQ(readings, 0);
 }
 
-TEST_F(LoopTest, ARestEndsWithAnEventAlreadyPending)
+TEST(Loop, ARestEndsWithAnEventAlreadyPending)
 {
+    Pacer pacer;
     // Only a late timer would wake a rest that ignored the pending event.
-    QTimer::singleShot(2000, QCoreApplication::instance(), [] {});
+    QTimer late;
+    late.setSingleShot(true);
+    late.start(2000);
     bool handled = false;
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [&handled] { handled = true; },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [&handled] { handled = true; }, Qt::QueuedConnection);
     QElapsedTimer t;
     t.start();
-    WaitForEvent();
+    pacer.WaitForEvent();
     EXPECT_TRUE(handled);
     EXPECT_LT(t.elapsed(), 1000);
 }
+
+}  // namespace

@@ -1,34 +1,19 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/scriptedrandom.h"
-#include "game/gamevars.h"
 #include "lane/ballmotion.h"
 #include "lane/pinmodel.h"
-#include "platform/random.h"
+#include "unit/rackstates.h"
 
-#include <gtest/gtest.h>
 #include <QStringList>
+#include <gtest/gtest.h>
 
 namespace {
-
-// A rack is written as the states of pins 1..10, e.g. "1110000000"; a pin
-// image is visible exactly while its pin stands.
-void SetRack(const char *states)
-{
-    ResetGameVars();
-    for (int p = 1; p <= 10; ++p)
-        PinVisible[p] = (PinState[p] = static_cast<qint16>(states[p - 1] - '0')) == 0;
-}
-
-std::string Rack()
-{
-    std::string s;
-    for (int p = 1; p <= 10; ++p)
-        s += static_cast<char>('0' + PinState[p]);
-    return s;
-}
 
 TEST(PinModel, DecidePinFallBranches)
 {
     // centre: the drawn ball's centre line; pin 7's hit band is 16..24, pin 10's 4..12.
+    // clang-format off
     const struct { const char *name, *rack; bool strike; int centre, pin; std::vector<double> draws; qint16 after; bool strikeAfter; } rows[] = {
         {"StrikeFlagFellsPinFarFromBall", "0000000000", true, 0, 7, {}, 1, true},
         {"UnsupportedMissJustAboveBand", "0000000000", false, 15, 7, {}, 0, false},
@@ -42,14 +27,16 @@ TEST(PinModel, DecidePinFallBranches)
         {"SupportFellAnyLineLucky", "1000000000", false, 0, 5, {0.955}, 1, false},
         {"SupportFellDirectHitUnlucky", "0100000000", false, 15, 5, {0.965}, 0, false},
     };
+    // clang-format on
     for (const auto &r : rows) {
         SCOPED_TRACE(r.name);
-        SetRack(r.rack);
-        StrikeFlag = r.strike ? kTrue : kFalse;
-        BallDrawnTop = static_cast<float>(r.centre - kBallSize / 2);
-        ScriptedRandom draws(r.draws);
-        DecidePinFall(r.pin, kSupports[r.pin]);
-        EXPECT_EQ(std::tuple(PinState[r.pin], PinVisible[r.pin], StrikeFlag == kTrue, draws.used()),
+        Game g;
+        SetRack(g.rack, r.rack);
+        g.roll.StrikeFlag = r.strike;
+        g.roll.BallDrawnTop = static_cast<float>(r.centre - kBallSize / 2);
+        ScriptedRandom draws(g.random, r.draws);
+        DecidePinFall(g, r.pin, kSupports[r.pin]);
+        EXPECT_EQ(std::tuple(g.rack.PinState[r.pin], g.rack.PinVisible[r.pin], g.roll.StrikeFlag, draws.used()),
                   std::tuple(r.after, r.after == 0, r.strikeAfter, r.draws.size()));
     }
 }
@@ -57,6 +44,7 @@ TEST(PinModel, DecidePinFallBranches)
 TEST(PinModel, StraightBallLeaves)
 {
     // Draws on a full rack: pin 1, head-pin strike, pins 2, 3, 4, 5, 8, 9.
+    // clang-format off
     const struct { const char *name, *before; std::vector<double> draws; const char *after; } rows[] = {
         {"UsualLeave6_7_10", "0000000000", {.5, .5, .5, .5, .5, .5, .5, .5}, "1111100110"},
         {"Pin5StandsPin9HitDirectly", "0000000000", {.5, .5, .5, .5, .5, .965, .5, .9999}, "1111000110"},
@@ -64,20 +52,23 @@ TEST(PinModel, StraightBallLeaves)
         // Pins 1-3 of the first ball are passed and no longer support pin 5.
         {"SecondBallAfterThree", "1110000000", {.5, .965, .5, .5}, "2221100110"},
     };
+    // clang-format on
     for (const auto &r : rows) {
         SCOPED_TRACE(r.name);
-        SetRack(r.before);
-        ScriptedRandom draws(r.draws);
-        BeginRoll(4, 4, 4);
-        for (GameState = State::ThrowT; GameState == State::ThrowT;)
-            StepBall();
-        EXPECT_EQ(std::tuple(Rack(), PathPins[0], PathPins[1], PathPins[2], draws.used()),
+        Game g;
+        SetRack(g.rack, r.before);
+        ScriptedRandom draws(g.random, r.draws);
+        BeginRoll(g, 4, 4, 4);
+        for (g.state = GameState::ThrowT; g.state == GameState::ThrowT;)
+            StepBall(g);
+        EXPECT_EQ(std::tuple(States(g.rack), g.roll.PathPins[0], g.roll.PathPins[1], g.roll.PathPins[2], draws.used()),
                   std::tuple(r.after, 3, 5, 9, r.draws.size()));
     }
 }
 
 TEST(PinModel, TopplePathNeighbour)
 {
+    // clang-format off
     const struct { const char *name, *before; qint16 hook; int pathPin; const char *after; } rows[] = {
         {"Pin7HookMinus2Topples8", "0000001000", -2, 7, "0000001100"},
         {"SkipsPinsDownEarlier", "0000001220", -4, 7, "0000001221"},
@@ -87,45 +78,50 @@ TEST(PinModel, TopplePathNeighbour)
         {"SmallHookTopplesNothing", "0000001000", -1, 7, "0000001000"},
         {"PathPinNotFelledThisRoll", "0000002000", -2, 7, "0000002000"},
     };
-    ScriptedRandom draws({0.9999}, true);
+    // clang-format on
     for (const auto &r : rows) {
-        SetRack(r.before);
-        HookValue = r.hook;
-        TopplePathNeighbour(r.pathPin);
-        EXPECT_EQ(Rack(), r.after) << r.name;
+        Game g;
+        ScriptedRandom draws(g.random, {0.9999}, true);
+        SetRack(g.rack, r.before);
+        g.roll.HookValue = r.hook;
+        TopplePathNeighbour(g, r.pathPin);
+        EXPECT_EQ(States(g.rack), r.after) << r.name;
     }
 }
 
 TEST(PinModel, IsSplitOnNamedLeaves)
 {
     // Leaves are the standing pins; every other pin is down.
+    // clang-format off
     const std::pair<const char *, bool> rows[] = {
         {"7-10", true}, {"4-6", true}, {"5-7", true}, {"2-3", true}, {"8-9", true}, {"3-4-5-6-7-8-9-10", true},
         {"2-4", false}, {"2-4-7-8", false}, {"4-6-7-10", false}, {"5", false}, {"1-7-10", false}, {"", false},
     };
+    // clang-format on
     for (const auto &[leave, split] : rows) {
-        SetRack("1111111111");
+        Rack rack;
+        SetRack(rack, "1111111111");
         for (const QString &pin : QString::fromLatin1(leave).split(u'-', Qt::SkipEmptyParts))
-            PinState[pin.toInt()] = 0;
-        EXPECT_EQ(IsSplit(), split) << leave;
+            rack.PinState[pin.toInt()] = 0;
+        EXPECT_EQ(IsSplit(rack), split) << leave;
     }
 }
 
-}  // namespace
-
 TEST(PinModel, StraightBallsStrikeAboutOneTimeInTen)
 {
-    SeedRandom(20261206);
+    Game g;
+    g.random.Seed(20261206);
     constexpr int kBalls = 2000;
     int strikes = 0;
     for (int ball = 0; ball < kBalls; ++ball) {
-        SetRack("0000000000");
-        BeginRoll(4, 4, 4);
-        while (GameState != State::ThrowE)
-            StepBall();
-        strikes += Rack() == "1111111111";
-        GameState.clear();
+        SetRack(g.rack, "0000000000");
+        BeginRoll(g, 4, 4, 4);
+        for (g.state = GameState::ThrowT; g.state != GameState::ThrowE;)
+            StepBall(g);
+        strikes += States(g.rack) == "1111111111";
     }
     EXPECT_GT(strikes, kBalls * 6 / 100);
     EXPECT_LT(strikes, kBalls * 14 / 100);
 }
+
+}  // namespace

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/tempsettings.h"
 #include "platform/profilefile.h"
 
@@ -19,6 +21,7 @@ namespace {
 TEST(ProfileFile, ReadsAsWindowsDoes)
 {
     const std::string big(600, 'x');
+    // clang-format off
     const struct { const char *name; std::string file; const char *section, *key; std::string expected; } rows[] = {
         {"names ignore ASCII case, value keeps it", "[ball]\r\ncolor=Red\r\n", "BALL", "COLOR", "Red"},
         {"non-ASCII bytes compare exactly", "[\xC4]\nk=1\n", "\xE4", "k", ""},
@@ -38,6 +41,7 @@ TEST(ProfileFile, ReadsAsWindowsDoes)
         {"cut to 510 bytes after unquoting", "[A]\nk=\"" + big + "\"\n", "A", "k", big.substr(0, 510)},
         {"empty key name never matches", "[A]\n=1\n", "A", "", ""},
     };
+    // clang-format on
     TempSettings file;
     for (const auto &row : rows) {
         file.write(QByteArray::fromStdString(row.file));
@@ -48,6 +52,7 @@ TEST(ProfileFile, ReadsAsWindowsDoes)
 TEST(ProfileFile, WritesAsWindowsDoes)
 {
     const std::string huge(1 << 20, 'x');  // one enormous line
+    // clang-format off
     const struct { const char *name; std::string file; const char *section, *key, *value; std::string expected; } rows[] = {
         {"replaced in place keeping spelling", "[s]\n  Key = old ;c\n#x\n", "S", "KEY", "new", "[s]\nKey=new\r\n#x\n"},
         {"first key of first section replaced", "[S]\nk=1\nk=3\n[S]\nk=2\n", "S", "k", "9", "[S]\nk=9\r\nk=3\n[S]\nk=2\n"},
@@ -60,6 +65,7 @@ TEST(ProfileFile, WritesAsWindowsDoes)
         {"byte-order mark line is no header", "\xEF\xBB\xBF[S]\r\na=1\r\n", "S", "a", "2", "\xEF\xBB\xBF[S]\r\na=1\r\n[S]\r\na=2\r\n"},
         {"junk bytes and huge lines kept", "\xFF\0\x01\n"s + huge + "\n[S]\nk=1\n\0"s, "S", "k", "2", "\xFF\0\x01\n"s + huge + "\n[S]\nk=2\r\n\0"s},
     };
+    // clang-format on
     TempSettings file;
     for (const auto &row : rows) {
         file.write(QByteArray::fromStdString(row.file));
@@ -83,13 +89,14 @@ TEST(ProfileFileChild, DISABLED_Run)
     if (count < 0 && lock.tryLock(0))
         std::_Exit(0);  // no unlock, as when killed
     for (int i = 0; count == 0 || i < count; ++i)
-        ASSERT_TRUE(WriteProfileString(args.at(1), "S", args.at(2).toUtf8() + (count ? QByteArray::number(i) : ""), QByteArray::number(i)));
+        ASSERT_TRUE(WriteProfileString(args.at(1), "S", args.at(2).toUtf8() + (count ? QByteArray::number(i) : ""),
+                                       QByteArray::number(i)));
 }
 
 void StartChild(QProcess &child, const QString &path, const QString &key, int count)
 {
     child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=ProfileFileChild.DISABLED_Run",
-                "--gtest_also_run_disabled_tests", path, key, QString::number(count)});
+                                                          "--gtest_also_run_disabled_tests", path, key, QString::number(count)});
 }
 
 // Two writers race after a dead process left its lock behind.

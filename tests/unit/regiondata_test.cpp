@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "shapes/mod_RGN_Data.h"
 #include "shapes/popregiondata.h"
 
@@ -9,27 +11,35 @@
 namespace {
 
 // One filled record of either table, seen through the common header.
-struct RecordView { const RegionHeader *rdh; const RegionRect *rects; int capacity; };
+struct RecordView
+{
+    const RegionHeader *rdh;
+    const RegionRect *rects;
+    int capacity;
+};
 
-RecordView Main(int shape) { return {&RegionData[shape].rdh, RegionData[shape].rects, 343}; }
-RecordView Pop(int shape) { return {&PopRegionData[shape].rdh, PopRegionData[shape].rects, 25}; }
+const RegionTable kRegions = BuildRegionData();
+const PopRegionTable kPopRegions = BuildPopRegionData();
+
+RecordView Main(int shape) { return {&kRegions[shape].rdh, kRegions[shape].rects, 343}; }
+RecordView Pop(int shape) { return {&kPopRegions[shape].rdh, kPopRegions[shape].rects, 25}; }
 std::vector<QRect> Rects(const RecordView &r) { return RegionRects(*r.rdh, r.rects, r.capacity).value_or(std::vector<QRect>{}); }
-
-const bool kBuilt = (BuildRegionData(), BuildPopRegionData(), true);
 
 TEST(RegionData, HeadersAndBandOrder)
 {
+    // clang-format off
     const struct { const char *name; RecordView rec; quint32 count; int width, height; } rows[] = {
         {"solid_lane", Main(0), 25, 308, 29},         {"start_dialog", Main(1), 70, 79, 29},
         {"score_sheet", Main(2), 3, 322, 45},         {"skeleton_lane", Main(3), 342, 308, 29},
         {"left_end_with_tail", Pop(0), 13, 121, 270}, {"right_end_plain", Pop(1), 20, 106, 270},
         {"left_end_plain", Pop(2), 12, 106, 270},     {"right_end_with_tail", Pop(3), 18, 121, 270},
     };
+    // clang-format on
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         const RegionHeader &h = *row.rec.rdh;
-        EXPECT_EQ(std::vector<qint64>({h.dwSize, h.iType, h.nCount, h.nRgnSize, h.rcBound.left, h.rcBound.top,
-                                       h.rcBound.right, h.rcBound.bottom}),
+        EXPECT_EQ(std::vector<qint64>({h.dwSize, h.iType, h.nCount, h.nRgnSize, h.rcBound.left, h.rcBound.top, h.rcBound.right,
+                                       h.rcBound.bottom}),
                   std::vector<qint64>({32, 1, row.count, 16 * row.count, 0, 0, row.width, row.height}));
         const std::vector<QRect> rects = Rects(row.rec);
         ASSERT_EQ(rects.size(), row.count);
@@ -37,16 +47,17 @@ TEST(RegionData, HeadersAndBandOrder)
             // Within the bounds; in a band the same rows, left to right without overlap.
             const QRect &r = rects[i], &p = rects[i ? i - 1 : 0];
             EXPECT_TRUE(QRect(0, 0, row.width, row.height).contains(r)) << "rect " << i;
-            EXPECT_TRUE(i == 0 || (r.top() == p.top() ? r.bottom() == p.bottom() && r.left() > p.right()
-                                                      : r.top() > p.bottom())) << "band order at rect " << i;
+            EXPECT_TRUE(i == 0 || (r.top() == p.top() ? r.bottom() == p.bottom() && r.left() > p.right() : r.top() > p.bottom()))
+                << "band order at rect " << i;
         }
     }
     // Record 4 is never filled and builds no region.
-    EXPECT_FALSE(RegionRects(RegionData[4]).has_value() || RegionRects(PopRegionData[4]).has_value());
+    EXPECT_FALSE(RegionRects(kRegions[4]).has_value() || RegionRects(kPopRegions[4]).has_value());
 }
 
 TEST(RegionData, CorruptRecordsBuildNoRegion)
 {
+    // clang-format off
     const struct { const char *name; RegionRecord (*corrupt)(RegionRecord); } rows[] = {
         {"header_size", [](RegionRecord r) { r.rdh.dwSize = 40; return r; }},
         {"type", [](RegionRecord r) { r.rdh.iType = 2; return r; }},
@@ -55,10 +66,11 @@ TEST(RegionData, CorruptRecordsBuildNoRegion)
         {"empty_bounds_width", [](RegionRecord r) { r.rdh.rcBound.right = 0; return r; }},
         {"empty_rectangle", [](RegionRecord r) { r.rects[2].right = r.rects[2].left; return r; }},
     };
+    // clang-format on
     for (const auto &row : rows)
-        EXPECT_FALSE(RegionRects(row.corrupt(RegionData[0])).has_value()) << row.name;
+        EXPECT_FALSE(RegionRects(row.corrupt(kRegions[0])).has_value()) << row.name;
     // A count that fits the big table but not the pop table's room.
-    EXPECT_FALSE(RegionRects(RegionData[0].rdh, RegionData[0].rects, 24).has_value());
+    EXPECT_FALSE(RegionRects(kRegions[0].rdh, kRegions[0].rects, 24).has_value());
 }
 
-} // namespace
+}  // namespace

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "score/scorerecord.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +21,7 @@ namespace {
 // the end; these rows are readable anchors and the junk a record may hold.
 TEST(ScoreRecord, FrameTotalsAndThrowPins)
 {
+    // clang-format off
     const struct { const char *name, *score, *totals; } totals[] = {
         {"worked example", "7*! 81", "020039048"},
         {"twelve strikes", "! ! ! ! ! ! ! ! ! !!!", "030060090120150180210240270300"},
@@ -28,13 +31,16 @@ TEST(ScoreRecord, FrameTotalsAndThrowPins)
         {"twenty-one nines, third slot after open tenth", "999999999999999999999", "018036054072090108126144162189"},
         {"spare mark in first slot is a strike", "* 9-", "019028"},
     };
+    // clang-format on
     for (const auto &row : totals)
         EXPECT_EQ(CalcFrameTotals(QString::fromUtf8(row.score)).toStdString(), row.totals) << row.name;
+    // clang-format off
     const struct { const char *name, *score; int frame, ball, pins; } pins[] = {
         {"beyond record", "7", 1, 2, -1}, {"strike blank reads zero", "! ", 1, 2, 0}, {"no ball zero", "99", 1, 0, -1},
         {"full-width digit reads zero", "\xef\xbc\x95", 1, 1, 0}, {"no third ball before tenth", "999999", 1, 3, -1},
         {"no eleventh frame", "999999999999999999999999", 11, 1, -1},
     };
+    // clang-format on
     for (const auto &row : pins)
         EXPECT_EQ(GetThrowPins(QString::fromUtf8(row.score), row.frame, row.ball), row.pins) << row.name;
 }
@@ -48,7 +54,8 @@ TEST(ScoreRecord, RandomTextGivesSaneTotals)
         QString s(rng() % 41, u' ');
         std::generate(s.begin(), s.end(), [&] { return QChar(u"0123456789!*-G O x.+"[rng() % 20]); });
         const QString t = CalcFrameTotals(s);
-        ASSERT_TRUE(QRegularExpression("^(\\d{3}){0,10}$").match(t).hasMatch() && t.right(3) <= u"300" && t == CalcFrameTotals(s.left(21)))
+        ASSERT_TRUE(QRegularExpression("^(\\d{3}){0,10}$").match(t).hasMatch() && t.right(3) <= u"300" &&
+                    t == CalcFrameTotals(s.left(21)))
             << s.toStdString() << " -> " << t.toStdString();
     }
 }
@@ -78,7 +85,8 @@ std::string Play(const char *balls)
     PinMark mark = PinMark::None;
     bool over = false;
     for (const QString &t : QString::fromUtf8(balls).split(u' ', Qt::SkipEmptyParts))
-        over = AppendThrow(score, sprit, rack.ball(t.chopped(!t.back().isDigit()).toInt(), t.endsWith(u'g'), t.endsWith(u's')), &mark);
+        over = AppendThrow(score, sprit, rack.ball(t.chopped(!t.back().isDigit()).toInt(), t.endsWith(u'g'), t.endsWith(u's')),
+                           &mark);
     EXPECT_EQ(LastThrowMark(score), mark);
     return (score + u'|' + sprit + u'|' + "-*!"[int(mark)] + (over ? "|over" : "")).toStdString();
 }
@@ -87,6 +95,7 @@ std::string Play(const char *balls)
 
 TEST(ScoreRecord, AppendWritesRecordSplitsAndMarks)
 {
+    // clang-format off
     const struct { const char *name, *balls, *expected; } rows[] = {
         {"worked example", "7 3 10 8s 1", "7*! 81|    O |-"},
         {"gutter: first ball G even with all down, second -", "4 0g 10g", "4-G|   |-"},
@@ -99,6 +108,7 @@ TEST(ScoreRecord, AppendWritesRecordSplitsAndMarks)
         {"tenth third clears rack as digit", NINE_OPEN "10 7 3", NINE_MISSED "!73|" BLANKS_18 "   |-|over"},
         {"tenth third clears fresh rack", NINE_OPEN "10 0g 10", NINE_MISSED "!G*|" BLANKS_18 "   |*|over"},
     };
+    // clang-format on
     for (const auto &row : rows)
         EXPECT_EQ(Play(row.balls), row.expected) << row.name;
     // Split marks out of step are first brought to the record's length.
@@ -137,7 +147,8 @@ TEST(ScoreRecord, RandomGamesScoreLikeReference)
         Rack rack;
         for (bool over = false; !over;) {
             const int felled = clearAll(rng) ? rack.standing : std::uniform_int_distribution<int>(0, rack.standing)(rng);
-            const ThrowResult r = rack.ball(felled, felled == 0 && gutter(rng), rack.fresh && felled < rack.standing && split(rng));
+            const ThrowResult r = rack.ball(felled, felled == 0 && gutter(rng),
+                                            rack.fresh && felled < rack.standing && split(rng));
             const int before = int(score.size());
             over = AppendThrow(score, sprit, r);
             rolls.push_back(r.felled);
@@ -148,7 +159,9 @@ TEST(ScoreRecord, RandomGamesScoreLikeReference)
             ASSERT_EQ(sprit.at(before) == kSplitChar, r.split);
             // The ball reads back from the slot it was written to.
             const bool tenth = before >= kTenthFrameFrom;
-            ASSERT_EQ(GetThrowPins(score, tenth ? kFrames : before / 2 + 1, tenth ? before - kTenthFrameFrom + 1 : before % 2 + 1), r.felled);
+            ASSERT_EQ(
+                GetThrowPins(score, tenth ? kFrames : before / 2 + 1, tenth ? before - kTenthFrameFrom + 1 : before % 2 + 1),
+                r.felled);
             openCaseSeen += before == kRecordSlots - 1 && score.at(before) == kSpareChar;
         }
         ASSERT_TRUE(score.size() >= 20 && score.size() <= 21 && CalcFrameTotals(score).size() == 30) << score.toStdString();

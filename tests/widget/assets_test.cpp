@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "platform/regionmask.h"
 #include "shapes/mod_RGN_Data.h"
 #include "shapes/popregiondata.h"
@@ -17,13 +19,16 @@ char Ink(QRgb p) { return qAlpha(p) == 0 ? ' ' : p == 0xFF000000u ? 'k' : p == 0
 
 TEST(AssetsTest, EveryPictureLoadsWithItsSizeAndTheSpritesHaveClearCorners)
 {
-    const struct { const char *name; int width, height; bool clearCorners; } rows[] = {
-        {"lane_solid", 307, 29}, {"lane_skeleton", 307, 29}, {"start", 81, 30}, {"score_bg", 321, 45}, {"hand", 32, 32},
-        {"strike", 9, 9}, {"spare", 9, 9}, {"denkou_bg", 24, 19}, {"mark_blank", 24, 19}, {"mark_spare", 24, 19},
-        {"mark_strike", 24, 19}, {"balloon_r", 7, 18}, {"balloon_l", 7, 18}, {"balloon_l_tail", 8, 18}, {"balloon_r_tail", 8, 18},
-        {"ball0", 7, 7, true}, {"ball1", 7, 7, true}, {"ball2", 7, 7, true}, {"ball3", 7, 7, true}, {"ball4", 7, 7, true},
-        {"pin", 5, 12, true}, {"icon", 32, 32, true},
+    // clang-format off
+    const struct { const char *name; int width, height; bool clearCorners = false; } rows[] = {
+        {"lane_solid", 307, 29}, {"lane_skeleton", 307, 29}, {"start", 81, 30},         {"score_bg", 321, 45},
+        {"hand", 32, 32},        {"strike", 9, 9},           {"spare", 9, 9},           {"denkou_bg", 24, 19},
+        {"mark_blank", 24, 19},  {"mark_spare", 24, 19},     {"mark_strike", 24, 19},   {"balloon_r", 7, 18},
+        {"balloon_l", 7, 18},    {"balloon_l_tail", 8, 18},  {"balloon_r_tail", 8, 18}, {"ball0", 7, 7, true},
+        {"ball1", 7, 7, true},   {"ball2", 7, 7, true},      {"ball3", 7, 7, true},     {"ball4", 7, 7, true},
+        {"pin", 5, 12, true},    {"icon", 32, 32, true},
     };
+    // clang-format on
     for (const auto &row : rows) {
         const QImage img = LoadPicture(row.name);
         ASSERT_EQ(img.size(), QSize(row.width, row.height)) << row.name;
@@ -34,13 +39,16 @@ TEST(AssetsTest, EveryPictureLoadsWithItsSizeAndTheSpritesHaveClearCorners)
 
 TEST(AssetsTest, SmallMarksFollowTheirPixelRules)
 {
+    // clang-format off
     const struct { const char *name; bool (*black)(int c, int r); } marks[] = {
         {"strike", [](int c, int r) { return r >= 1 && c >= 1 && (c <= qMin(r, 9 - r) || c >= 9 - qMin(r, 9 - r)); }},
         {"spare", [](int c, int r) { return r >= 1 && c >= 9 - r && c <= 8; }},
     };
+    // clang-format on
     for (const auto &mark : marks)
         for (int i = 0; i < 81; ++i)
-            EXPECT_EQ(Ink(LoadPicture(mark.name).pixel(i % 9, i / 9)), mark.black(i % 9, i / 9) ? 'k' : ' ') << mark.name << ' ' << i;
+            EXPECT_EQ(Ink(LoadPicture(mark.name).pixel(i % 9, i / 9)), mark.black(i % 9, i / 9) ? 'k' : ' ')
+                << mark.name << ' ' << i;
 }
 
 // A shaped window's picture shows the see-through colour 0x0204FC outside
@@ -49,15 +57,19 @@ TEST(AssetsTest, SmallMarksFollowTheirPixelRules)
 // inside, with an outline; their row 0 never shows.
 TEST(AssetsTest, ShapedPicturesAgreeWithTheirRegions)
 {
-    BuildRegionData(), BuildPopRegionData();
+    const RegionTable regionData = BuildRegionData();
+    const PopRegionTable popRegionData = BuildPopRegionData();
+    // clang-format off
     const struct { const char *name; int shape; bool balloon; } rows[] = {
-        {"lane_solid", 0, false},    {"start", 1, false},     {"score_bg", 2, false},  {"lane_skeleton", 3, false},
+        {"lane_solid", 0, false},    {"start", 1, false},    {"score_bg", 2, false}, {"lane_skeleton", 3, false},
         {"balloon_l_tail", 0, true}, {"balloon_r", 1, true}, {"balloon_l", 2, true}, {"balloon_r_tail", 3, true},
     };
+    // clang-format on
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         const QImage img = LoadPicture(row.name);
-        const QRegion region = RegionFromRects(*(row.balloon ? RegionRects(PopRegionData[row.shape]) : RegionRects(RegionData[row.shape])));
+        const QRegion region = RegionFromRects(
+            *(row.balloon ? RegionRects(popRegionData[row.shape]) : RegionRects(regionData[row.shape])));
         const QRgb outside = row.balloon ? 0u : 0xFF0204FCu;
         int inside = 0, painted = 0, stray = 0, black = 0;
         for (int i = 0; i < img.width() * img.height(); ++i) {
@@ -79,6 +91,7 @@ TEST(AssetsTest, ColoursThatOtherPartsRelyOn)
     // The score panel; the pin board's blue ground and its marks (spare: lower right half, strike:
     // centre); the balls' main colours, the black one dark; the pin white with a red band; the
     // hand's fingertip at its hot spot (5, 0).
+    // clang-format off
     const struct { const char *picture; QPoint at; QRgb argb; } rows[] = {
         {"score_bg", {150, 20}, 0xFFD6D4CC},  {"denkou_bg", {0, 0}, 0xFF0000FF},    {"mark_blank", {12, 9}, 0xFF0000FF},
         {"mark_spare", {21, 16}, 0xFFFFFFFF}, {"mark_strike", {12, 9}, 0xFFFFFFFF}, {"ball0", {3, 4}, 0xFF24262C},
@@ -86,6 +99,7 @@ TEST(AssetsTest, ColoursThatOtherPartsRelyOn)
         {"ball4", {3, 0}, 0xFF4AFFFF},        {"pin", {1, 5}, 0xFFFFFFFF},          {"pin", {1, 2}, 0xFFE01E1E},
         {"hand", {5, 0}, 0xFF000000},         {"hand", {4, 0}, 0x00000000},
     };
+    // clang-format on
     for (const auto &row : rows)
         EXPECT_EQ(LoadPicture(row.picture).pixel(row.at), row.argb) << row.picture << " at " << row.at.x() << "," << row.at.y();
     // The pin board shows a dark dot under every lamp.
@@ -93,4 +107,4 @@ TEST(AssetsTest, ColoursThatOtherPartsRelyOn)
         EXPECT_EQ(LoadPicture("denkou_bg").pixel(lamp + QPoint(2, 2)), 0xFF00007Cu) << "lamp at " << lamp.x() << "," << lamp.y();
 }
 
-} // namespace
+}  // namespace

@@ -1,12 +1,8 @@
-#include "score/frmScore.h"
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "common/gamefixture.h"
 
-#include "common/tempsettings.h"
-#include "game/frmLane.h"
-#include "game/gamevars.h"
-#include "platform/fonts.h"
 #include "platform/pictures.h"
-#include "platform/screen.h"
-#include "shapes/mod_RGN_Data.h"
 
 #include <QDir>
 #include <QTest>
@@ -31,19 +27,21 @@ QRect BoundingBox(const QRect &area, Hit hit)
 
 // Text, circles and mark pictures are black; grid lines on a red sheet and
 // the light panel are not.
-auto Dark(const QImage &image) { return [&image](int x, int y) { return QColor(image.pixel(x, y)).value() < 100; }; }
+auto Dark(const QImage &image)
+{
+    return [&image](int x, int y) { return QColor(image.pixel(x, y)).value() < 100; };
+}
 
-class ScoreSheetTest : public ::testing::Test
+class ScoreSheetTest : public GameFixture
 {
 protected:
-    ScoreSheetTest() { InstallFontSubstitutions(), ResetGameVars(), BuildRegionData(); }
     static std::unique_ptr<frmScore> replaySheet(const QString &score, const QString &sprit)
     {
         auto sheet = std::make_unique<frmScore>(frmScore::kReplayLineColor);
         sheet->DisplayScore(score, sprit);
         return sheet;
     }
-    TempSettings settings_;
+    QString stored() { return settings_.read("SCOREBOARD", "LEFT") + "," + settings_.read("SCOREBOARD", "TOP"); }
 };
 
 // What a drawn game must show, e.g. "T9 /21 X34 O67 #1 -4": a text mark with
@@ -60,14 +58,17 @@ void Check(const QImage &plain, const QImage &split, const QString &expected)
             EXPECT_TRUE(!ink.isNull() && ink.left() <= at + 3 && QRect(at, kMarkTop, 9, kMarkBottom - kMarkTop).contains(ink));
         } else if (item[0] == u'X' || item[0] == u'/') {  // the picture's opaque pixels sit exactly at (at, kMarkTop)
             const QImage pic = PictureImage(item[0] == u'X' ? "strike" : "spare");
-            const auto wrong = [&](int x, int y) { return qAlpha(pic.pixel(x, y)) == 255 && plain.pixel(at + x, kMarkTop + y) != pic.pixel(x, y); };
+            const auto wrong = [&](int x, int y) {
+                return qAlpha(pic.pixel(x, y)) == 255 && plain.pixel(at + x, kMarkTop + y) != pic.pixel(x, y);
+            };
             EXPECT_TRUE(BoundingBox(pic.rect(), wrong).isNull());
         } else if (item[0] == u'O') {
             // Grid lines are drawn over the circle: a right edge that falls on
             // a line does not show. No tabled circle has its left edge on one.
             const QRect ring = BoundingBox(plain.rect(), [&](int x, int y) { return plain.pixel(x, y) != split.pixel(x, y); });
             EXPECT_TRUE(ring.left() == at - 6 && ring.right() >= at + 5 && ring.right() <= at + 6 &&
-                        qAbs(ring.top() + ring.bottom() - 2 * kCircleY) <= 1) << ring.x() << "," << ring.y() << " " << ring.width();
+                        qAbs(ring.top() + ring.bottom() - 2 * kCircleY) <= 1)
+                << ring.x() << "," << ring.y() << " " << ring.width();
         } else {
             const int left = 4 + 28 * (at - 1);
             const QRect ink = BoundingBox(QRect(left + 1, kTotalTop, 27, kBoxBottom - kTotalTop), Dark(plain));
@@ -78,6 +79,7 @@ void Check(const QImage &plain, const QImage &split, const QString &expected)
 
 TEST_F(ScoreSheetTest, DrawingLandsAtTabledPositions)
 {
+    // clang-format off
     const struct { const char *name; QString score, sprit, expected; } rows[] = {
         {"worked_example", "7*! 81", "    O ", "T9 /21 X34 T65 O67 T79 #1 #2 #3 -4"},
         {"gutter_miss_and_waiting_spare", "G-7*", "    ", "T9 T23 #1 T37 /49 -2"},
@@ -86,6 +88,7 @@ TEST_F(ScoreSheetTest, DrawingLandsAtTabledPositions)
         {"tenth_third_ball_split", "------------------9*7", "                    O", "T261 /273 T289 O291 #10"},
         {"tenth_third_ball_spare", "------------------!-*", "                     ", "X258 T275 /287 #10"},
     };
+    // clang-format on
     QDir().mkpath(QStringLiteral(MARVOLT_TEST_OUTPUT_DIR));
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -100,10 +103,11 @@ TEST_F(ScoreSheetTest, EmptySheetShowsShapeGridInTheSheetColourAndFrameNumbers)
     const auto sheet = replaySheet(QString(), QString());
     const QImage empty = sheet->backBuffer();
     for (int left = 4; left < 4 + 28 * 10; left += 28) {  // frame numbers 2 right of centre, nothing below
-        const QRect number = BoundingBox(QRect(left + 1, 5, 27, 11), Dark(empty)), below = BoundingBox(QRect(left + 1, 17, 27, 22), Dark(empty));
+        const QRect number = BoundingBox(QRect(left + 1, 5, 27, 11), Dark(empty)),
+                    below = BoundingBox(QRect(left + 1, 17, 27, 22), Dark(empty));
         EXPECT_TRUE(qAbs(number.left() + number.right() - 2 * (left + 16)) <= 4 && below.isNull()) << "box at " << left;
     }
-    frmScore live;
+    frmScore &live = windows().scoreSheet();
     EXPECT_EQ(live.mask().intersected(live.rect()), QRegion(1, 0, 305, 1) + QRegion(1, 1, 320, 15) + QRegion(1, 16, 304, 29));
     for (const QPoint p : {QPoint(10, 16), QPoint(4, 20), QPoint(18, 20), QPoint(10, 28), QPoint(269, 20), QPoint(297, 20)})
         EXPECT_TRUE(empty.pixel(p) == qRgb(255, 0, 0) && live.backBuffer().pixel(p) == qRgb(0, 0, 0)) << p.x() << "," << p.y();
@@ -117,28 +121,30 @@ TEST_F(ScoreSheetTest, EmptySheetShowsShapeGridInTheSheetColourAndFrameNumbers)
 
 TEST_F(ScoreSheetTest, PositionLoadsFromSettingsAndIsWrittenBack)
 {
-    const QPoint aboveLane(TwipsToPixels(LaneWindowGeometryTwips().left), TwipsToPixels(LaneWindowGeometryTwips().top - 675));
+    const TwipsRect lane = windows().lane().geometryTwips();
+    const QPoint aboveLane(TwipsToPixels(lane.left), TwipsToPixels(lane.top - 675));
+    // clang-format off
     const struct { const char *name, *ini; QPoint pixels; } rows[] = {
         {"nothing_stored", "", aboveLane},
         {"leading_number", "LEFT=1500abc\nTOP=x\n", {100, 0}},
         {"off_every_screen_comes_back", "LEFT=-99999\nTOP=-99999\n", aboveLane},
         {"huge_value_comes_back", "LEFT=1e999\nTOP=5e30\n", aboveLane},
     };
+    // clang-format on
     for (const auto &row : rows) {
+        windows().unloadScoreSheet();  // stores its place: before the row's settings
         settings_.write(QByteArray("[SCOREBOARD]\n") + row.ini);
-        frmScore sheet;
-        EXPECT_EQ(sheet.pos(), row.pixels) << row.name;
-        EXPECT_EQ(ReadIniValue("SCOREBOARD", "LEFT") + "," + ReadIniValue("SCOREBOARD", "TOP"),
-                  QString("%1,%2").arg(PixelsToTwips(row.pixels.x())).arg(PixelsToTwips(row.pixels.y()))) << row.name;
+        EXPECT_EQ(windows().scoreSheet().pos(), row.pixels) << row.name;
+        EXPECT_EQ(stored(), QString("%1,%2").arg(PixelsToTwips(row.pixels.x())).arg(PixelsToTwips(row.pixels.y()))) << row.name;
     }
 }
 
 TEST_F(ScoreSheetTest, ClosingStoresPositionAndTheNextLiveSheetLoadsThere)
 {
-    ScoreSheet()->move(30, 40);  // hidden
-    UnloadScoreSheet();
-    EXPECT_EQ(ReadIniValue("SCOREBOARD", "LEFT") + "," + ReadIniValue("SCOREBOARD", "TOP"), "450,600");
-    frmScore *sheet = ScoreSheet();
+    windows().scoreSheet().move(30, 40);  // hidden
+    windows().unloadScoreSheet();
+    EXPECT_EQ(stored(), "450,600");
+    frmScore *sheet = &windows().scoreSheet();
     sheet->show(), sheet->move(150, 120);
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {  // only the left button drags
         QTest::mousePress(sheet, button, {}, QPoint(100, 30));
@@ -146,17 +152,17 @@ TEST_F(ScoreSheetTest, ClosingStoresPositionAndTheNextLiveSheetLoadsThere)
         QTest::mouseRelease(sheet, button, {}, QPoint(100, 30));
     }
     QTest::mousePress(sheet, Qt::RightButton, {}, QPoint(312, 7));  // any button on the close button closes
-    EXPECT_FALSE(ScoreSheetLoaded());
-    EXPECT_EQ(ReadIniValue("SCOREBOARD", "LEFT") + "," + ReadIniValue("SCOREBOARD", "TOP"), "2250,1800");
-    EXPECT_EQ(ScoreSheet()->pos(), QPoint(150, 120));
-    UnloadScoreSheet();
+    EXPECT_FALSE(windows().scoreSheetLoaded());
+    EXPECT_EQ(stored(), "2250,1800");
+    EXPECT_EQ(windows().scoreSheet().pos(), QPoint(150, 120));
+    windows().unloadScoreSheet();
 
     // The sheet-only mode puts the sheet in the corner itself; that place
     // must not replace the player's own for the next ordinary game.
-    ScoreSheetOnly = kTrue;
-    EXPECT_EQ(ScoreSheet()->pos().x(), 0);
-    UnloadScoreSheet();
-    EXPECT_EQ(ReadIniValue("SCOREBOARD", "LEFT") + "," + ReadIniValue("SCOREBOARD", "TOP"), "2250,1800");
+    game().ScoreSheetOnly = true;
+    EXPECT_EQ(windows().scoreSheet().pos().x(), 0);
+    windows().unloadScoreSheet();
+    EXPECT_EQ(stored(), "2250,1800");
 }
 
 }  // namespace

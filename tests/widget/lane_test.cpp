@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
-#include "game/branches.h"
+
 #include "platform/regionmask.h"
-#include "shapes/mod_RGN_Proc.h"
-#include "shapes/mod_RGN_pop.h"
 
 #include <QApplication>
 #include <QTest>
@@ -18,129 +18,144 @@ protected:
     void SetUp() override
     {
         GameFixture::SetUp();
-        ToggleScreenMode();
-        LaneWindow()->show();
+        windows().ToggleScreenMode();
+        windows().lane().show();
     }
+    QRegion shape(int index) { return RegionFromRects(*RegionRects(windows().regions()[index])); }
 };
 }  // namespace
 
 TEST_F(LaneTest, ThrowButtonWalksThroughTheAimingStates)
 {
-    const struct { const char *name; QString from; bool press; Qt::MouseButton button; QString to; qint16 held; } rows[] = {
-        {"press fixes the start", State::Location1, true, Qt::LeftButton, State::Location2, 0},
-        {"press fixes the target and holds", State::Location2, true, Qt::LeftButton, State::Location3, -1},
-        {"release in the grace period throws", State::Location3, false, Qt::LeftButton, State::ThrowS, 0},
-        {"right release only lets go", State::Location3, false, Qt::RightButton, State::Location3, 0},
-        {"release while hooking only lets go", State::Location4, false, Qt::LeftButton, State::Location4, 0},
-        {"press while rolling does nothing", State::ThrowT, true, Qt::LeftButton, State::ThrowT, 0},
+    // clang-format off
+    const struct { const char *name; GameState from; bool press; Qt::MouseButton button; GameState to; bool held; } rows[] = {
+        {"press fixes the start", GameState::Location1, true, Qt::LeftButton, GameState::Location2, false},
+        {"press fixes the target and holds", GameState::Location2, true, Qt::LeftButton, GameState::Location3, true},
+        {"release in the grace period throws", GameState::Location3, false, Qt::LeftButton, GameState::ThrowS, false},
+        {"right release only lets go", GameState::Location3, false, Qt::RightButton, GameState::Location3, false},
+        {"release while hooking only lets go", GameState::Location4, false, Qt::LeftButton, GameState::Location4, false},
+        {"press while rolling does nothing", GameState::ThrowT, true, Qt::LeftButton, GameState::ThrowT, false},
     };
+    // clang-format on
+    frmLane &lane = windows().lane();
     for (const auto &row : rows) {  // a press, else a release
-        GameState = row.from;
-        ButtonHeld = row.press ? kFalse : kTrue;
-        row.press ? QTest::mousePress(LaneWindow(), row.button, {}, kThrowButton)
-                  : QTest::mouseRelease(LaneWindow(), row.button, {}, kThrowButton);
-        EXPECT_EQ(GameState, row.to) << row.name;
-        EXPECT_EQ(ButtonHeld, row.held) << row.name;
-        QTest::mouseRelease(LaneWindow(), Qt::MiddleButton, {}, QPoint(200, 20));  // clear the held press
+        game().state = row.from;
+        game().aim.ButtonHeld = !row.press;
+        row.press ? QTest::mousePress(&lane, row.button, {}, kThrowButton)
+                  : QTest::mouseRelease(&lane, row.button, {}, kThrowButton);
+        EXPECT_EQ(game().state, row.to) << row.name;
+        EXPECT_EQ(game().aim.ButtonHeld, row.held) << row.name;
+        QTest::mouseRelease(&lane, Qt::MiddleButton, {}, QPoint(200, 20));  // clear the held press
     }
 }
 
 TEST_F(LaneTest, ScoreButtonTogglesTheSheetOnLeftPressesWhileNoBalloonIsUp)
 {
-    BalloonBusy = kTrue;
-    GameState = State::Location1;
-    QTest::mouseClick(LaneWindow(), Qt::LeftButton, {}, kThrowButton);
-    QTest::mouseClick(LaneWindow(), Qt::LeftButton, {}, kScoreButton);
-    EXPECT_EQ(GameState, State::Location1);
-    EXPECT_FALSE(ScoreSheetLoaded());
-    BalloonBusy = kFalse;
-    QTest::mousePress(LaneWindow(), Qt::RightButton, {}, kScoreButton);
-    EXPECT_FALSE(ScoreSheetLoaded());
-    QTest::mousePress(LaneWindow(), Qt::LeftButton, {}, kScoreButton);
-    ASSERT_TRUE(ScoreSheetLoaded() && ScoreSheet()->isVisible());
-    QTest::mousePress(LaneWindow(), Qt::LeftButton, {}, kScoreButton);
-    EXPECT_FALSE(ScoreSheetLoaded() && ScoreSheet()->isVisible());
+    frmLane &lane = windows().lane();
+    game().BalloonBusy = true;
+    game().state = GameState::Location1;
+    QTest::mouseClick(&lane, Qt::LeftButton, {}, kThrowButton);
+    QTest::mouseClick(&lane, Qt::LeftButton, {}, kScoreButton);
+    EXPECT_EQ(game().state, GameState::Location1);
+    EXPECT_FALSE(windows().scoreSheetLoaded());
+    game().BalloonBusy = false;
+    QTest::mousePress(&lane, Qt::RightButton, {}, kScoreButton);
+    EXPECT_FALSE(windows().scoreSheetLoaded());
+    QTest::mousePress(&lane, Qt::LeftButton, {}, kScoreButton);
+    ASSERT_TRUE(windows().scoreSheetShown());
+    QTest::mousePress(&lane, Qt::LeftButton, {}, kScoreButton);
+    EXPECT_FALSE(windows().scoreSheetShown());
 }
 
 TEST_F(LaneTest, StartMarkerRunsUpAndDownAndAShortClickThrowsStraight)
 {
     fastClock();
-    GameState = State::NextThrow;
-    NextThrowBranch();
+    game().state = GameState::NextThrow;
+    NextThrowBranch(windows());
+    frmLane &lane = windows().lane();
     std::vector<int> shown;  // red row after each pass, -1 for none
     for (int pass = 0; pass < 12; ++pass) {
-        Location1Branch();
-        const QImage image = LaneWindow()->grab().toImage();
+        Location1Branch(windows());
+        const QImage image = lane.grab().toImage();
         shown.push_back(-1);
         for (int row = 0; row < 9; ++row)
             shown.back() = image.pixel(25, 6 + 2 * row) == qRgb(255, 0, 0) ? row : shown.back();
     }
     EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, -1, 8, 7}));
-    QTest::mouseClick(LaneWindow(), Qt::LeftButton, {}, kThrowButton);
-    Location2Branch();
-    QTest::mouseClick(LaneWindow(), Qt::LeftButton, {}, kThrowButton);  // press and release at once
-    ASSERT_EQ(GameState, State::ThrowS);
-    ThrowSBranch();
-    EXPECT_EQ(HookValue, 0);
-    EXPECT_EQ(GameState, State::ThrowT);
+    QTest::mouseClick(&lane, Qt::LeftButton, {}, kThrowButton);
+    Location2Branch(windows());
+    QTest::mouseClick(&lane, Qt::LeftButton, {}, kThrowButton);  // press and release at once
+    ASSERT_EQ(game().state, GameState::ThrowS);
+    ThrowSBranch(windows());
+    EXPECT_EQ(game().roll.HookValue, 0);
+    EXPECT_EQ(game().state, GameState::ThrowT);
 }
 
 TEST_F(LaneTest, ScreenModeSwitchesShapeAndPinBoardColoursAndANewGameKeepsThem)
 {
-    struct Look { int shape; qint16 solid; QRgb ground, lamp; };  // below the lamps; lamp of the head pin
-    const Look solid{0, kTrue, qRgb(0, 0, 255), qRgb(255, 255, 255)};
-    const Look skeleton{3, kFalse, qRgb(0, 0, 0), qRgb(128, 128, 128)};
-    PinBoard()->setLamp(0, true);
+    // clang-format off
+    struct Look { int shape; bool solid; QRgb ground, lamp; };  // below the lamps; lamp of the head pin
+    // clang-format on
+    const Look solid{0, true, qRgb(0, 0, 255), qRgb(255, 255, 255)};
+    const Look skeleton{3, false, qRgb(0, 0, 0), qRgb(128, 128, 128)};
+    windows().board().setLamp(0, true);
     for (const Look &look : {skeleton, solid, skeleton}) {
-        ToggleScreenMode();
-        EXPECT_EQ(SolidLane, look.solid);
-        EXPECT_EQ(LaneWindow()->mask(), RegionFromRects(*RegionRects(RegionData[look.shape])));
-        const QImage board = PinBoard()->grab().toImage();
+        windows().ToggleScreenMode();
+        EXPECT_EQ(game().SolidLane, look.solid);
+        EXPECT_EQ(windows().lane().mask(), shape(look.shape));
+        const QImage board = windows().board().grab().toImage();
         EXPECT_EQ(board.pixel(23, 27), look.ground);
         EXPECT_EQ(board.pixel(12, 16), look.lamp);
     }
-    DebugMode = kTrue;
-    InitBranch();
-    EXPECT_EQ(SolidLane, kFalse);
-    EXPECT_EQ(LaneWindow()->mask(), RegionFromRects(*RegionRects(RegionData[3])));
+    game().DebugMode = true;
+    InitBranch(windows());
+    EXPECT_FALSE(game().SolidLane);
+    EXPECT_EQ(windows().lane().mask(), shape(3));
 }
 
 TEST_F(LaneTest, BalloonLayoutFollowsItsStyle)
 {
+    // clang-format off
     struct Row { const char *name; int style; const char *text; };
-    for (const Row &row : {Row{"tail left", kTailLeft, "Game Start!!"}, Row{"tail right", kTailRight, "Hi"}}) {
-        ShowBalloon(QString::fromUtf8(row.text), 1500, 2770, row.style);  // 80 twips above a lane top
+    // clang-format on
+    for (const Row &row : {Row{"tail left", Balloon::kTailLeft, "Game Start!!"}, Row{"tail right", Balloon::kTailRight, "Hi"}}) {
+        Balloon balloon;
+        balloon.show(QString::fromUtf8(row.text), 1500, 2770, row.style);  // 80 twips above a lane top
         QList<QWidget *> pieces;
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w->isVisible() && QStringList{"LEFT", "CENTER", "RIGHT"}.contains(w->windowTitle()))
                 pieces.append(w);
         std::sort(pieces.begin(), pieces.end(), [](QWidget *a, QWidget *b) { return a->x() < b->x(); });
         ASSERT_EQ(pieces.size(), 3) << row.name;
-        EXPECT_EQ(pieces[row.style == kTailLeft ? 0 : 2]->x(), 100) << row.name << ": the tail at 1500 twips";
+        EXPECT_EQ(pieces[row.style == Balloon::kTailLeft ? 0 : 2]->x(), 100) << row.name << ": the tail at 1500 twips";
         EXPECT_EQ(pieces[0]->x() + pieces[0]->width(), pieces[1]->x()) << row.name;
         EXPECT_EQ(pieces[1]->x() + pieces[1]->width(), pieces[2]->x()) << row.name;
         EXPECT_EQ(pieces[1]->width(), QFontMetrics(GameFont(kPGothic, 8.25)).horizontalAdvance(row.text)) << row.name;
         EXPECT_EQ(pieces[0]->height(), 18) << row.name;
         EXPECT_EQ(pieces[1]->y(), pieces[0]->y() + 1) << row.name << ": the centre's lines meet the ends' rows 1 and 15";
         EXPECT_EQ(pieces[2]->y(), pieces[0]->y()) << row.name;
-        for (QWidget *w : pieces)
-            w->hide();
     }
 }
 
 TEST_F(LaneTest, BallIsDrawnOnTheRowThePinsFeel)
 {
-    BallDrawnLeft = 100;
-    BallVisible = false;
-    const QImage bare = LaneWindow()->grab().toImage();
+    Roll &roll = game().roll;
+    roll.BallDrawnLeft = 100;
+    roll.BallVisible = false;
+    const QImage bare = windows().lane().grab().toImage();
+    // clang-format off
     const struct { const char *name; float top; int row; } rows[] = {
-        {"whole row", 10.0f, 10}, {"just below", 10.4f, 10}, {"nearer the next row", 10.6f, 11},
-        {"half way, centre 14.5 goes to even", 11.5f, 11}, {"half way, centre 13.5 goes to even", 10.5f, 11},
+        {"whole row", 10.0f, 10},
+        {"just below", 10.4f, 10},
+        {"nearer the next row", 10.6f, 11},
+        {"half way, centre 14.5 goes to even", 11.5f, 11},
+        {"half way, centre 13.5 goes to even", 10.5f, 11},
     };
+    // clang-format on
     for (const auto &row : rows) {
-        BallDrawnTop = row.top;
-        BallVisible = true;
-        const QImage shown = LaneWindow()->grab().toImage();
+        roll.BallDrawnTop = row.top;
+        roll.BallVisible = true;
+        const QImage shown = windows().lane().grab().toImage();
         int first = -1;
         for (int y = 0; y < shown.height() && first < 0; ++y)
             for (int x = 100; x < 100 + kBallSize; ++x)

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
 #include "common/menuprobe.h"
-#include "game/MainSource.h"
-#include "game/branches.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-class MenuTest : public GameFixture {};
+class MenuTest : public GameFixture
+{
+};
 
 // The menu as a list: "-" for a separator, "name>" for a submenu followed by
 // its items indented, "*" after a checked item.
@@ -35,46 +37,48 @@ QStringList Tree(const QMenu *menu, const QString &indent = QString())
 TEST_F(MenuTest, Tree)
 {
     settings_.write("[BALL]\r\nCOLOR=2\r\n");
-    StartUp(QString());
-    EXPECT_EQ(Tree(frmMenu::instance()->mpop()),
+    restart();
+    EXPECT_EQ(Tree(windows().menu().mpop()),
               (QStringList{"ハイスコア>", "  １位：(なし)", "  ２位：(なし)", "  ３位：(なし)", "  ４位：(なし)",
-                           "  ５位：(なし)", "-", "ボール>", "  黒", "  赤", "  青*", "  緑", "  無", "-",
-                           "画面モード切替", "-", "バージョン情報", "-", "ゲーム終了"}));
+                           "  ５位：(なし)", "-", "ボール>", "  黒", "  赤", "  青*", "  緑", "  無", "-", "画面モード切替", "-",
+                           "バージョン情報", "-", "ゲーム終了"}));
 }
 
 TEST_F(MenuTest, ChosenColourIsTheOnlyTickStoredAndKeptOverARestart)
 {
+    // clang-format off
     const struct { const char *name; int stored, chosen; } rows[] = {
         {"another colour", 0, 3},
         {"the colour already ticked", 2, 2},
         {"pale cyan, the last", 1, 4},
     };
+    // clang-format on
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        WriteIniValue("BALL", "COLOR", QString::number(row.stored));
+        settings_.set("BALL", "COLOR", QString::number(row.stored));
         restart();
         // A click on the item, which also toggles a checkable item already ticked.
-        frmMenu::instance()->mcolor(row.chosen)->trigger();
-        EXPECT_EQ(checkedColour(), row.chosen);
-        EXPECT_EQ(ReadIniValue("BALL", "COLOR"), QString::number(row.chosen));
-        EXPECT_TRUE(ballWears(row.chosen));
+        windows().menu().mcolor(row.chosen)->trigger();
+        EXPECT_EQ(checkedColour(windows().menu()), row.chosen);
+        EXPECT_EQ(settings_.read("BALL", "COLOR"), QString::number(row.chosen));
+        EXPECT_TRUE(ballWears(windows(), row.chosen));
         restart();
-        EXPECT_EQ(checkedColour(), row.chosen) << "after a restart";
-        EXPECT_TRUE(ballWears(row.chosen)) << "after a restart";
+        EXPECT_EQ(checkedColour(windows().menu()), row.chosen) << "after a restart";
+        EXPECT_TRUE(ballWears(windows(), row.chosen)) << "after a restart";
     }
 }
 
 TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
 {
     fastClock();
-    const BranchTable branches = GameBranches();
-    StartUp(QString());
-    RunPass(branches);
-    QTest::mouseClick(StartDialog(), Qt::LeftButton, {}, QPoint(10, 14));
-    for (int pass = 0; pass < 4 && GameState != State::Location1; ++pass)
-        RunPass(branches);
-    ASSERT_EQ(GameState, State::Location1);
-    RunPass(branches);
+    restart();
+    const BranchTable branches = GameBranches(windows());
+    RunPass(game(), pacer(), branches);
+    QTest::mouseClick(&windows().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
+    for (int pass = 0; pass < 4 && game().state != GameState::Location1; ++pass)
+        RunPass(game(), pacer(), branches);
+    ASSERT_EQ(game().state, GameState::Location1);
+    RunPass(game(), pacer(), branches);
 
     QTimer::singleShot(0, [] {  // fires inside the menu's own event loop
         auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -85,13 +89,13 @@ TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
         if (QApplication::activePopupWidget())
             QApplication::activePopupWidget()->close();
     });
-    QTest::mousePress(LaneWindow(), Qt::RightButton, {}, frmLane::kCtrlButton.center());
-    QTest::mouseRelease(LaneWindow(), Qt::RightButton, {}, frmLane::kCtrlButton.center());
-    EXPECT_EQ(GameState, State::GameOver);
+    QTest::mousePress(&windows().lane(), Qt::RightButton, {}, frmLane::kCtrlButton.center());
+    QTest::mouseRelease(&windows().lane(), Qt::RightButton, {}, frmLane::kCtrlButton.center());
+    EXPECT_EQ(game().state, GameState::GameOver);
 
-    RunPass(branches);
-    EXPECT_FALSE(LaneWindowLoaded() || PinBoardLoaded() || ScoreSheetLoaded());
-    RunPass(branches);
-    EXPECT_EQ(GameState, State::StartWait);
-    EXPECT_TRUE(StartDialog()->isVisible());
+    RunPass(game(), pacer(), branches);
+    EXPECT_FALSE(windows().laneLoaded() || windows().boardLoaded() || windows().scoreSheetLoaded());
+    RunPass(game(), pacer(), branches);
+    EXPECT_EQ(game().state, GameState::StartWait);
+    EXPECT_TRUE(windows().startDialog().isVisible());
 }

@@ -1,10 +1,9 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
-#include "game/branches.h"
-#include "lane/screenmetrics.h"
+
 #include "platform/regionmask.h"
-#include "platform/screen.h"
 #include "score/frm_Version.h"
-#include "shapes/mod_RGN_Proc.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,18 +20,18 @@ protected:
     void SetUp() override
     {
         GameFixture::SetUp();
-        GameState = State::StartDlg;
-        StartDlgBranch();
+        game().state = GameState::StartDlg;
+        StartDlgBranch(windows());
     }
 };
 }  // namespace
 
 TEST_F(StartDialogTest, StandsShapedAtTheBottomLeftAndItsBallsChooseTheState)
 {
-    frmStart *dialog = StartDialog();
-    EXPECT_EQ(GameState, State::StartWait);
-    EXPECT_EQ(dialog->geometry(), QRect(0, ScreenHeightTwips() / kTwipsPerPixel - 30, 81, 30));
-    EXPECT_EQ(dialog->mask(), RegionFromRects(*RegionRects(RegionData[kShapeStartDialog])));
+    frmStart &dialog = windows().startDialog();
+    EXPECT_EQ(game().state, GameState::StartWait);
+    EXPECT_EQ(dialog.geometry(), QRect(0, ScreenHeightTwips() / kTwipsPerPixel - 30, 81, 30));
+    EXPECT_EQ(dialog.mask(), RegionFromRects(*RegionRects(windows().regions()[kShapeStartDialog])));
 
     QRect about;  // a left press outside the balls opens the About box
     QTimer::singleShot(0, [&about] {
@@ -41,33 +40,33 @@ TEST_F(StartDialogTest, StandsShapedAtTheBottomLeftAndItsBallsChooseTheState)
             box->close();
         }
     });
-    QTest::mousePress(dialog, Qt::LeftButton, {}, QPoint(40, 10));
+    QTest::mousePress(&dialog, Qt::LeftButton, {}, QPoint(40, 10));
     EXPECT_LE((about.center() - PrimaryScreenRect().center()).manhattanLength(), 2) << "centred";
-    EXPECT_EQ(GameState, State::StartWait);
+    EXPECT_EQ(game().state, GameState::StartWait);
 
-    for (const auto &[at, state] : {std::pair{QPoint(69, 14), State::End}, std::pair{QPoint(10, 14), State::Start}}) {
-        QTest::mouseClick(dialog, Qt::LeftButton, {}, at);
-        EXPECT_EQ(GameState, state);
+    for (const auto &[at, state] : {std::pair{QPoint(69, 14), GameState::End}, std::pair{QPoint(10, 14), GameState::Start}}) {
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, at);
+        EXPECT_EQ(game().state, state);
     }
 }
 
 TEST_F(StartDialogTest, RightClickOpensTheShortMenuAndSStartsWithTheFullOne)
 {
     QStringList shown;  // "-" for a separator
-    QTimer::singleShot(0, [&shown] {
-        for (QAction *a : frmMenu::instance()->mpop()->actions())
+    QTimer::singleShot(0, [this, &shown] {
+        for (QAction *a : windows().menu().mpop()->actions())
             if (a->isVisible())
                 shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
         if (QWidget *popup = QApplication::activePopupWidget())
             popup->close();
     });
-    QTest::mousePress(StartDialog(), Qt::RightButton, {}, QPoint(40, 10));
+    QTest::mousePress(&windows().startDialog(), Qt::RightButton, {}, QPoint(40, 10));
     EXPECT_EQ(shown, (QStringList{"ハイスコア", "-", "画面モード切替"}));
-    EXPECT_EQ(GameState, State::StartWait);
+    EXPECT_EQ(game().state, GameState::StartWait);
 
-    QTest::mouseClick(StartDialog(), Qt::LeftButton, {}, QPoint(10, 14));
-    EXPECT_EQ(GameState, State::Start);
-    for (QAction *a : frmMenu::instance()->mpop()->actions())
+    QTest::mouseClick(&windows().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
+    EXPECT_EQ(game().state, GameState::Start);
+    for (QAction *a : windows().menu().mpop()->actions())
         EXPECT_TRUE(a->isVisible()) << a->text().toStdString();
 }
 
@@ -87,19 +86,25 @@ TEST(AboutBox, ClosesWithEnterOrSpace)
 
 TEST_F(GameFixture, ARegionThatCannotBeBuiltEndsTheProgramAfterSayingSo)
 {
+    // clang-format off
     const struct { const char *name; std::function<void(RegionRecord &)> corrupt; } rows[] = {
-        {"never filled", [](RegionRecord &r) { r = RegionData[4]; }},
-        {"count beyond the record", [](RegionRecord &r) { r.rdh.nCount = 344; r.rdh.nRgnSize = 344 * 16; }},
+        {"never filled", [](RegionRecord &r) { r = RegionRecord{}; }},
+        {"count beyond the record",
+         [](RegionRecord &r) {
+             r.rdh.nCount = 344;
+             r.rdh.nRgnSize = 344 * 16;
+         }},
     };
+    // clang-format on
     for (const auto &row : rows) {
         QStringList told;
         int exitCode = -1;
-        SetDialogHooks({[&told](const QString &t) { told << t; }, {}, {}, [&exitCode](int c) { exitCode = c; }});
-        RegionRecord record = RegionData[1];
+        windows().dialogs().hooks = {[&told](const QString &t) { told << t; }, {}, {}, [&exitCode](int c) { exitCode = c; }};
+        RegionRecord record = windows().regions()[kShapeStartDialog];
         row.corrupt(record);
-        QWidget window;
-        ApplyRegionRecord(record, &window);
-        EXPECT_EQ(told, QStringList{QString::fromUtf8(kRegionBuildFailed)}) << row.name;
+        ShapedWindow window;
+        windows().ApplyRegionRecord(record, window);
+        EXPECT_EQ(told, QStringList{"リージョンデータの読み込みに失敗しました。"}) << row.name;
         EXPECT_NE(exitCode, -1) << row.name << ": the program must end";
         EXPECT_NE(exitCode, 0) << row.name << ": a failure, not a normal end";
     }

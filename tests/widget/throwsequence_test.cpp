@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
-#include "game/branches.h"
-#include "shapes/mod_RGN_Proc.h"
+
+#include "hiscore/hiscoretable.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -15,29 +17,28 @@ protected:
     void SetUp() override
     {
         GameFixture::SetUp();
-        ToggleScreenMode();
-        DebugMode = kTrue;
-        DialogHooks hooks;
-        hooks.input = [this](const QString &) { return answers_.isEmpty() ? QString() : answers_.takeFirst(); };
-        hooks.yesNo = [this](const QString &text) {
+        windows().ToggleScreenMode();
+        game().DebugMode = true;
+        windows().dialogs().hooks.input = [this](const QString &) {
+            return answers_.isEmpty() ? QString() : answers_.takeFirst();
+        };
+        windows().dialogs().hooks.yesNo = [this](const QString &text) {
             questions_ << text;
-            sheetShownAtQuestion_ = ScoreSheetLoaded() && ScoreSheet()->isVisible();
+            sheetShownAtQuestion_ = windows().scoreSheetShown();
             return playAgain_;
         };
-        SetDialogHooks(hooks);
     }
-    void runBranch() { GameBranches()[DispatchIndex(GameState)](); }
 
     // Starts a new game and plays balls from typed-in answers, separated by
     // blanks.
     void play(const QString &balls)
     {
         answers_ = balls.split(u' ', Qt::SkipEmptyParts);
-        GameState = State::Init;
+        game().state = GameState::Init;
         runBranch();
         while (!answers_.isEmpty())
-            for (const QString &state : {State::NextThrow, State::Debug, State::ThrowE}) {
-                ASSERT_EQ(GameState, state);
+            for (const GameState state : {GameState::NextThrow, GameState::Debug, GameState::ThrowE}) {
+                ASSERT_STREQ(StateName(game().state), StateName(state));
                 runBranch();
             }
     }
@@ -51,6 +52,7 @@ const QString kPlayAgain = QStringLiteral("続けてゲームしますか？");
 
 TEST_F(ThrowSequenceTest, RecordsEachBallInTheGamesNotation)
 {
+    // clang-format off
     const struct { const char *name, *balls; QString score, sprit; } rows[] = {
         {"open frame, first ball leaves a split", "3 4", "34", "O "},
         {"spare, pin 10 alone is no split", "9 1", "9*", "  "},
@@ -59,43 +61,48 @@ TEST_F(ThrowSequenceTest, RecordsEachBallInTheGamesNotation)
         {"above ten on a second ball", "5 11", "5*", "O "},
         {"strike in frame three", "3 4 5 5 10", "345*! ", "O O   "},
     };
+    // clang-format on
     for (const auto &row : rows) {
         play(QString::fromLatin1(row.balls));
-        EXPECT_EQ(szScore, row.score) << row.name;
-        EXPECT_EQ(szSprit, row.sprit) << row.name;
+        EXPECT_EQ(game().record.szScore, row.score) << row.name;
+        EXPECT_EQ(game().record.szSprit, row.sprit) << row.name;
     }
     // After the strike of the last row the next frame starts on a fresh rack.
     runBranch();
-    EXPECT_EQ(PinBoard()->frameLabel(), QStringLiteral("F-04"));
+    EXPECT_EQ(windows().board().frameLabel(), QStringLiteral("F-04"));
     for (int pin = 1; pin <= 10; ++pin)
-        EXPECT_EQ(PinState[pin], 0) << pin;
+        EXPECT_EQ(game().rack.PinState[pin], 0) << pin;
 }
 
 TEST_F(ThrowSequenceTest, TenthFrameEndsAtItsLastBallAndAsksOnce)
 {
     for (int i = 1; i <= 5; ++i)  // better games: none of these places
-        WriteIniValue("Data", QStringLiteral("HISCORE%1").arg(i), "2003/07/15 21:04:09,x,y,200");
+        settings_.set("Data", QStringLiteral("HISCORE%1").arg(i), "2003/07/15 21:04:09,x,y,200");
+    // clang-format off
     const struct { const char *name, *tenth, *tail; } rows[] = {
         {"open", "7 2", "72"},
         {"three strikes", "10 10 10", "!!!"},
         {"strike, gutter, then ten", "10 0 10", "!G*"},
     };
+    // clang-format on
     for (const auto &row : rows) {
         questions_.clear();
         play(QStringLiteral("0 0 ").repeated(9) + row.tenth);
-        EXPECT_EQ(szScore, QStringLiteral("G-").repeated(9) + row.tail) << row.name;
+        EXPECT_EQ(game().record.szScore, QStringLiteral("G-").repeated(9) + row.tail) << row.name;
         EXPECT_EQ(questions_, QStringList{kPlayAgain}) << row.name;
-        EXPECT_EQ(GameState, State::GameOver) << row.name << " (answered No)";
+        EXPECT_EQ(game().state, GameState::GameOver) << row.name << " (answered No)";
     }
 }
 
-TEST_F(ThrowSequenceTest, AGameThatPlacesIsEnteredAndAnnounced)
+TEST_F(ThrowSequenceTest, AGameThatPlacesIsEnteredAnnouncedAndListed)
 {
     playAgain_ = true;
     play(QStringLiteral("9 0 ").repeated(10));
-    EXPECT_EQ(questions_, QStringList{QStringLiteral("ハイスコアがでました！\r\nあなたは、1位にランキングされました。\r\n") + kPlayAgain});
-    EXPECT_TRUE(ReadIniValue("Data", "HISCORE1").endsWith(QStringLiteral(",090")));
-    EXPECT_EQ(GameState, State::Init) << "Yes starts a new game";
+    EXPECT_EQ(questions_,
+              QStringList{QStringLiteral("ハイスコアがでました！\r\nあなたは、1位にランキングされました。\r\n") + kPlayAgain});
+    EXPECT_TRUE(settings_.read("Data", "HISCORE1").endsWith(QStringLiteral(",090")));
+    EXPECT_TRUE(windows().menu().mhiscore(0)->text().endsWith(QStringLiteral("スコア:090")));
+    EXPECT_EQ(game().state, GameState::Init) << "Yes starts a new game";
 }
 
 TEST_F(ThrowSequenceTest, SecondBallAfterASplitTopplesAPathNeighbour)
@@ -106,51 +113,51 @@ TEST_F(ThrowSequenceTest, SecondBallAfterASplitTopplesAPathNeighbour)
     runBranch();  // debug: nothing falls; earlier pins stop counting
     // The ball passed pin 9 leaning left: it topples the next standing pin of
     // its row.
-    PinState[9] = 1;
-    PathPins[2] = 9;
-    HookValue = 2;
+    game().rack.PinState[9] = 1;
+    game().roll.PathPins[2] = 9;
+    game().roll.HookValue = 2;
     runBranch();  // throw-e
-    EXPECT_EQ(PinState[7], 1);
-    EXPECT_EQ(PinState[10], 0);
-    EXPECT_EQ(szScore, QStringLiteral("82"));
+    EXPECT_EQ(game().rack.PinState[7], 1);
+    EXPECT_EQ(game().rack.PinState[10], 0);
+    EXPECT_EQ(game().record.szScore, QStringLiteral("82"));
 }
 
 TEST_F(ThrowSequenceTest, GameOverChosenDuringAWaitIsKept)
 {
-    DebugMode = kFalse;  // real waits, which handle events
+    game().DebugMode = false;  // real waits, which handle events
     fastClock();
-    for (const QString &state : {State::Init, State::NextThrow, State::ThrowS, State::ThrowE}) {
-        GameState = state;
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [] { GameState = State::GameOver; },
-                                  Qt::QueuedConnection);
+    for (const GameState state : {GameState::Init, GameState::NextThrow, GameState::ThrowS, GameState::ThrowE}) {
+        game().state = state;
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [this] { game().state = GameState::GameOver; }, Qt::QueuedConnection);
         runBranch();
-        EXPECT_EQ(GameState.toStdString(), State::GameOver.toStdString()) << "requested during " << state.toStdString();
+        EXPECT_STREQ(StateName(game().state), "game-over") << "requested during " << StateName(state);
     }
-    EXPECT_FALSE(BallVisible) << "no roll starts after the request";
+    EXPECT_FALSE(game().roll.BallVisible) << "no roll starts after the request";
 }
 
 TEST_F(ThrowSequenceTest, QuittingMidRollLeavesNoBallOnTheNextLane)
 {
     play("");
-    GameState = State::ThrowS;
+    game().state = GameState::ThrowS;
     runBranch();
-    ASSERT_TRUE(BallVisible);
-    GameState = State::GameOver;
+    ASSERT_TRUE(game().roll.BallVisible);
+    game().state = GameState::GameOver;
     runBranch();
     play("");
-    EXPECT_FALSE(BallVisible);
+    EXPECT_FALSE(game().roll.BallVisible);
 }
 
 TEST_F(ThrowSequenceTest, AHiddenSheetIsShownForTheQuestionAndUnloadedAfter)
 {
     playAgain_ = true;
     play(QStringLiteral("0 0 ").repeated(9) + "7");
-    UnloadScoreSheet();
-    WriteIniValue("SCOREBOARD", "LEFT", "");
+    windows().unloadScoreSheet();
+    settings_.set("SCOREBOARD", "LEFT", "");
     answers_ = {"2"};
     for (int i = 0; i < 3; ++i)
         runBranch();
     EXPECT_TRUE(sheetShownAtQuestion_);
-    EXPECT_FALSE(ScoreSheetLoaded());
-    EXPECT_FALSE(ReadIniValue("SCOREBOARD", "LEFT").isEmpty()) << "unloading stores the position";
+    EXPECT_FALSE(windows().scoreSheetLoaded());
+    EXPECT_FALSE(settings_.read("SCOREBOARD", "LEFT").isEmpty()) << "unloading stores the position";
 }

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "MainSource.h"
+
+#include "branches.h"
+#include "gamewindows.h"
+
+#include "game/game.h"
+#include "game/rules.h"
+#include "platform/fonts.h"
+#include "platform/pacer.h"
+#include "platform/pictures.h"
+#include "settings/settings.h"
+
+#include <QApplication>
+#include <QStringList>
+
+namespace {
+const QString kBall = QStringLiteral("BALL");
+const QString kColor = QStringLiteral("COLOR");
+constexpr int kEndExitCode = 0;
+}  // namespace
+
+void StartUp(GameWindows &w, const QString &arguments)
+{
+    Game &game = w.game();
+    game.SolidLane = false;
+    const CommandLineSwitches switches = ParseCommandLine(arguments);
+    game.DebugMode = switches.debugMode;
+    game.ScoreSheetOnly = switches.scoreSheetOnly;
+    w.BuildRegionData();
+    w.ListHighScores();
+    const qint16 colour = StoredColourIndex(w.settings().ReadIniValue(kBall, kColor));
+    w.menu().checkColour(colour);
+    w.lane().setBallColour(colour);
+    w.settings().WriteIniValue(kBall, kColor, QString::number(colour));
+    game.random.SeedFromTimeOfDay();
+    w.ToggleScreenMode();
+    game.state = GameState::StartDlg;
+}
+
+int Main(int argc, char **argv)
+{
+    // The game places its windows at exact screen positions, which only an
+    // X server (or XWayland) allows; prefer it unless told otherwise.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    // The switch must be the whole command line. Read it before QApplication
+    // takes its own options (-reverse, -style ...) out of argv.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("marvolt"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.marvolt.Marvolt"));
+    QApplication::setWindowIcon(ProgramIcon());
+    // Closing a box must not end the program: only "end" does.
+    QApplication::setQuitOnLastWindowClosed(false);
+    InstallFontSubstitutions();
+
+    const Settings settings;
+    Pacer pacer;
+    Game game;
+    GameWindows windows(game, settings, pacer);
+    StartUp(windows, args.join(QLatin1Char(' ')));
+    RunLoop(game, pacer, GameBranches(windows));
+    windows.dialogs().EndProgram(kEndExitCode);
+    return kEndExitCode;
+}

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+// Debug mode: the result of every ball is typed in instead of rolled.
+
+#include "branches.h"
+#include "gamewindows.h"
+
+#include "game/rules.h"
+
+namespace {
+const QString kDebugPrompt = QStringLiteral("0～10で倒した本数\r\n"
+                                            "-2でスプリット(１投目だけにしてね！）\r\n"
+                                            "-1で強制終了");
+}  // namespace
+
+void DebugBranch(GameWindows &w)
+{
+    ResetAimMarkers(w);
+    ApplyDebugAnswer(w.game(), w.dialogs().InputBox(kDebugPrompt));
+    w.lane().refresh();
+}

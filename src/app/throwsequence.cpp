@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+// A game, ball by ball: "init" sets it up, "next-throw" prepares each ball,
+// "throw-s" starts the roll, "throw-t" moves it and "throw-e" counts it,
+// writes the record and, after the last ball, ends the game. What happens
+// is decided by the game's rules; these branches show it and pause.
+
+#include "branches.h"
+#include "gamewindows.h"
+
+#include "game/game.h"
+#include "game/rules.h"
+#include "game/throwrules.h"
+#include "hiscore/hiscoretable.h"
+#include "lane/ballmotion.h"
+#include "lane/lanemodel.h"
+#include "settings/settings.h"
+
+#include <QDateTime>
+
+namespace {
+// Pauses, ms.
+constexpr int kLampStep = 30;
+constexpr int kBeforeRoll = 500;
+constexpr int kAfterRoll = 150;
+constexpr int kGameStartBalloon = 2000;
+
+const QString kGameStart = QStringLiteral("Game Start!!");
+
+void showWindow(QWidget &window, bool keepHidden)
+{
+    window.show();
+    if (keepHidden)
+        window.hide();
+}
+
+// The end of a game: the high-score table, the announcement and the question
+// whether to play on. A sheet that was hidden is shown for the question and
+// unloaded again afterwards, which stores its place; the next game's first
+// DisplayScore loads it again.
+void endOfGame(GameWindows &w)
+{
+    Game &game = w.game();
+    game.state = GameState::Init;
+    const bool sheetWasVisible = w.scoreSheetShown();
+    if (!sheetWasVisible)
+        w.scoreSheet().show();
+    const qint16 place = RecordHighScore(w.settings(), game.record.szScore, game.record.szSprit,
+                                         QDateTime::currentDateTime());
+    w.ListHighScores();
+    EndGame(game, w.dialogs().AskYesNo(PlayAgainQuestion(place)));
+    if (!sheetWasVisible)
+        w.unloadScoreSheet();
+}
+}  // namespace
+
+void InitBranch(GameWindows &w)
+{
+    Game &game = w.game();
+    w.unloadStartDialog();
+    // The lane keeps the look it has.
+    game.SolidLane = !game.SolidLane;
+    w.ToggleScreenMode();
+    BeginGame(game);
+    for (int i = 0; i <= kLastPin; ++i) {
+        RaisePin(game.rack, i);
+        w.lane().refresh();
+        if (i < kBoardLamps) {
+            w.board().setLamp(i, true);
+            w.Wait(kLampStep);
+        }
+    }
+    ClearRecord(game);
+    w.scoreSheet().DisplayScore(game.record.szScore, game.record.szSprit);
+    showWindow(w.lane(), game.ScoreSheetOnly);
+    showWindow(w.board(), game.ScoreSheetOnly);
+    if (game.DebugMode)
+        w.scoreSheet().show();
+    w.lane().setBallColour(
+        StoredColourIndex(w.settings().ReadIniValue(QStringLiteral("BALL"), QStringLiteral("COLOR"))));
+    w.ShowMessageBalloon(kGameStart, kGameStartBalloon);
+}
+
+void NextThrowBranch(GameWindows &w)
+{
+    Game &game = w.game();
+    w.board().setFrameLabel(FrameLabel(game.record.szScore));
+    PrepareThrow(game);
+    w.lane().refresh();
+    w.PlayBoard(LightStandingPins(game.rack));
+    MoveOn(game, AimingState(game));
+}
+
+void ThrowSBranch(GameWindows &w)
+{
+    Game &game = w.game();
+    game.roll.GutterFlag = false;
+    w.Wait(kBeforeRoll);
+    if (game.state == GameState::GameOver)
+        return;
+    ResetAimMarkers(w);
+    StartRoll(game);
+    w.lane().refresh();
+}
+
+void ThrowTBranch(GameWindows &w)
+{
+    StepBall(w.game());
+    w.lane().refresh();
+}
+
+void ThrowEBranch(GameWindows &w)
+{
+    Game &game = w.game();
+    ToppleAfterSplit(game);
+    w.lane().refresh();
+    w.Wait(kAfterRoll);
+    w.PlayBoard(DarkenFelledPins(game.rack));
+
+    const BallCount ball = CountBall(game);
+    if (ball.mark != PinMark::None)
+        w.board().setMarkVisible(static_cast<int>(ball.mark), true);
+    w.scoreSheet().DisplayScore(game.record.szScore, game.record.szSprit);
+    w.PlayBoard(BlinkMark(LastThrowMark(game.record.szScore)));
+    game.roll.BallVisible = false;
+    w.lane().refresh();
+
+    if (!ball.over)
+        MoveOn(game, GameState::NextThrow);
+    else
+        endOfGame(w);
+    w.PlayBoard(ClearLamps(game.rack));
+}

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "game/laneinput.h"
+
+#include "game/game.h"
+#include "lane/lanemodel.h"
+
+bool ThrowButtonDown(Game &game, bool rightButton)
+{
+    if (game.BalloonBusy)
+        return false;
+    if (rightButton)
+        return true;
+    if (game.state == GameState::Location1) {
+        game.state = GameState::Location2;
+    } else if (game.state == GameState::Location2) {
+        game.aim.ButtonHeld = true;
+        game.state = GameState::Location3;
+    }
+    return false;
+}
+
+void ThrowButtonUp(Game &game, bool rightButton)
+{
+    if (game.BalloonBusy)
+        return;
+    game.aim.ButtonHeld = false;
+    if (!rightButton && game.state == GameState::Location3)
+        game.state = GameState::ThrowS;
+}
+
+bool ScoreButtonToggles(const Game &game, bool leftButton) { return !game.BalloonBusy && leftButton; }
+
+void StepAim(qint16 &pos, qint16 &dir)
+{
+    pos = static_cast<qint16>(pos + dir);
+    if (pos > kMarkerRows - 1 || pos < 0)
+        dir = static_cast<qint16>(-dir);
+}

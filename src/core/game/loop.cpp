@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "game/loop.h"
+
+#include "platform/pacer.h"
+
+bool RunPass(Game &game, Pacer &pacer, const BranchTable &branches)
+{
+    if (game.state == GameState::End)
+        return false;
+    const qint64 t0 = pacer.GetTickCount();
+    const GameState state = game.state;
+    const auto &branch = branches[static_cast<std::size_t>(state)];
+    if (branch)
+        branch();
+    pacer.ProcessEventsUntil(t0 + game.LoopDelay);
+    // Resting: nothing will happen until the player does something, so block
+    // rather than pass again. Any event ends the rest; the next pass looks.
+    if (!branch && game.state == state)
+        pacer.WaitForEvent();
+    return true;
+}
+
+void RunLoop(Game &game, Pacer &pacer, const BranchTable &branches)
+{
+    while (RunPass(game, pacer, branches)) {
+    }
+}

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "game/rules.h"
+
+#include "game/game.h"
+#include "lane/lanemodel.h"
+#include "lane/pinmodel.h"
+#include "platform/numparse.h"
+#include "score/scorerecord.h"
+
+#include <array>
+#include <limits>
+
+namespace {
+
+struct Switch
+{
+    const char *text;  // upper case
+    CommandLineSwitches flags;
+};
+
+constexpr std::array<Switch, 4> kSwitches = {{
+    {"-X", {true, true}},
+    {"/X", {true, true}},
+    {"-D", {true, false}},
+    {"/D", {true, false}},
+}};
+
+// Pins left standing by the split answer.
+constexpr std::array<int, 2> kSplitLeave = {7, 10};
+
+constexpr int kBallsPerFrame = 2;
+constexpr int kLabelDigits = 2;
+const QString kFrameLabelPrefix = QStringLiteral("F-");
+
+// A typed number as a 16-bit count; one too large to fit keeps its sign.
+qint16 DebugCount(const QString &answer)
+{
+    const double value = LeadingNumber(answer);
+    if (const auto n = RoundToInt16(value))
+        return *n;
+    return value > 0 ? std::numeric_limits<qint16>::max() : std::numeric_limits<qint16>::min();
+}
+
+void KnockAll(Rack &rack)
+{
+    for (int p = kFirstPin; p <= kLastPin; ++p)
+        KnockPin(rack, p);
+}
+
+}  // namespace
+
+CommandLineSwitches ParseCommandLine(const QString &args)
+{
+    const QString upper = args.toUpper();
+    for (const Switch &s : kSwitches) {
+        if (upper == QLatin1String(s.text))
+            return s.flags;
+    }
+    return {};
+}
+
+qint16 StoredColourIndex(const QString &text)
+{
+    const qint16 c = RoundToInt16(LeadingNumber(text)).value_or(0);
+    return c >= 0 && c < kBallColours ? c : qint16(0);
+}
+
+void ApplyDebugAnswer(Game &game, const QString &answer)
+{
+    Rack &rack = game.rack;
+    game.roll.GutterFlag = false;
+    game.roll.StrikeFlag = false;
+    game.roll.NextPin = kFirstPin;
+
+    qint16 n = DebugCount(answer);
+    if (n == kDebugQuit) {
+        game.state = GameState::GameOver;
+        return;
+    }
+    game.state = GameState::ThrowE;
+    if (n == kDebugSplit) {
+        // Meant for a first ball: everything falls but 7 and 10, and every
+        // image is hidden. On a second ball the first ball's pins leave the
+        // count, as with any answer, so a frame never counts more than ten.
+        for (int p = kFirstPin; p <= kLastPin; ++p) {
+            if (rack.PinState[p] == kFelledThisRoll)
+                rack.PinState[p] = kFelledEarlier;
+            else if (rack.PinState[p] == kStanding)
+                KnockPin(rack, p);
+            rack.PinVisible[p] = false;
+        }
+        for (int p : kSplitLeave)
+            if (rack.PinState[p] == kFelledThisRoll)
+                rack.PinState[p] = kStanding;
+        return;
+    }
+    if (n == kPinsPerRack) {
+        game.roll.StrikeFlag = true;
+        KnockAll(rack);
+    } else if (n == 0) {
+        game.roll.GutterFlag = true;
+    }
+    for (int p = kFirstPin; p <= kLastPin; ++p) {
+        if (rack.PinState[p] == kStanding && n > 0) {
+            KnockPin(rack, p);
+            --n;
+        } else if (rack.PinState[p] == kFelledThisRoll) {
+            // Felled by the rack's first ball: no longer part of this count.
+            rack.PinState[p] = kFelledEarlier;
+            rack.PinVisible[p] = false;
+        }
+    }
+}
+
+QString FrameLabel(const QString &szScore)
+{
+    const int frame = qMin(static_cast<int>(szScore.size()) / kBallsPerFrame + 1, kFrames);
+    return kFrameLabelPrefix + QStringLiteral("%1").arg(frame, kLabelDigits, 10, QLatin1Char('0'));
+}

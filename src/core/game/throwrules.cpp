@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "game/throwrules.h"
+
+#include "lane/ballmotion.h"
+#include "lane/lanemodel.h"
+#include "lane/pinmodel.h"
+
+namespace {
+const QString kNewHighScore = QStringLiteral(
+    "ハイスコアがでました！\r\nあなたは、%1位にランキングされました。\r\n");
+const QString kPlayAgain = QStringLiteral("続けてゲームしますか？");
+
+int standingPins(const Rack &rack)
+{
+    int n = 0;
+    for (int pin = kFirstPin; pin <= kLastPin; ++pin)
+        n += rack.PinState[pin] == kStanding;
+    return n;
+}
+
+void freshRack(Rack &rack)
+{
+    for (int i = 0; i <= kLastPin; ++i)
+        RaisePin(rack, i);
+}
+}  // namespace
+
+void MoveOn(Game &game, GameState next)
+{
+    if (game.state != GameState::GameOver)
+        game.state = next;
+}
+
+void BeginGame(Game &game) { game.state = GameState::NextThrow; }
+
+void ClearRecord(Game &game)
+{
+    game.record = {};
+    game.rack.FirstBallOfRack = false;
+}
+
+void RaisePin(Rack &rack, int image)
+{
+    rack.PinState[image] = kStanding;
+    rack.PinVisible[image] = true;
+}
+
+void PrepareThrow(Game &game)
+{
+    game.aim.HoldCount = 0;
+    game.LoopDelay = kAimingLoopDelay;
+    Rack &rack = game.rack;
+    rack.FirstBallOfRack = !rack.FirstBallOfRack;
+    if (rack.FirstBallOfRack)
+        freshRack(rack);
+    rack.standingAtThrow = standingPins(rack);
+    Aim &aim = game.aim;
+    aim.StartPos = aim.TargetPos = aim.HookPos = 0;
+    aim.StartDir = aim.TargetDir = aim.HookDir = 1;
+}
+
+GameState AimingState(const Game &game) { return game.DebugMode ? GameState::Debug : GameState::Location1; }
+
+void StartRoll(Game &game)
+{
+    Aim &aim = game.aim;
+    // Rather than with the strongest hook the untouched position would give.
+    if (aim.HoldCount == 0)
+        aim.HookPos = kStraightHook;
+    BeginRoll(game, aim.StartPos, aim.TargetPos, aim.HookPos);
+    game.state = GameState::ThrowT;
+}
+
+void ToppleAfterSplit(Game &game)
+{
+    if (game.record.szSprit.endsWith(kSplitChar) && !game.rack.FirstBallOfRack)
+        for (qint16 pin : game.roll.PathPins)
+            TopplePathNeighbour(game, pin);
+}
+
+BallCount CountBall(Game &game)
+{
+    Rack &rack = game.rack;
+    int felled = 0;
+    for (int pin = kFirstPin; pin <= kLastPin; ++pin)
+        felled += rack.PinState[pin] == kFelledThisRoll;
+    // A ball with StrikeFlag fells every pin standing at the throw; typed-in
+    // results of ten move pins past the count, so its count comes from there.
+    ThrowResult ball;
+    ball.firstBall = rack.FirstBallOfRack;
+    ball.gutter = game.roll.GutterFlag;
+    ball.allDown = game.roll.StrikeFlag || standingPins(rack) == 0;
+    ball.felled = game.roll.StrikeFlag ? rack.standingAtThrow : felled;
+    ball.split = ball.firstBall && !ball.allDown && IsSplit(rack);
+    BallCount count;
+    count.over = AppendThrow(game.record.szScore, game.record.szSprit, ball, &count.mark);
+    if (count.mark == PinMark::Strike)
+        rack.FirstBallOfRack = false;
+    return count;
+}
+
+QString PlayAgainQuestion(qint16 place)
+{
+    return (place != 0 ? kNewHighScore.arg(place) : QString()) + kPlayAgain;
+}
+
+void EndGame(Game &game, bool playOn) { game.state = playOn ? GameState::Init : GameState::GameOver; }

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#pragma once
+#include "game/game.h"
+#include "score/scorerecord.h"
+
+// The decisions of a game, ball by ball, apart from what the windows show.
+// The loop's branches call these in order and show the outcome; every pause
+// between them lets events in, so a "game-over" chosen from the menu meanwhile
+// must not be overwritten (MoveOn).
+
+// Length of a loop pass while aiming, ms.
+constexpr qint16 kAimingLoopDelay = 50;
+
+// The state moves on to `next`, unless the menu asked for "game-over" while
+// the branch waited: that request stands.
+void MoveOn(Game &game, GameState next);
+
+// "init": a new game; the next state is "next-throw". The rack is raised pin
+// image by pin image with RaisePin, then the record starts empty.
+void BeginGame(Game &game);
+void RaisePin(Rack &rack, int image);
+void ClearRecord(Game &game);
+
+// "next-throw": the aiming markers start again from row 0, the loop paces
+// for aiming, and a first ball gets a fresh rack while a second ball keeps
+// the standing pins.
+void PrepareThrow(Game &game);
+// Where "next-throw" goes when it is done: aiming, or the typed-in result.
+GameState AimingState(const Game &game);
+
+// "throw-s" after its pause: a click so short that no "location3" pass saw
+// it throws straight; the ball is placed and the state becomes "throw-t".
+void StartRoll(Game &game);
+
+// "throw-e", before the count: on the second ball after a split, a felled
+// path pin may topple its neighbour.
+void ToppleAfterSplit(Game &game);
+
+struct BallCount
+{
+    PinMark mark = PinMark::None;  // the mark this ball shows on the pin board
+    bool over = false;             // the record is complete
+};
+
+// "throw-e": counts the ball and appends it to the record. A ball that
+// counts as a strike starts the next ball on a fresh rack.
+BallCount CountBall(Game &game);
+
+// The question at the end of a game, with the new place announced first.
+QString PlayAgainQuestion(qint16 place);
+
+// After the question: "init" for another game, else "game-over".
+void EndGame(Game &game, bool playOn);

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "hiscore/hiscorecaptions.h"
+
+#include <QDate>
+#include <QStringList>
+#include <QTime>
+
+namespace {
+
+const QChar kFieldSeparator = u',';
+const QString kPlaceDigits = QStringLiteral("１２３４５");
+const QString kPlaceSuffix = QStringLiteral("位：");
+const QString kEmptySlot = QStringLiteral("(なし)");
+const QString kScoreLabel = QStringLiteral("  スコア:");
+const QString kCaptionDateFormat = QStringLiteral("yyyy年MM月dd日");
+const QString kCaptionTimeFormat = QStringLiteral("HH:mm:ss");
+
+// Stored dates are read as a date and an optional time; single-letter fields
+// also read two digits, so the program's own "yyyy/MM/dd hh:mm:ss" matches.
+// Date and time are read apart so no time zone can turn a wall-clock time
+// that the local zone skips into an invalid one.
+const QString kStoredDateFormat = QStringLiteral("yyyy/M/d");
+const QString kStoredTimeFormat = QStringLiteral("H:m:s");
+
+// Text between the comma at `from` (exclusive) and the one at `to`; a
+// missing opening comma gives "", a missing closing comma runs to the end.
+QString Between(const QString &entry, int from, int to)
+{
+    if (from < 0)
+        return QString();
+    return to < 0 ? entry.mid(from + 1) : entry.mid(from + 1, to - from - 1);
+}
+
+int NextComma(const QString &entry, int after)
+{
+    return after < 0 ? -1 : entry.indexOf(kFieldSeparator, after + 1);
+}
+
+QString PlaceDigit(int place)
+{
+    if (place >= 1 && place <= kPlaceDigits.size())
+        return kPlaceDigits.mid(place - 1, 1);
+    return QString::number(place);
+}
+
+}  // namespace
+
+HighScoreEntryFields HighScoreFields(const QString &entry)
+{
+    const int first = entry.indexOf(kFieldSeparator);
+    const int second = NextComma(entry, first);
+    const int third = NextComma(entry, second);
+    const int last = entry.lastIndexOf(kFieldSeparator);
+
+    HighScoreEntryFields f;
+    f.date = first < 0 ? entry : entry.left(first);
+    f.record = Between(entry, first, second);
+    f.marks = Between(entry, second, third);
+    f.score = Between(entry, last, -1);
+    return f;
+}
+
+QString HighScoreCaptionDate(const QString &storedDate)
+{
+    const QStringList parts = storedDate.split(u' ', Qt::SkipEmptyParts);
+    if (parts.isEmpty() || parts.size() > 2)
+        return storedDate;
+    const QDate date = QDate::fromString(parts[0], kStoredDateFormat);
+    const QTime time = parts.size() == 2 ? QTime::fromString(parts[1], kStoredTimeFormat) : QTime(0, 0);
+    if (!date.isValid() || !time.isValid())
+        return storedDate;
+    return date.toString(kCaptionDateFormat) + u' ' + time.toString(kCaptionTimeFormat);
+}
+
+QString HighScoreCaption(int place, const QString &entry)
+{
+    const QString head = PlaceDigit(place) + kPlaceSuffix;
+    if (entry.isEmpty())
+        return head + kEmptySlot;
+    const HighScoreEntryFields f = HighScoreFields(entry);
+    return head + HighScoreCaptionDate(f.date) + kScoreLabel + f.score;
+}

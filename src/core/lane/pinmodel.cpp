@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "lane/pinmodel.h"
+
+#include "platform/numparse.h"
+
+#include <cmath>
+
+namespace {
+
+// A hook of at least this size (either way) makes a felled path pin push
+// its neighbour over; the pin on the side the ball curves away from falls.
+constexpr qint16 kToppleHook = 2;
+
+// The hit band starts this fraction of the pin's height below its top.
+constexpr int kBandStartDivisor = 3;
+
+bool ValidPin(int pin) { return pin >= kFirstPin && pin <= kLastPin; }
+
+bool AnySupportFelledThisRoll(const Rack &rack, const PinList &supports)
+{
+    for (qint16 s : supports) {
+        if (rack.PinState[s] == kFelledThisRoll)
+            return true;
+    }
+    return false;
+}
+
+bool AllDown(const Rack &rack, const PinList &pins)
+{
+    for (qint16 p : pins) {
+        if (rack.PinState[p] == kStanding)
+            return false;
+    }
+    return true;
+}
+
+bool AllStanding(const Rack &rack, const PinList &pins)
+{
+    for (qint16 p : pins) {
+        if (rack.PinState[p] != kStanding)
+            return false;
+    }
+    return true;
+}
+
+int StandingCount(const Rack &rack)
+{
+    int n = 0;
+    for (int p = kFirstPin; p <= kLastPin; ++p)
+        n += rack.PinState[p] == kStanding ? 1 : 0;
+    return n;
+}
+
+}  // namespace
+
+bool Chance(Random &random, int range, int limit)
+{
+    return static_cast<int>(std::floor(random.Rnd() * range)) <= limit;
+}
+
+bool HeadPinStrikeChance(Random &random)
+{
+    return static_cast<int>(std::floor(random.Rnd() * kHeadPinStrikeRange)) < kHeadPinStrikeBelow;
+}
+
+std::optional<qint16> BallCentreRow(const Roll &roll)
+{
+    // The ball's size is whole pixels already; the centre is rounded the way
+    // every screen position is narrowed to an integer.
+    return RoundToInt16(roll.BallDrawnTop + static_cast<float>(kBallSize / 2));
+}
+
+bool BallOverPin(const Roll &roll, int pin)
+{
+    if (!ValidPin(pin))
+        return false;
+    const auto c = BallCentreRow(roll);
+    if (!c)
+        return false;
+    const int top = kPinImages[pin].top;
+    return top + kPinHeight / kBandStartDivisor <= *c && *c <= top + kPinHeight;
+}
+
+void KnockPin(Rack &rack, int pin)
+{
+    if (!ValidPin(pin))
+        return;
+    rack.PinState[pin] = kFelledThisRoll;
+    rack.PinVisible[pin] = false;
+}
+
+void PinReached(Game &game, int pin)
+{
+    if (!ValidPin(pin))
+        return;
+    Rack &rack = game.rack;
+    switch (rack.PinState[pin]) {
+    case kStanding:
+        DecidePinFall(game, pin, kSupports[pin]);
+        break;
+    case kFelledThisRoll:
+        // Felled by the first ball and now passed by the second: it no longer
+        // counts for this ball nor supports the pins behind it.
+        rack.PinState[pin] = kFelledEarlier;
+        rack.PinVisible[pin] = false;
+        break;
+    default:
+        break;
+    }
+}
+
+void DecidePinFall(Game &game, int pin, const PinList &supports)
+{
+    Rack &rack = game.rack;
+    Roll &roll = game.roll;
+    if (roll.StrikeFlag) {
+        KnockPin(rack, pin);
+        return;
+    }
+    if (supports.size == 0) {
+        if (!BallOverPin(roll, pin))
+            return;
+        if (Chance(game.random, kChanceRange, kSureLimit)) {
+            KnockPin(rack, pin);
+            if (pin == kFirstPin)
+                roll.StrikeFlag = HeadPinStrikeChance(game.random);
+        }
+        return;
+    }
+    if (!AnySupportFelledThisRoll(rack, supports)) {
+        if (BallOverPin(roll, pin) && Chance(game.random, kChanceRange, kSureLimit))
+            KnockPin(rack, pin);
+        return;
+    }
+    // A support fell in front of it: the ball's line no longer matters.
+    if (Chance(game.random, kChanceRange, kSupportedLimit))
+        KnockPin(rack, pin);
+}
+
+int RowIndexOf(int pin)
+{
+    for (int r = 0; r < kPinRows; ++r) {
+        if (pin >= kRows[r].lead && pin <= kRows[r].last)
+            return r;
+    }
+    return -1;
+}
+
+void RowReached(Game &game, int leadPin)
+{
+    const int r = RowIndexOf(leadPin);
+    if (r < 0 || kRows[r].lead != leadPin)
+        return;
+    for (int p = kRows[r].lead; p <= kRows[r].last; ++p) {
+        // PathPins has no entry for the head pin's row.
+        if (r > 0 && BallOverPin(game.roll, p))
+            game.roll.PathPins[r - 1] = static_cast<qint16>(p);
+        PinReached(game, p);
+    }
+}
+
+void TopplePathNeighbour(Game &game, int pin)
+{
+    Rack &rack = game.rack;
+    if (!ValidPin(pin) || rack.PinState[pin] != kFelledThisRoll)
+        return;
+    int step = 0;
+    if (game.roll.HookValue <= -kToppleHook)
+        step = 1;
+    else if (game.roll.HookValue >= kToppleHook)
+        step = -1;
+    else
+        return;
+    const PinRow row = kRows[RowIndexOf(pin)];
+    for (int p = pin + step; p >= row.lead && p <= row.last; p += step) {
+        if (rack.PinState[p] == kFelledEarlier)
+            continue;
+        if (rack.PinState[p] == kStanding && Chance(game.random, kChanceRange, kToppleLimit))
+            KnockPin(rack, p);
+        return;
+    }
+}
+
+bool IsSplit(const Rack &rack)
+{
+    if (rack.PinState[kFirstPin] == kStanding)
+        return false;
+    // A standing pin cut off from every neighbour, with another pin left.
+    if (StandingCount(rack) > 1) {
+        for (int n = kFirstPin + 1; n <= kLastPin; ++n) {
+            if (rack.PinState[n] == kStanding && AllDown(rack, kNeighbours[n]))
+                return true;
+        }
+    }
+    // A gap in front: a felled pin with both pins behind it still standing.
+    for (int q = kFirstPin; q <= kLastPinWithPinsBehind; ++q) {
+        if (rack.PinState[q] != kStanding && AllStanding(rack, kBehind[q]))
+            return true;
+    }
+    return false;
+}

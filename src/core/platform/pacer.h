@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#pragma once
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QtGlobal>
+#include <functional>
+
+// The game's sense of time: a millisecond tick count and the handling of
+// window events until a deadline. Nothing here spins: whenever there is time
+// left and nothing to do it blocks in the event dispatcher, which a wake-up
+// timer releases at the deadline. One Pacer serves the whole program.
+class Pacer
+{
+public:
+    Pacer();
+
+    // Milliseconds on a monotonic clock, 64-bit so it never wraps.
+    qint64 GetTickCount() const;
+    // Ticks come from `source` instead (tests); an empty function restores
+    // the real clock.
+    void SetTickSource(std::function<qint64()> source) { source_ = std::move(source); }
+
+    // Handles pending events at least once, then keeps handling events until
+    // the tick count reaches `deadline`.
+    void ProcessEventsUntil(qint64 deadline);
+
+    // Handles the events already pending or, when there are none, blocks
+    // until one arrives and handles it. Used where the game rests until the
+    // player does something.
+    void WaitForEvent();
+
+private:
+    QElapsedTimer monotonic_;
+    std::function<qint64()> source_;
+    QTimer wake_;  // its only job is to release the dispatcher at a deadline
+};

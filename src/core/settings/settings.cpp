@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "settings/settings.h"
+
+#include "platform/profilefile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+constexpr char kFileName[] = "KVZ.ini";
+constexpr char kDirectoryVariable[] = "MARVOLT_INI_DIR";
+constexpr char kConfigHomeVariable[] = "XDG_CONFIG_HOME";
+constexpr char kDefaultConfigHome[] = ".config";  // below the home directory
+constexpr char kPerUserSubdirectory[] = "marvolt";
+constexpr char kNul = '\0';
+constexpr char kSpace = ' ';
+
+// A write replaces the file through a temporary file and takes a lock file
+// beside it, so the directory itself must be writable, not just the file.
+bool IsWritableDirectory(const QString &dir)
+{
+    if (dir.isEmpty())
+        return false;
+    const QFileInfo info(dir);
+    return info.isDir() && info.isWritable();
+}
+
+QString PerUserDirectory()
+{
+    QString base = qEnvironmentVariable(kConfigHomeVariable);
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::home().filePath(QLatin1String(kDefaultConfigHome));
+    return QDir(base).filePath(QLatin1String(kPerUserSubdirectory));
+}
+
+// Text reaches the file as a C string would: it ends at its first NUL.
+QByteArray UpToNul(QByteArray bytes)
+{
+    const qsizetype nul = bytes.indexOf(kNul);
+    if (nul >= 0)
+        bytes.truncate(nul);
+    return bytes;
+}
+
+QByteArray ToFileText(const QString &text) { return UpToNul(text.toUtf8()); }
+
+// Only spaces: a tab kept inside quotes in the file stays part of the value.
+QByteArray WithoutOuterSpaces(const QByteArray &bytes)
+{
+    qsizetype begin = 0;
+    qsizetype end = bytes.size();
+    while (begin < end && bytes[begin] == kSpace)
+        ++begin;
+    while (end > begin && bytes[end - 1] == kSpace)
+        --end;
+    return bytes.mid(begin, end - begin);
+}
+
+}  // namespace
+
+Settings::Settings(QString directory, QString executableDirectory)
+    : directory_(std::move(directory)), executableDirectory_(std::move(executableDirectory))
+{
+}
+
+Settings::Location Settings::CurrentLocation() const
+{
+    QString dir = directory_;
+    if (dir.isEmpty())
+        dir = qEnvironmentVariable(kDirectoryVariable);
+    if (!dir.isEmpty())
+        return {QDir(dir).filePath(QLatin1String(kFileName)), false};
+    const QString beside = executableDirectory_.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                          : executableDirectory_;
+    if (IsWritableDirectory(beside))
+        return {QDir(beside).filePath(QLatin1String(kFileName)), false};
+    return {QDir(PerUserDirectory()).filePath(QLatin1String(kFileName)), true};
+}
+
+QString Settings::ReadIniValue(const QString &section, const QString &key) const
+{
+    const QByteArray value = profile::ReadProfileString(CurrentLocation().path, ToFileText(section),
+                                                        ToFileText(key));
+    return QString::fromUtf8(WithoutOuterSpaces(UpToNul(value)));
+}
+
+void Settings::WriteIniValue(const QString &section, const QString &key, const QString &value) const
+{
+    const Location location = CurrentLocation();
+    if (location.perUser)
+        QDir().mkpath(QFileInfo(location.path).path());
+    profile::WriteProfileString(location.path, ToFileText(section), ToFileText(key), ToFileText(value));
+}
+
+QString Settings::SettingsFilePath() const { return CurrentLocation().path; }

@@ -1,3 +1,0 @@
-#include "game/MainSource.h"
-
-int main(int argc, char **argv) { return Main(argc, argv); }

@@ -1,9 +1,0 @@
-#pragma once
-#include "shapes/balloonpiece.h"
-
-// Left end piece of the message balloon.
-class frmL : public BalloonPiece
-{
-public:
-    frmL() : BalloonPiece(QStringLiteral("LEFT")) {}
-};

@@ -1,9 +1,0 @@
-#pragma once
-#include "shapes/balloonpiece.h"
-
-// Right end piece of the message balloon.
-class frmR : public BalloonPiece
-{
-public:
-    frmR() : BalloonPiece(QStringLiteral("RIGHT")) {}
-};

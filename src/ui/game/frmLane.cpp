@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "game/frmLane.h"
+
+#include "game/game.h"
+#include "game/rules.h"
+#include "lane/pinmodel.h"
+#include "platform/pictures.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+// Click areas, from their layout in twips (left, top, width, height).
+const QRect frmLane::kCtrlButton = TwipsToPixels(QRect(30, 0, 225, 225));
+const QRect frmLane::kCtrlScore = TwipsToPixels(QRect(0, 240, 300, 225));
+
+namespace {
+constexpr const char *kBallPictures[kBallColours] = {"ball0", "ball1", "ball2", "ball3", "ball4"};
+}  // namespace
+
+frmLane::frmLane(const Game &game) : game_(game)
+{
+    resizeTwips(kWidthTwips, kHeightTwips);
+    setClickAreas({kCtrlButton, kCtrlScore});
+    pin_ = Picture("pin");
+    setBallColour(0);
+    // Load: flush with the bottom-left corner of the usable screen.
+    moveTwips(0, ScreenHeightTwips() - kHeightTwips);
+}
+
+void frmLane::setLanePicture(const QPixmap &picture)
+{
+    drawing_ = picture.isNull() ? QPixmap(kLaneInnerWidth, kLaneInnerHeight) : picture;
+    update();
+}
+
+void frmLane::setBallColour(int colour)
+{
+    if (colour < 0 || colour >= kBallColours)
+        colour = 0;
+    ball_ = Picture(kBallPictures[colour]);
+    update();
+}
+
+void frmLane::drawMarker(const MarkerLine &line)
+{
+    if (drawing_.isNull())
+        return;
+    QPainter p(&drawing_);
+    p.setPen(QColor(line.colour.red, line.colour.green, line.colour.blue));
+    // Lines leave out their end point; markers are horizontal.
+    const int step = line.x2 > line.x1 ? 1 : -1;
+    for (int x = line.x1; x != line.x2; x += step)
+        p.drawPoint(x, line.y1);
+}
+
+void frmLane::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, drawing_);
+    for (int i = 0; i < kPinImageCount; ++i)
+        if (game_.rack.PinVisible[i])
+            p.drawPixmap(kPinImages[i].left, kPinImages[i].top, pin_);
+    const Roll &roll = game_.roll;
+    const auto centre = BallCentreRow(roll);
+    if (roll.BallVisible && centre)
+        p.drawPixmap(static_cast<int>(std::floor(roll.BallDrawnLeft)), *centre - kBallSize / 2, ball_);
+}
+
+void frmLane::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint at = event->position().toPoint();
+    if (event->buttons() == event->button())
+        pressOnButton_ = kCtrlButton.contains(at);
+    if (kCtrlButton.contains(at))
+        emit CtrlButton_MouseDown(event->button());
+    else if (kCtrlScore.contains(at))
+        emit CtrlScore_MouseDown(event->button());
+}
+
+void frmLane::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The button keeps the mouse from its press: the release counts wherever
+    // the pointer is by then.
+    if (pressOnButton_ || kCtrlButton.contains(event->position().toPoint()))
+        emit CtrlButton_MouseUp(event->button());
+    if (event->buttons() == Qt::NoButton)
+        pressOnButton_ = false;
+}

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#pragma once
+#include "shapes/shapedwindow.h"
+
+#include <QPixmap>
+
+// The start dialog: a small shaped picture at the bottom-left of the screen
+// whenever no game runs. It reports a click on S or E and any other press.
+class frmStart : public ShapedWindow
+{
+    Q_OBJECT
+public:
+    frmStart();
+
+    static constexpr int kWidthTwips = 1215;
+    static constexpr int kHeightTwips = 450;
+    static const QRect kLabel1;  // S, pixels
+    static const QRect kLabel2;  // E
+
+signals:
+    void Label1_Click();
+    void Label2_Click();
+    // A press outside S and E.
+    void Form_MouseDown(Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QPixmap face_;
+    int pressedLabel_ = 0;  // 1 or 2 while a left press on a label is held
+};

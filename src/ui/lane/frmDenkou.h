@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#pragma once
+#include "lane/pinboardsequence.h"
+#include "shapes/shapedwindow.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QPixmap>
+#include <array>
+
+// The pin board: a tiny electric scoreboard beside the lane. Ten lamps show
+// the standing pins, a label the frame, and a strike or spare mark flashes
+// over the lamps. It holds no game logic; the game plays its sequences on it.
+class frmDenkou : public ShapedWindow
+{
+    Q_OBJECT
+public:
+    enum class Look { Blue, Dark };
+
+    frmDenkou();
+
+    // Beside the lane (twips), centred on it vertically.
+    void placeBeside(const TwipsRect &lane);
+
+    void applyLook(Look look);
+    void setLamp(int lamp, bool lit);
+    bool lampLit(int lamp) const { return lit_[lamp]; }
+    void setMarkVisible(int mark, bool visible);
+    bool markVisible(int mark) const { return markShown_[mark]; }
+    void setFrameLabel(const QString &text);
+    QString frameLabel() const;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    std::array<bool, kBoardLamps> lit_{};
+    std::array<bool, kBoardMarks> markShown_{};
+    std::array<QPixmap, kBoardMarks> marks_;
+    QPixmap background_;
+    QColor ground_, lamp_;
+    QLabel *fno_;
+};

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "menu/frmMenu.h"
+
+#include "platform/pictures.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+
+namespace {
+constexpr const char *kColourCaptions[frmMenu::kColours] = {"黒", "赤", "青", "緑", "無"};
+const QString kNoEntry = QStringLiteral("(なし)");
+}  // namespace
+
+frmMenu::frmMenu() : mpop_(std::make_unique<QMenu>(QStringLiteral("mpop")))
+{
+    lanes_ = {Picture("lane_solid"), Picture("lane_skeleton")};
+
+    mm_ = mpop_->addMenu(QStringLiteral("ハイスコア"));
+    for (int i = 0; i < kPlaces; ++i) {
+        mhiscore_[i] = mm_->addAction(kNoEntry);
+        connect(mhiscore_[i], &QAction::triggered, this, [this, i] { emit mhiscore_Click(i); });
+    }
+    sep01_ = mpop_->addSeparator();
+    mballMenu_ = mpop_->addMenu(QStringLiteral("ボール"));
+    mball_ = mballMenu_->menuAction();
+    for (int i = 0; i < kColours; ++i) {
+        mcolor_[i] = mballMenu_->addAction(QString::fromUtf8(kColourCaptions[i]));
+        mcolor_[i]->setCheckable(true);
+        connect(mcolor_[i], &QAction::triggered, this, [this, i] {
+            checkColour(i);
+            emit mcolor_Click(i);
+        });
+    }
+    sepp_ = mpop_->addSeparator();
+    mscreen_ = mpop_->addAction(QStringLiteral("画面モード切替"));
+    connect(mscreen_, &QAction::triggered, this, &frmMenu::mscreen_Click);
+    sepx_ = mpop_->addSeparator();
+    mver_ = mpop_->addAction(QStringLiteral("バージョン情報"));
+    connect(mver_, &QAction::triggered, this, &frmMenu::mver_Click);
+    sep001_ = mpop_->addSeparator();
+    mend_ = mpop_->addAction(QStringLiteral("ゲーム終了"));
+    connect(mend_, &QAction::triggered, this, &frmMenu::mend_Click);
+}
+
+frmMenu::~frmMenu() = default;
+
+void frmMenu::popup() { mpop_->exec(QCursor::pos()); }
+
+void frmMenu::setStartDialogView()
+{
+    for (QAction *a : {mball_, mend_, mver_, sep001_, sep01_, sepx_})
+        a->setVisible(false);
+}
+
+void frmMenu::setFullView()
+{
+    for (QAction *a : {mball_, mend_, mver_, sep001_, sep01_, sepx_})
+        a->setVisible(true);
+}
+
+void frmMenu::setHighScoreCaption(int index, const QString &caption) { mhiscore_[index]->setText(caption); }
+
+void frmMenu::checkColour(int colour)
+{
+    for (int i = 0; i < kColours; ++i)
+        mcolor_[i]->setChecked(i == colour);
+}

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#pragma once
+#include <QObject>
+#include <QPixmap>
+#include <QString>
+#include <array>
+#include <memory>
+
+class QAction;
+class QMenu;
+
+// Carrier of the game's pop-up menu and of the two lane pictures. It is never
+// shown itself. The menu opens at the mouse pointer from the lane's throw
+// button and from the start dialog; it reports the command chosen.
+class frmMenu : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kPlaces = 5;
+    static constexpr int kColours = 5;
+
+    frmMenu();
+    ~frmMenu() override;
+
+    // Opens the menu at the mouse pointer; returns when it closes, after the
+    // chosen command has been reported.
+    void popup();
+
+    // Start-dialog view: only the high scores and the lane look.
+    void setStartDialogView();
+    void setFullView();
+
+    void setHighScoreCaption(int index, const QString &caption);
+    // Ticks colour `colour` only.
+    void checkColour(int colour);
+
+    // Lane(0) solid, Lane(1) skeleton.
+    QPixmap Lane(int index) const { return lanes_[index]; }
+
+    QMenu *mpop() const { return mpop_.get(); }
+    QAction *mhiscore(int i) const { return mhiscore_[i]; }
+    QAction *mcolor(int i) const { return mcolor_[i]; }
+
+signals:
+    void mhiscore_Click(int index);
+    void mcolor_Click(int index);  // the new colour is already ticked
+    void mscreen_Click();
+    void mver_Click();
+    void mend_Click();
+
+private:
+    std::unique_ptr<QMenu> mpop_;
+    QMenu *mm_;
+    QMenu *mballMenu_;
+    QAction *sep01_, *mball_, *sepp_, *mscreen_, *sepx_, *mver_, *sep001_, *mend_;
+    std::array<QAction *, kPlaces> mhiscore_{};
+    std::array<QAction *, kColours> mcolor_{};
+    std::array<QPixmap, 2> lanes_;
+};

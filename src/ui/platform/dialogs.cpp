@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "platform/dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <cstdlib>
+
+namespace {
+// The game's texts break lines with CR LF; the toolkit wants LF alone.
+QString shown(const QString &text)
+{
+    return QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+}  // namespace
+
+void Dialogs::ShowOkMessage(const QString &text) const
+{
+    if (hooks.ok)
+        return hooks.ok(text);
+    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, shown(text), QMessageBox::Ok);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+bool Dialogs::AskYesNo(const QString &text) const
+{
+    if (hooks.yesNo)
+        return hooks.yesNo(text);
+    QMessageBox box(QMessageBox::NoIcon, kProgramTitle, shown(text), QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString Dialogs::InputBox(const QString &prompt) const
+{
+    if (hooks.input)
+        return hooks.input(prompt);
+    QInputDialog dialog;
+    dialog.setWindowTitle(kProgramTitle);
+    dialog.setLabelText(shown(prompt));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+void Dialogs::EndProgram(int exitCode) const
+{
+    if (hooks.endProgram)
+        return hooks.endProgram(exitCode);
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
+}

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#pragma once
+#include <QString>
+#include <functional>
+
+// The program's title, which captions every box the game shows.
+inline const QString kProgramTitle = QStringLiteral("Marvolt");
+
+// The boxes the game asks and tells through, and the end of the program.
+// Tests answer the boxes and intercept the end through the hooks; an empty
+// hook keeps the real behaviour.
+class Dialogs
+{
+public:
+    struct Hooks
+    {
+        std::function<void(const QString &)> ok;
+        std::function<bool(const QString &)> yesNo;
+        std::function<QString(const QString &)> input;
+        std::function<void(int)> endProgram;
+    };
+    Hooks hooks;
+
+    // Message box with an OK button only.
+    void ShowOkMessage(const QString &text) const;
+    // Message box with Yes and No, no icon; true for Yes.
+    bool AskYesNo(const QString &text) const;
+    // Text input box with no default text; cancel gives "".
+    QString InputBox(const QString &prompt) const;
+    // Ends the program at once; no window runs its closing handling.
+    void EndProgram(int exitCode) const;
+};

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#pragma once
+#include <QDialog>
+
+class QPushButton;
+
+// The About box: product name, version and a one-line notice, centred on
+// the screen; OK (which has the focus, so Enter or Space work) closes it.
+class frm_Version : public QDialog
+{
+public:
+    frm_Version();
+    QPushButton *Command1() const { return command1_; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QPushButton *command1_;
+};
+
+// Shows the About box modally; returns when it is closed.
+void ShowAboutBox();

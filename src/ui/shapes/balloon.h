@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#pragma once
+#include "shapes/frmC.h"
+#include "shapes/frmL.h"
+#include "shapes/frmR.h"
+#include "shapes/popregiondata.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+// The speech balloon that announces the start of a game: three frameless
+// windows side by side (left end, centre with the text, right end). The
+// pieces exist only while the balloon is up.
+class Balloon
+{
+public:
+    enum Style : int { kTailLeft = 0, kTailRight = 1 };
+
+    // Lays the balloon out for the point (x, y), twips on the screen, and
+    // shows it; returns at once. The end pieces' region table is filled on
+    // the first showing. Any result but Done means a piece could not be cut
+    // to its shape.
+    ShapedWindow::ShapeResult show(const QString &text, int x, int y, int style);
+    // Takes the balloon away.
+    void hide();
+    bool isUp() const { return left_ || centre_ || right_; }
+
+private:
+    std::unique_ptr<frmL> left_;
+    std::unique_ptr<frmC> centre_;
+    std::unique_ptr<frmR> right_;
+    std::optional<PopRegionTable> regions_;
+};

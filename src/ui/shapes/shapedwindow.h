@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#pragma once
+#include "platform/screen.h"
+#include "shapes/regionrecord.h"
+
+#include <QCursor>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+// What every small window of the game is: frameless, always on top, kept
+// off the taskbar, placed and sized in twips, optionally cut to an outline,
+// with click areas that show the hand cursor and a drag by the left button.
+class ShapedWindow : public QWidget
+{
+public:
+    enum class Focus { Accepts, Never };
+    explicit ShapedWindow(const QString &title = QStringLiteral("Marvolt"), Focus focus = Focus::Accepts);
+
+    TwipsRect geometryTwips() const { return WindowTwips(this); }
+    void moveTwips(double left, double top) { MoveWindowTwips(this, left, top); }
+    void resizeTwips(int width, int height) { ResizeWindowTwips(this, width, height); }
+
+    // Cuts the window to the outline of a stored region record.
+    enum class ShapeResult { Done, BuildFailed, SetFailed };
+    template <int Capacity>
+    ShapeResult setShape(const RegionRecordOf<Capacity> &record)
+    {
+        return setShape(RegionRects(record));
+    }
+    ShapeResult setShape(const std::optional<std::vector<QRect>> &rects);
+
+    // Moves the window with the mouse until the button is released.
+    void startDrag();
+
+protected:
+    // The pointer turns into a hand over these areas (pixels).
+    void setClickAreas(std::vector<QRect> areas);
+    bool inClickArea(const QPoint &at) const;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    std::vector<QRect> clickAreas_;
+    std::optional<QCursor> hand_;  // built on first use
+};
