@@ -33,11 +33,8 @@ TEST(Loop, APassRunsOnlyTheCurrentStatesBranchOrRestsUntilAnEvent)
     // clang-format off
     const struct { const char *name; GameState state; const char *ran, *after; bool goesOn, rests; } rows[] = {
         {"StartDialog", GameState::StartDlg, "start-dlg", "start", true, false},
-        {"Init", GameState::Init, "init", "start", true, false},
         {"StartMarkerRunsOnWithoutRest", GameState::Location1, "location1", "location1", true, false},
-        {"HoldingTheButton", GameState::Location3, "location3", "start", true, false},
         {"CountingTheBall", GameState::ThrowE, "throw-e", "start", true, false},
-        {"TypedInResult", GameState::Debug, "debug", "start", true, false},
         {"GameOver", GameState::GameOver, "game-over", "start", true, false},
         {"StartWaitHasNoBranch", GameState::StartWait, "", "start-wait", true, true},
         {"EndStopsBeforeAnyBranch", GameState::End, "", "end", false, false},
