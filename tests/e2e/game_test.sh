@@ -16,7 +16,13 @@ wait_window 24 28 20 >/dev/null || fail "pin board not shown"
 sleep 0.4
 wait_window 8 18 20 >/dev/null || fail "balloon not shown"
 screenshot balloon
-# A press on the lane while the balloon is up changes nothing.
+# Presses on the lane while the balloon is up are ignored: a right press
+# would open the menu, a left one fix the start position.
+before=$(game_windows | awk '{print $1}' | sort)
+click_at $((lx + THROW_X)) $((ly + THROW_Y)) 3
+sleep 0.3
+opened=$(comm -13 <(echo "$before") <(game_windows | awk '{print $1}' | sort))
+[ -z "$opened" ] || fail "a right press during the balloon opened a window"
 click_at $((lx + THROW_X)) $((ly + THROW_Y))
 wait_window_gone 8 18 || fail "balloon still up"
 sleep 0.2
