@@ -15,16 +15,22 @@ note "lane at $lx,$ly"
 wait_window 24 28 20 >/dev/null || fail "pin board not shown"
 sleep 0.4
 wait_window 8 18 20 >/dev/null || fail "balloon not shown"
-screenshot balloon
 # Presses on the lane while the balloon is up are ignored: a right press
-# would open the menu, a left one fix the start position.
+# would open the menu, a left one fix the start position. The check counts
+# only when the balloon was still up afterwards, so the press fell inside it.
 tall_windows() { game_windows | awk '$5 > 20 {print $1}' | sort; }  # not the balloon's pieces
 before=$(tall_windows)
 click_at $((lx + THROW_X)) $((ly + THROW_Y)) 3
 sleep 0.3
 opened=$(comm -13 <(echo "$before") <(tall_windows))
-[ -z "$opened" ] || fail "a right press during the balloon opened a window"
-click_at $((lx + THROW_X)) $((ly + THROW_Y))
+if wait_window 8 18 1 >/dev/null; then
+  [ -z "$opened" ] || fail "a right press during the balloon opened a window"
+  click_at $((lx + THROW_X)) $((ly + THROW_Y))
+else
+  note "balloon gone before the check"
+  [ -z "$opened" ] || xdotool key Escape
+fi
+screenshot balloon
 wait_window_gone 8 18 || fail "balloon still up"
 sleep 0.2
 screenshot aiming
