@@ -4,6 +4,7 @@
 
 #include "branches.h"
 #include "gamewindows.h"
+#include "languages.h"
 
 #include "game/game.h"
 #include "game/rules.h"
@@ -75,6 +76,7 @@ int Main(int argc, char **argv)
     // Closing a box must not end the program: only "end" does.
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutions();
+    InstallTranslations(app);
 
     const Settings settings;
     Pacer pacer;
