@@ -4,9 +4,10 @@
 # Builds the game if needed and starts it; arguments go to the game
 # (e.g. scripts/run.sh -X).
 set -euo pipefail
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "marvolt: no display found (DISPLAY and WAYLAND_DISPLAY are unset); start it from a desktop session." >&2
+# Under Wayland the game runs on XWayland, which sets DISPLAY.
+if [ -z "${DISPLAY:-}" ]; then
+  echo "marvolt: no display found (DISPLAY is unset); the game needs an X11 desktop or XWayland." >&2
   exit 1
 fi
-source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+MARVOLT_FOR=play source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 exec "$MARVOLT_BUILD/marvolt" "$@"

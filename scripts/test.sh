@@ -5,6 +5,6 @@
 # end-to-end tests start their own Xvfb). Extra arguments go to ctest, e.g.
 # scripts/test.sh -LE e2e for the fast tests only.
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+MARVOLT_FOR=test source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 cd "$MARVOLT_BUILD"
 ctest --output-on-failure "$@"

@@ -6,6 +6,9 @@ artwork can be tuned here and regenerated:
 
     python3 tools/gen_assets.py [output-dir]
 
+The program's icon is also drawn at each of the desktop's icon sizes and
+written as PNG into packaging/icons/<size>x<size>/.
+
 Standard library only. The outlines of the shaped windows are repeated here
 as band lists (top, bottom, [(left, right), ...], right and bottom
 exclusive) so the art can follow them; the widget tests check the result
@@ -14,7 +17,9 @@ against the program's own region tables.
 
 import math
 import os
+import struct
 import sys
+import zlib
 
 NONE = None  # transparent pixel
 
@@ -758,8 +763,12 @@ PIN_PROFILE = [(0.0, 0.09), (0.02, 0.17), (0.05, 0.23), (0.10, 0.26), (0.16, 0.2
                (1.0, 0.33)]
 
 
-def icon():
-    w = h = 32
+def icon(size=32):
+    """The program's icon drawn afresh at `size` pixels (32 is the XPM in the
+    program; the desktop's PNG sizes are drawn the same way, never scaled)."""
+    w = h = size
+    f = size / 32
+    edge_width = max(1, round(f))
     c = Canvas(w, h)
     OUT = "2A2C34"
     PIN_L = "DADDE6"
@@ -768,18 +777,22 @@ def icon():
     B0, B1, B2, B3 = "0E0E12", "2A2C34", "474A56", "7C808E"
 
     def draw_pin(cx, top, height, width, stripes):
+        cx, width = cx * f, width * f
+        top, rows = round(top * f), round(height * f)
         inside = {}
-        for y in range(top, top + height):
-            t = (y + 0.5 - top) / height
+        for y in range(top, top + rows):
+            t = (y + 0.5 - top) / rows
             hw = smooth(PIN_PROFILE, t) * width
             for x in range(w):
                 if abs(x + 0.5 - cx) <= hw:
                     inside[(x, y)] = (x + 0.5 - cx) / max(hw, 0.5)
+        near = [(dx, dy) for dx in range(-edge_width, edge_width + 1)
+                for dy in range(-edge_width, edge_width + 1) if abs(dx) + abs(dy) <= edge_width]
         for (x, y), rel in inside.items():
-            edge = any((x + dx, y + dy) not in inside for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)))
+            edge = any((x + dx, y + dy) not in inside for dx, dy in near)
             if edge:
                 col = OUT
-            elif y - top in stripes:
+            elif int((y - top + 0.5) * height / rows) in stripes:
                 col = R2 if rel > 0.4 else R1
             elif rel > 0.5:
                 col = PIN_G
@@ -793,7 +806,7 @@ def icon():
     draw_pin(23.5, 0, 23, 12, (6, 8))
     draw_pin(16, 2, 24, 13, (6, 8))
 
-    bcx, bcy, br = 16, 24.5, 7.5
+    bcx, bcy, br = 16 * f, 24.5 * f, 7.5 * f
     light = (-0.45, -0.55, 0.70)
     for y in range(h):
         for x in range(w):
@@ -816,9 +829,32 @@ def icon():
                 col = B0
             c.put(x, y, col)
     # finger holes and thumb hole, each with a lit lower lip
+    hole, lip = max(1, round(2 * f)), max(1, round(f))
     for hx, hy in ((17, 20), (20, 21), (16, 24)):
-        c.art(hx, hy, ["kk", "kk", "ll"], {"k": B0, "l": B1})
+        x0, y0 = round(hx * f), round(hy * f)
+        c.rect(x0, y0, x0 + hole - 1, y0 + hole - 1, B0)
+        c.rect(x0, y0 + hole, x0 + hole - 1, y0 + hole + lip - 1, B1)
     return c
+
+
+# The desktop's icon theme sizes, written as PNG under packaging/icons/.
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def write_png(path, canvas):
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    raw = bytearray()
+    for row in canvas.px:
+        raw.append(0)  # no filter
+        for col in row:
+            raw += bytes.fromhex(col) + b"\xff" if col is not NONE else b"\0\0\0\0"
+    header = struct.pack(">IIBBBBB", canvas.w, canvas.h, 8, 6, 0, 0, 0)  # 8-bit RGBA
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+                + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
 
 
 HAND = [
@@ -887,6 +923,12 @@ def main():
     for name, build, limit in PICTURES:
         n = write_xpm(os.path.join(out, name + ".xpm"), build(), limit)
         print("%-16s %d colours" % (name + ".xpm", n))
+    icons = os.path.join(here, "..", "packaging", "icons")
+    for size in ICON_SIZES:
+        folder = os.path.join(icons, "%dx%d" % (size, size))
+        os.makedirs(folder, exist_ok=True)
+        write_png(os.path.join(folder, "io.github.marvolt.Marvolt.png"), icon(size))
+    print("icons            %s px" % ", ".join(map(str, ICON_SIZES)))
 
 
 if __name__ == "__main__":

@@ -4,6 +4,7 @@
 
 #include "branches.h"
 #include "gamewindows.h"
+#include "languages.h"
 
 #include "game/game.h"
 #include "game/rules.h"
@@ -15,10 +16,26 @@
 #include <QApplication>
 #include <QStringList>
 
+#include <cstdio>
+
 namespace {
 const QString kBall = QStringLiteral("BALL");
 const QString kColor = QStringLiteral("COLOR");
 constexpr int kEndExitCode = 0;
+constexpr int kNoDisplayExitCode = 1;
+
+// The game places its windows at exact screen positions, which only an X
+// server (or XWayland) allows: prefer it unless told otherwise. False when
+// there is none to use.
+bool ChooseXPlatform()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return true;
+}
 }  // namespace
 
 void StartUp(GameWindows &w, const QString &arguments)
@@ -41,10 +58,12 @@ void StartUp(GameWindows &w, const QString &arguments)
 
 int Main(int argc, char **argv)
 {
-    // The game places its windows at exact screen positions, which only an
-    // X server (or XWayland) allows; prefer it unless told otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    if (!ChooseXPlatform()) {
+        std::fputs("marvolt: no X server found (DISPLAY is unset); the game needs an X11 desktop "
+                   "or XWayland.\n",
+                   stderr);
+        return kNoDisplayExitCode;
+    }
     // The switch must be the whole command line. Read it before QApplication
     // takes its own options (-reverse, -style ...) out of argv.
     QStringList args;
@@ -57,6 +76,7 @@ int Main(int argc, char **argv)
     // Closing a box must not end the program: only "end" does.
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutions();
+    InstallTranslations(app);
 
     const Settings settings;
     Pacer pacer;

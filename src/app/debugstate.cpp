@@ -7,15 +7,19 @@
 
 #include "game/rules.h"
 
+#include <QCoreApplication>
+
 namespace {
-const QString kDebugPrompt = QStringLiteral("0～10で倒した本数\r\n"
-                                            "-2でスプリット(１投目だけにしてね！）\r\n"
-                                            "-1で強制終了");
+const char *const kDebugPrompt = QT_TRANSLATE_NOOP("DebugBranch",
+                                                   "0～10で倒した本数\r\n"
+                                                   "-2でスプリット(１投目だけにしてね！）\r\n"
+                                                   "-1で強制終了");
 }  // namespace
 
 void DebugBranch(GameWindows &w)
 {
     ResetAimMarkers(w);
-    ApplyDebugAnswer(w.game(), w.dialogs().InputBox(kDebugPrompt));
+    ApplyDebugAnswer(w.game(),
+                     w.dialogs().InputBox(QCoreApplication::translate("DebugBranch", kDebugPrompt)));
     w.lane().refresh();
 }

@@ -12,6 +12,8 @@
 #include "score/sheetposition.h"
 #include "settings/settings.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr int kFailureExitCode = 1;
 const QString kBall = QStringLiteral("BALL");
@@ -22,8 +24,9 @@ const QString kColor = QStringLiteral("COLOR");
 constexpr int kMessageX = 130;
 constexpr int kMessageAboveLane = 80;
 
-const char *const kRegionBuildFailed = "リージョンデータの読み込みに失敗しました。";
-const char *const kRegionSetFailed = "ウィンドウの整形に失敗しました。";
+const char *const kRegionBuildFailed = QT_TRANSLATE_NOOP("GameWindows",
+                                                         "リージョンデータの読み込みに失敗しました。");
+const char *const kRegionSetFailed = QT_TRANSLATE_NOOP("GameWindows", "ウィンドウの整形に失敗しました。");
 }  // namespace
 
 GameWindows::GameWindows(Game &game, const Settings &settings, Pacer &pacer)
@@ -180,7 +183,8 @@ void GameWindows::reportShape(ShapedWindow::ShapeResult result)
 {
     if (result == ShapedWindow::ShapeResult::Done)
         return;
-    dialogs_.ShowOkMessage(QString::fromUtf8(
+    dialogs_.ShowOkMessage(QCoreApplication::translate(
+        "GameWindows",
         result == ShapedWindow::ShapeResult::BuildFailed ? kRegionBuildFailed : kRegionSetFailed));
     dialogs_.EndProgram(kFailureExitCode);
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Debug mode: "-X" plays a whole game by typed-in results with only the score
 # sheet shown; the finished game goes into KVZ.ini. After a restart the start
-# dialog's short menu lists it, and choosing it replays it on a red sheet.
+# dialog's short menu lists it, and choosing it replays it on a red sheet;
+# the About box's title is in the desktop's language. Run once in Japanese
+# and once installed, in English (see lib.sh).
 source "$(dirname "$0")/lib.sh" "$@"
 
 # Strike; spare; a split leave (8) and one more; six times 9 and a miss; the
@@ -114,4 +116,9 @@ done
 click_at $((rx + 312)) $((ry + 7))
 wait_unmapped "$rid" || fail "replay sheet not closed by its close button"
 wait_window 81 30 20 >/dev/null || fail "start dialog gone after the replay"
+click_at $((sx + 40)) $((sy + 15))
+wait_titled "$ABOUT_TITLE" >/dev/null || { screenshot no-about; fail "no About box titled $ABOUT_TITLE"; }
+sleep 0.3
+screenshot about-box
+[ ! -e "$(dirname "$MARVOLT_BIN")/KVZ.ini" ] || [ -n "${MARVOLT_INI_DIR:-}" ] || fail "KVZ.ini written beside the installed program"
 echo "PASS"

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 MARVOLT_BIN="$1"
-E2E_OUT="$2/$(basename "$0" .sh)"
+E2E_OUT="$2/$(basename "$0" .sh)${MARVOLT_E2E_VARIANT:+-$MARVOLT_E2E_VARIANT}"
 mkdir -p "$E2E_OUT"
 E2E_TMP="$(mktemp -d)"
 export MARVOLT_INI_DIR="$E2E_TMP"
@@ -32,6 +32,21 @@ cleanup() {
   rm -rf "$E2E_TMP"
 }
 trap cleanup EXIT
+
+# The game speaks Japanese in the C locale, English on an English desktop.
+export LC_ALL=C.UTF-8 LANGUAGE=
+ABOUT_TITLE="ﾊﾞｰｼﾞｮﾝ情報"
+# MARVOLT_E2E_VARIANT=installed-english: the same test on an English desktop
+# with the game installed into a scratch prefix and no MARVOLT_INI_DIR, so
+# that KVZ.ini must be in $XDG_CONFIG_HOME/marvolt.
+if [ "${MARVOLT_E2E_VARIANT:-}" = installed-english ]; then
+  cmake --install "$(dirname "$MARVOLT_BIN")" --prefix "$E2E_TMP/prefix" >/dev/null || fail "cmake --install failed"
+  MARVOLT_BIN="$E2E_TMP/prefix/bin/marvolt"
+  unset MARVOLT_INI_DIR
+  export XDG_CONFIG_HOME="$E2E_TMP/config" LC_ALL=en_US.UTF-8
+  INI="$XDG_CONFIG_HOME/marvolt/KVZ.ini"
+  ABOUT_TITLE="About Marvolt"
+fi
 
 start_xvfb() {
   # Xvfb picks a free display itself and tells us which. -noreset: by default

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 
 #include <string>
@@ -41,21 +40,28 @@ TEST(SettingsTest, PathChoice)
     QTemporaryDir exe, config;
     qunsetenv("MARVOLT_INI_DIR");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    EXPECT_EQ(Settings({}, exe.path()).SettingsFilePath(), exe.filePath("KVZ.ini"));
-
-    const Settings unwritable({}, exe.filePath("missing"));  // no directory to write to
-    EXPECT_EQ(unwritable.SettingsFilePath(), config.filePath("marvolt/KVZ.ini"));
-    unwritable.WriteIniValue("BALL", "COLOR", "4");  // creates the per-user directory
-    EXPECT_EQ(unwritable.ReadIniValue("BALL", "COLOR"), "4");
+    const Settings installed({}, exe.path());  // a writable folder is not enough
+    EXPECT_EQ(installed.SettingsFilePath(), config.filePath("marvolt/KVZ.ini"));
+    installed.WriteIniValue("BALL", "COLOR", "4");  // creates the per-user directory
+    EXPECT_EQ(installed.ReadIniValue("BALL", "COLOR"), "4");
     qputenv("XDG_CONFIG_HOME", "relative/dir");
-    EXPECT_EQ(unwritable.SettingsFilePath(), QDir::home().filePath(".config/marvolt/KVZ.ini"));
+    EXPECT_EQ(installed.SettingsFilePath(), QDir::home().filePath(".config/marvolt/KVZ.ini"));
+    // clang-format off
+    const struct { const char *name, *fileBeside; } rows[] = {
+        {"build folder marker", "marvolt.portable"},
+        {"settings already beside", "KVZ.ini"},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        QTemporaryDir portable;
+        QFile(portable.filePath(row.fileBeside)).open(QIODevice::WriteOnly);
+        EXPECT_EQ(Settings({}, portable.path()).SettingsFilePath(), portable.filePath("KVZ.ini")) << row.name;
+    }
 
     qputenv("MARVOLT_INI_DIR", QFile::encodeName(exe.path()));
-    EXPECT_EQ(unwritable.SettingsFilePath(), exe.filePath("KVZ.ini"));
+    EXPECT_EQ(Settings({}, config.path()).SettingsFilePath(), exe.filePath("KVZ.ini"));
     EXPECT_EQ(Settings("/", exe.path()).SettingsFilePath(), "/KVZ.ini");  // wins over the variable
-    qunsetenv("MARVOLT_INI_DIR");
-    EXPECT_EQ(Settings().SettingsFilePath(), QDir(QCoreApplication::applicationDirPath()).filePath("KVZ.ini"));
-    qputenv("MARVOLT_INI_DIR", iniDir);  // empty counts as unset
+    qputenv("MARVOLT_INI_DIR", iniDir);                                   // empty counts as unset
     qputenv("XDG_CONFIG_HOME", configHome);
 }
 

@@ -2,12 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
 #include "common/menuprobe.h"
+#include "languages.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,7 +36,7 @@ QStringList Tree(const QMenu *menu, const QString &indent = QString())
 }
 }  // namespace
 
-TEST_F(MenuTest, Tree)
+TEST_F(MenuTest, TreeInJapaneseAndEnglish)
 {
     settings_.write("[BALL]\r\nCOLOR=2\r\n");
     restart();
@@ -42,6 +44,30 @@ TEST_F(MenuTest, Tree)
               (QStringList{"ハイスコア>", "  １位：(なし)", "  ２位：(なし)", "  ３位：(なし)", "  ４位：(なし)",
                            "  ５位：(なし)", "-", "ボール>", "  黒", "  赤", "  青*", "  緑", "  無", "-", "画面モード切替", "-",
                            "バージョン情報", "-", "ゲーム終了"}));
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral(":/i18n/marvolt_en.qm")));
+    QCoreApplication::installTranslator(&english);
+    restart();
+    const QStringList tree = Tree(windows().menu().mpop());
+    QCoreApplication::removeTranslator(&english);
+    EXPECT_EQ(tree, (QStringList{"High Scores>", "  1. (none)", "  2. (none)", "  3. (none)", "  4. (none)", "  5. (none)", "-",
+                                 "Ball>", "  Black", "  Red", "  Blue*", "  Green", "  Clear", "-", "Switch Lane Look", "-",
+                                 "About Marvolt", "-", "End Game"}));
+}
+
+TEST(Languages, EnglishOnlyWhenTheFirstUiLanguageIsEnglish)
+{
+    // clang-format off
+    const struct { const char *name; QStringList uiLanguages; bool english; } rows[] = {
+        {"English desktop", {"en-US", "en-Latn-US", "en"}, true},
+        {"Japanese desktop", {"ja-JP", "ja"}, false},
+        {"English second", {"de-DE", "en"}, false},
+        {"C/POSIX locale", {"C"}, false},
+        {"none at all", {}, false},
+    };
+    // clang-format on
+    for (const auto &row : rows)
+        EXPECT_EQ(PrefersEnglish(row.uiLanguages), row.english) << row.name;
 }
 
 TEST_F(MenuTest, ChosenColourIsTheOnlyTickStoredAndKeptOverARestart)

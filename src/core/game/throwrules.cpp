@@ -6,10 +6,13 @@
 #include "lane/lanemodel.h"
 #include "lane/pinmodel.h"
 
+#include <QCoreApplication>
+
 namespace {
-const QString kNewHighScore = QStringLiteral(
-    "ハイスコアがでました！\r\nあなたは、%1位にランキングされました。\r\n");
-const QString kPlayAgain = QStringLiteral("続けてゲームしますか？");
+constexpr char kContext[] = "ThrowRules";
+const char *const kNewHighScore = QT_TRANSLATE_NOOP(
+    "ThrowRules", "ハイスコアがでました！\r\nあなたは、%1位にランキングされました。\r\n");
+const char *const kPlayAgain = QT_TRANSLATE_NOOP("ThrowRules", "続けてゲームしますか？");
 
 int standingPins(const Rack &rack)
 {
@@ -102,7 +105,8 @@ BallCount CountBall(Game &game)
 
 QString PlayAgainQuestion(qint16 place)
 {
-    return (place != 0 ? kNewHighScore.arg(place) : QString()) + kPlayAgain;
+    return (place != 0 ? QCoreApplication::translate(kContext, kNewHighScore).arg(place) : QString()) +
+           QCoreApplication::translate(kContext, kPlayAgain);
 }
 
 void EndGame(Game &game, bool playOn) { game.state = playOn ? GameState::Init : GameState::GameOver; }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "hiscore/hiscorecaptions.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QStringList>
 #include <QTime>
@@ -9,11 +10,15 @@
 namespace {
 
 const QChar kFieldSeparator = u',';
-const QString kPlaceDigits = QStringLiteral("１２３４５");
-const QString kPlaceSuffix = QStringLiteral("位：");
-const QString kEmptySlot = QStringLiteral("(なし)");
-const QString kScoreLabel = QStringLiteral("  スコア:");
-const QString kCaptionDateFormat = QStringLiteral("yyyy年MM月dd日");
+// Texts in the player's language, looked up when a caption is made.
+constexpr char kContext[] = "HighScoreCaptions";
+const char *const kPlaceDigits = QT_TRANSLATE_NOOP("HighScoreCaptions", "１２３４５");
+const char *const kPlaceSuffix = QT_TRANSLATE_NOOP("HighScoreCaptions", "位：");
+const char *const kEmptySlot = QT_TRANSLATE_NOOP("HighScoreCaptions", "(なし)");
+const char *const kScoreLabel = QT_TRANSLATE_NOOP("HighScoreCaptions", "  スコア:");
+const char *const kCaptionDateFormat = QT_TRANSLATE_NOOP("HighScoreCaptions", "yyyy年MM月dd日");
+
+QString Text(const char *source) { return QCoreApplication::translate(kContext, source); }
 const QString kCaptionTimeFormat = QStringLiteral("HH:mm:ss");
 
 // Stored dates are read as a date and an optional time; single-letter fields
@@ -39,8 +44,9 @@ int NextComma(const QString &entry, int after)
 
 QString PlaceDigit(int place)
 {
-    if (place >= 1 && place <= kPlaceDigits.size())
-        return kPlaceDigits.mid(place - 1, 1);
+    const QString digits = Text(kPlaceDigits);
+    if (place >= 1 && place <= digits.size())
+        return digits.mid(place - 1, 1);
     return QString::number(place);
 }
 
@@ -70,14 +76,14 @@ QString HighScoreCaptionDate(const QString &storedDate)
     const QTime time = parts.size() == 2 ? QTime::fromString(parts[1], kStoredTimeFormat) : QTime(0, 0);
     if (!date.isValid() || !time.isValid())
         return storedDate;
-    return date.toString(kCaptionDateFormat) + u' ' + time.toString(kCaptionTimeFormat);
+    return date.toString(Text(kCaptionDateFormat)) + u' ' + time.toString(kCaptionTimeFormat);
 }
 
 QString HighScoreCaption(int place, const QString &entry)
 {
-    const QString head = PlaceDigit(place) + kPlaceSuffix;
+    const QString head = PlaceDigit(place) + Text(kPlaceSuffix);
     if (entry.isEmpty())
-        return head + kEmptySlot;
+        return head + Text(kEmptySlot);
     const HighScoreEntryFields f = HighScoreFields(entry);
-    return head + HighScoreCaptionDate(f.date) + kScoreLabel + f.score;
+    return head + HighScoreCaptionDate(f.date) + Text(kScoreLabel) + f.score;
 }

@@ -11,6 +11,7 @@
 namespace {
 
 constexpr char kFileName[] = "KVZ.ini";
+constexpr char kPortableMarker[] = "marvolt.portable";
 constexpr char kDirectoryVariable[] = "MARVOLT_INI_DIR";
 constexpr char kConfigHomeVariable[] = "XDG_CONFIG_HOME";
 constexpr char kDefaultConfigHome[] = ".config";  // below the home directory
@@ -18,14 +19,11 @@ constexpr char kPerUserSubdirectory[] = "marvolt";
 constexpr char kNul = '\0';
 constexpr char kSpace = ' ';
 
-// A write replaces the file through a temporary file and takes a lock file
-// beside it, so the directory itself must be writable, not just the file.
-bool IsWritableDirectory(const QString &dir)
+// A copy that keeps its settings beside itself: a build folder (marked by the
+// build) or a folder the player already keeps a KVZ.ini in.
+bool KeepsSettingsBeside(const QDir &dir)
 {
-    if (dir.isEmpty())
-        return false;
-    const QFileInfo info(dir);
-    return info.isDir() && info.isWritable();
+    return dir.exists(QLatin1String(kFileName)) || dir.exists(QLatin1String(kPortableMarker));
 }
 
 QString PerUserDirectory()
@@ -75,7 +73,7 @@ Settings::Location Settings::CurrentLocation() const
         return {QDir(dir).filePath(QLatin1String(kFileName)), false};
     const QString beside = executableDirectory_.isEmpty() ? QCoreApplication::applicationDirPath()
                                                           : executableDirectory_;
-    if (IsWritableDirectory(beside))
+    if (KeepsSettingsBeside(QDir(beside)))
         return {QDir(beside).filePath(QLatin1String(kFileName)), false};
     return {QDir(PerUserDirectory()).filePath(QLatin1String(kFileName)), true};
 }

@@ -8,9 +8,10 @@
 //
 // Where the file lives is worked out afresh on every access: in `directory`
 // when one is given, else in $MARVOLT_INI_DIR when that is set, else beside
-// the executable when that directory can be written, else in
-// $XDG_CONFIG_HOME/marvolt (default ~/.config/marvolt), created on the first
-// write.
+// the executable when a "KVZ.ini" or the marker "marvolt.portable" is already
+// there (the build writes the marker beside the program it builds; installing
+// never copies it), else in $XDG_CONFIG_HOME/marvolt (default
+// ~/.config/marvolt), created on the first write.
 class Settings
 {
 public:

@@ -9,24 +9,26 @@
 #include <QMenu>
 
 namespace {
-constexpr const char *kColourCaptions[frmMenu::kColours] = {"黒", "赤", "青", "緑", "無"};
-const QString kNoEntry = QStringLiteral("(なし)");
+constexpr const char *kColourCaptions[frmMenu::kColours] = {
+    QT_TRANSLATE_NOOP("frmMenu", "黒"), QT_TRANSLATE_NOOP("frmMenu", "赤"),
+    QT_TRANSLATE_NOOP("frmMenu", "青"), QT_TRANSLATE_NOOP("frmMenu", "緑"),
+    QT_TRANSLATE_NOOP("frmMenu", "無")};
 }  // namespace
 
 frmMenu::frmMenu() : mpop_(std::make_unique<QMenu>(QStringLiteral("mpop")))
 {
     lanes_ = {Picture("lane_solid"), Picture("lane_skeleton")};
 
-    mm_ = mpop_->addMenu(QStringLiteral("ハイスコア"));
+    mm_ = mpop_->addMenu(tr("ハイスコア"));
     for (int i = 0; i < kPlaces; ++i) {
-        mhiscore_[i] = mm_->addAction(kNoEntry);
+        mhiscore_[i] = mm_->addAction(tr("(なし)"));
         connect(mhiscore_[i], &QAction::triggered, this, [this, i] { emit mhiscore_Click(i); });
     }
     sep01_ = mpop_->addSeparator();
-    mballMenu_ = mpop_->addMenu(QStringLiteral("ボール"));
+    mballMenu_ = mpop_->addMenu(tr("ボール"));
     mball_ = mballMenu_->menuAction();
     for (int i = 0; i < kColours; ++i) {
-        mcolor_[i] = mballMenu_->addAction(QString::fromUtf8(kColourCaptions[i]));
+        mcolor_[i] = mballMenu_->addAction(tr(kColourCaptions[i]));
         mcolor_[i]->setCheckable(true);
         connect(mcolor_[i], &QAction::triggered, this, [this, i] {
             checkColour(i);
@@ -34,13 +36,13 @@ frmMenu::frmMenu() : mpop_(std::make_unique<QMenu>(QStringLiteral("mpop")))
         });
     }
     sepp_ = mpop_->addSeparator();
-    mscreen_ = mpop_->addAction(QStringLiteral("画面モード切替"));
+    mscreen_ = mpop_->addAction(tr("画面モード切替"));
     connect(mscreen_, &QAction::triggered, this, &frmMenu::mscreen_Click);
     sepx_ = mpop_->addSeparator();
-    mver_ = mpop_->addAction(QStringLiteral("バージョン情報"));
+    mver_ = mpop_->addAction(tr("バージョン情報"));
     connect(mver_, &QAction::triggered, this, &frmMenu::mver_Click);
     sep001_ = mpop_->addSeparator();
-    mend_ = mpop_->addAction(QStringLiteral("ゲーム終了"));
+    mend_ = mpop_->addAction(tr("ゲーム終了"));
     connect(mend_, &QAction::triggered, this, &frmMenu::mend_Click);
 }
 

@@ -6,13 +6,13 @@
 #include "platform/pictures.h"
 #include "platform/screen.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-const QString kCaption = QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報");
 const QString kProduct = QStringLiteral("Marvolt");
 const QString kVersion = QStringLiteral("Version 1.2.0");
 const QString kNotice = QStringLiteral("Bowling on your desktop.");
@@ -51,7 +51,7 @@ frm_Version::frm_Version()
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
-    setWindowTitle(kCaption);
+    setWindowTitle(QCoreApplication::translate("frm_Version", "ﾊﾞｰｼﾞｮﾝ情報"));
     setWindowIcon(ProgramIcon());
     setFixedSize(kClientSize);
 
