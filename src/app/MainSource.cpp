@@ -58,12 +58,13 @@ int Main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutions();
 
-    const Settings settings;
+    Settings settings;
     Pacer pacer;
     Game game;
     GameWindows windows(game, settings, pacer);
     StartUp(windows, args.join(QLatin1Char(' ')));
     RunLoop(game, pacer, GameBranches(windows));
+    settings.FinishWrites();  // EndProgram leaves without unwinding
     windows.dialogs().EndProgram(kEndExitCode);
     return kEndExitCode;
 }

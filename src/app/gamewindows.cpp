@@ -26,7 +26,7 @@ const char *const kRegionBuildFailed = "リージョンデータの読み込み�
 const char *const kRegionSetFailed = "ウィンドウの整形に失敗しました。";
 }  // namespace
 
-GameWindows::GameWindows(Game &game, const Settings &settings, Pacer &pacer)
+GameWindows::GameWindows(Game &game, Settings &settings, Pacer &pacer)
     : game_(game), settings_(settings), pacer_(pacer)
 {
     QObject::connect(&menu_, &frmMenu::mhiscore_Click, [this](int i) { ShowHighScoreReplay(i); });

@@ -43,7 +43,7 @@ TEST(SettingsTest, PathChoice)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     EXPECT_EQ(Settings({}, exe.path()).SettingsFilePath(), exe.filePath("KVZ.ini"));
 
-    const Settings unwritable({}, exe.filePath("missing"));  // no directory to write to
+    Settings unwritable({}, exe.filePath("missing"));  // no directory to write to
     EXPECT_EQ(unwritable.SettingsFilePath(), config.filePath("marvolt/KVZ.ini"));
     unwritable.WriteIniValue("BALL", "COLOR", "4");  // creates the per-user directory
     EXPECT_EQ(unwritable.ReadIniValue("BALL", "COLOR"), "4");
