@@ -224,6 +224,7 @@ TEST(ProfileFile, WritesThroughALinkOnlyToTheRunningUsersFile)
         out.close();
         if (row.owner != ::geteuid() && ::chown(QFile::encodeName(target).constData(), row.owner, gid_t(-1)) != 0)
             GTEST_SKIP() << "giving a file to another user needs root";
+        EXPECT_TRUE(WriteProfileString(file.path(), "S", "k", "1")) << row.name << ": an unchanged value is no write";
         EXPECT_EQ(WriteProfileString(file.path(), "S", "k", "2"), row.written) << row.name;
         EXPECT_EQ(ReadProfileString(file.path(), "S", "k"), row.written ? "2" : "1") << row.name;
         EXPECT_EQ(QFileInfo(file.path()).symLinkTarget(), target) << row.name;

@@ -303,12 +303,14 @@ WriteResult WriteProfileStrings(const QString &path, const Assignments &values,
     if (std::any_of(values.begin(), values.end(),
                     [](const Assignment &a) { return GivenName(a.key).isEmpty(); }))
         return WriteResult::Failed;
-    const QString target = WriteTarget(path);
     QByteArray contents;
-    if (target.isEmpty() || !ReadForUpdate(target, contents))
+    if (!ReadForUpdate(path, contents))
         return WriteResult::Failed;
     if (WithValues(contents, values) == contents)
         return WriteResult::Written;  // the file already says so: no lock needed
+    const QString target = WriteTarget(path);
+    if (target.isEmpty())
+        return WriteResult::Failed;
     const ProfileLock lock(LockFilePath(target), lockWait);
     if (!lock.held())
         return lock.busy() ? WriteResult::Busy : WriteResult::Failed;
