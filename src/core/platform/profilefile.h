@@ -27,7 +27,8 @@
 // writers lose nothing and a crash leaves either the old or the new file.
 // Under the lock, temporary files an interrupted write left behind are
 // removed once they are a minute old. A symbolic link is written through
-// only when the running user owns its target. Nothing is cached.
+// only when the running user owns its target; a write through any other link
+// fails with one line on standard error. Nothing is cached.
 namespace profile {
 
 // The longest value a read delivers (a 511-byte buffer with its NUL).

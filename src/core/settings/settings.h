@@ -5,12 +5,14 @@
 
 #include <QString>
 
-// The only access to the settings file "KVZ.ini". Failures are silent: a
-// read that cannot be done gives "", a write that cannot be done is dropped.
+// The only access to the settings file "KVZ.ini". A read that cannot be done
+// gives "", a write that cannot be done is dropped, both without a word (a
+// link to another user's file is the exception: see profilefile.h).
 // A write that finds the file locked by another running game is kept here,
 // read back by this object's reads, and retried with the next write and by
 // FinishWrites; once one write has found the file locked, later ones do not
-// wait for the lock again until the pending ones are written.
+// wait for the lock again until the pending ones are written. Only what is
+// still locked out when the program ends is lost, with one line on stderr.
 //
 // Where the file lives is worked out afresh on every access: in `directory`
 // when one is given, else in $MARVOLT_INI_DIR when that is set, else beside
