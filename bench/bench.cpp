@@ -136,7 +136,7 @@ void waitPhase(Pacer &pacer)
 void rollPhase(Pacer &pacer)
 {
     QTemporaryDir dir;
-    const Settings settings(dir.path());
+    Settings settings(dir.path());
     Game game;
     GameWindows windows(game, settings, pacer);
     windows.BuildRegionData();

@@ -78,12 +78,13 @@ int Main(int argc, char **argv)
     InstallFontSubstitutions();
     InstallTranslations(app);
 
-    const Settings settings;
+    Settings settings;
     Pacer pacer;
     Game game;
     GameWindows windows(game, settings, pacer);
     StartUp(windows, args.join(QLatin1Char(' ')));
     RunLoop(game, pacer, GameBranches(windows));
+    settings.FinishWrites();  // EndProgram leaves without unwinding
     windows.dialogs().EndProgram(kEndExitCode);
     return kEndExitCode;
 }

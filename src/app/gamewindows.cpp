@@ -29,7 +29,7 @@ const char *const kRegionBuildFailed = QT_TRANSLATE_NOOP("GameWindows",
 const char *const kRegionSetFailed = QT_TRANSLATE_NOOP("GameWindows", "ウィンドウの整形に失敗しました。");
 }  // namespace
 
-GameWindows::GameWindows(Game &game, const Settings &settings, Pacer &pacer)
+GameWindows::GameWindows(Game &game, Settings &settings, Pacer &pacer)
     : game_(game), settings_(settings), pacer_(pacer)
 {
     QObject::connect(&menu_, &frmMenu::mhiscore_Click, [this](int i) { ShowHighScoreReplay(i); });

@@ -27,13 +27,13 @@ class Settings;
 class GameWindows
 {
 public:
-    GameWindows(Game &game, const Settings &settings, Pacer &pacer);
+    GameWindows(Game &game, Settings &settings, Pacer &pacer);
     ~GameWindows();
     GameWindows(const GameWindows &) = delete;
     GameWindows &operator=(const GameWindows &) = delete;
 
     Game &game() { return game_; }
-    const Settings &settings() const { return settings_; }
+    Settings &settings() const { return settings_; }
     Pacer &pacer() { return pacer_; }
     Dialogs &dialogs() { return dialogs_; }
     frmMenu &menu() { return menu_; }
@@ -98,7 +98,7 @@ private:
     void startDialogPressed(Qt::MouseButton button);
 
     Game &game_;
-    const Settings &settings_;
+    Settings &settings_;
     Pacer &pacer_;
     Dialogs dialogs_;
     RegionTable regions_{};

@@ -24,7 +24,7 @@ protected:
     Game &game() { return *game_; }
     GameWindows &windows() { return *windows_; }
     Pacer &pacer() { return pacer_; }
-    const Settings &settings() const { return settings_.settings(); }
+    Settings &settings() { return settings_.settings(); }
     void runBranch() { GameBranches(windows())[static_cast<std::size_t>(game().state)](); }
 
     // Waits end at once but still handle events: the clock jumps a second at

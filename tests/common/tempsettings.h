@@ -12,12 +12,9 @@ class TempSettings
 public:
     QString path() const { return dir_.filePath(QStringLiteral("KVZ.ini")); }
     QString dir() const { return dir_.path(); }
-    const Settings &settings() const { return settings_; }
+    Settings &settings() { return settings_; }
     QString read(const QString &section, const QString &key) const { return settings_.ReadIniValue(section, key); }
-    void set(const QString &section, const QString &key, const QString &value) const
-    {
-        settings_.WriteIniValue(section, key, value);
-    }
+    void set(const QString &section, const QString &key, const QString &value) { settings_.WriteIniValue(section, key, value); }
     QByteArray bytes() const
     {
         QFile f(path());

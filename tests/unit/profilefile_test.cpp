@@ -2,16 +2,20 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/tempsettings.h"
 #include "platform/profilefile.h"
+#include "platform/profilelock.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QLockFile>
+#include <QDateTime>
+#include <QDir>
 #include <QProcess>
 #include <QThread>
 
-#include <cstdlib>
+#include <cstdio>
+#include <optional>
 #include <string>
+#include <unistd.h>
 
 using namespace std::string_literals;
 using namespace profile;
@@ -40,6 +44,8 @@ TEST(ProfileFile, ReadsAsWindowsDoes)
         {"NUL bytes are opaque", "[A]\nk=a\0b\n"s, "A", "k", "a\0b"s},
         {"cut to 510 bytes after unquoting", "[A]\nk=\"" + big + "\"\n", "A", "k", big.substr(0, 510)},
         {"empty key name never matches", "[A]\n=1\n", "A", "", ""},
+        {"given names trimmed of spaces and tabs", "[A]\nk=1\n", " \tA ", "k\t ", "1"},
+        {"empty section name is []", "[A]\nk=1\n[ ]\nk=2\n", "", "k", "2"},
     };
     // clang-format on
     TempSettings file;
@@ -63,6 +69,8 @@ TEST(ProfileFile, WritesAsWindowsDoes)
         {"lone CR counts as line end", "x\r", "T", "k", "v", "x\r[T]\r\nk=v\r\n"},
         {"key before section kept, value verbatim", "k=1\n[S]\n", "S", "k", " \"v\" ", "k=1\n[S]\nk= \"v\" \r\n"},
         {"byte-order mark line is no header", "\xEF\xBB\xBF[S]\r\na=1\r\n", "S", "a", "2", "\xEF\xBB\xBF[S]\r\na=1\r\n[S]\r\na=2\r\n"},
+        {"given names trimmed", "[s]\n", " s\t", "\tk ", "v", "[s]\nk=v\r\n"},
+        {"new section [] for the empty name", "[A]\nk=1\n", "", "k", "2", "[A]\nk=1\n[]\r\nk=2\r\n"},
         {"junk bytes and huge lines kept", "\xFF\0\x01\n"s + huge + "\n[S]\nk=1\n\0"s, "S", "k", "2", "\xFF\0\x01\n"s + huge + "\n[S]\nk=2\r\n\0"s},
     };
     // clang-format on
@@ -76,21 +84,39 @@ TEST(ProfileFile, WritesAsWindowsDoes)
     EXPECT_TRUE(ReadProfileString(file.dir(), "S", "k").isEmpty() && !WriteProfileString(file.dir(), "S", "k", "v"));
 }
 
-// The test binary re-run as another process: it writes keys key0..key<count-1>,
-// or with count 0 rewrites key until killed, or with count -1 takes the lock
-// and dies holding it.
+// The test binary re-run as another process. It writes keys key0..key<count-1>,
+// or with count 0 rewrites key until killed; as "hold" it makes the lock
+// file (count 0), also locks it (1) and writes its owner into it (2), says
+// "held" and keeps it until its input closes.
 constexpr int kChildTimeoutMs = 30000;
+constexpr char kHeld[] = "held\n";
 
 TEST(ProfileFileChild, DISABLED_Run)
 {
     const QStringList args = QCoreApplication::arguments();  // path, key, count: the gtest flags are gone
+    const QString &path = args.at(1);
     const int count = args.at(3).toInt();
-    QLockFile lock(LockFilePath(args.at(1)));
-    if (count < 0 && lock.tryLock(0))
-        std::_Exit(0);  // no unlock, as when killed
-    for (int i = 0; count == 0 || i < count; ++i)
-        ASSERT_TRUE(WriteProfileString(args.at(1), "S", args.at(2).toUtf8() + (count ? QByteArray::number(i) : ""),
-                                       QByteArray::number(i)));
+    if (args.at(2) == "hold") {
+        QFile lockFile(LockFilePath(path));
+        ASSERT_TRUE(lockFile.open(QIODevice::Append));
+        std::optional<ProfileLock> lock;
+        if (count > 0)
+            lock.emplace(LockFilePath(path), kLockWait);
+        const QByteArray owner = count > 1 ? QByteArray::number(QCoreApplication::applicationPid()) : "";
+        ASSERT_TRUE((count == 0 || lock->held()) && lockFile.write(owner) == owner.size() && lockFile.flush());
+        std::fputs(kHeld, stdout);
+        std::fflush(stdout);
+        while (std::getchar() != EOF) {
+        }
+        return;
+    }
+    for (int i = 0; count == 0 || i < count; ++i) {
+        const Assignments write{{"S", args.at(2).toUtf8() + (count ? QByteArray::number(i) : ""), QByteArray::number(i)}};
+        WriteResult result = WriteResult::Busy;
+        while (result == WriteResult::Busy)  // losing nothing is the lock's work, not its wait's
+            result = WriteProfileStrings(path, write);
+        ASSERT_EQ(result, WriteResult::Written);
+    }
 }
 
 void StartChild(QProcess &child, const QString &path, const QString &key, int count)
@@ -99,13 +125,59 @@ void StartChild(QProcess &child, const QString &path, const QString &key, int co
                                                           "--gtest_also_run_disabled_tests", path, key, QString::number(count)});
 }
 
-// Two writers race after a dead process left its lock behind.
-TEST(ProfileFile, ConcurrentWritersBreakADeadLockAndLoseNothing)
+void StartHolder(QProcess &holder, const QString &path, int stage)
+{
+    StartChild(holder, path, "hold", stage);
+    QByteArray said;
+    while (!said.contains(kHeld) && holder.waitForReadyRead(kChildTimeoutMs))
+        said += holder.readAllStandardOutput();
+    ASSERT_TRUE(said.contains(kHeld)) << said.toStdString();
+}
+
+TEST(ProfileFile, AKilledLockHolderLeavesNothingToWaitFor)
+{
+    // clang-format off
+    const struct { const char *name; int stage; } rows[] = {
+        {"killed after making the lock file", 0},
+        {"killed holding it", 1},
+        {"killed holding it with its owner written", 2},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        TempSettings file;
+        QProcess holder;
+        StartHolder(holder, file.path(), row.stage);
+        holder.kill();
+        ASSERT_TRUE(holder.waitForFinished(kChildTimeoutMs));
+        EXPECT_EQ(WriteProfileStrings(file.path(), {{"S", "k", "v"}}), WriteResult::Written) << row.name;
+        EXPECT_EQ(file.bytes(), "[S]\r\nk=v\r\n") << row.name;
+    }
+}
+
+TEST(ProfileFile, ALiveHolderDelaysOnlyChangedValuesUntilItLetsGo)
 {
     TempSettings file;
-    QProcess holder, a, b;
-    StartChild(holder, file.path(), "k", -1);
-    ASSERT_TRUE(holder.waitForFinished(kChildTimeoutMs) && QFileInfo(LockFilePath(file.path())).size() > 0);
+    file.write("[BALL]\r\nCOLOR=2\r\n");
+    QProcess holder;
+    StartHolder(holder, file.path(), 1);
+    Settings &settings = file.settings();
+    settings.WriteIniValue("BALL", "COLOR", "2");  // as start-up writes back what it read
+    EXPECT_TRUE(settings.RetryPendingWrites()) << "an unchanged value needs no lock";
+    settings.WriteIniValue("BALL", "COLOR", "3");
+    settings.WriteIniValue("Data", "HISCORE1", "x");
+    EXPECT_FALSE(settings.RetryPendingWrites());
+    EXPECT_EQ(file.bytes(), "[BALL]\r\nCOLOR=2\r\n");
+    EXPECT_EQ(settings.ReadIniValue("BALL", "COLOR"), "3") << "the game sees its own writes";
+    holder.closeWriteChannel();
+    ASSERT_TRUE(holder.waitForFinished(kChildTimeoutMs));
+    settings.WriteIniValue("BALL", "COLOR", "4");
+    EXPECT_EQ(file.bytes(), "[BALL]\r\nCOLOR=4\r\n[Data]\r\nHISCORE1=x\r\n");
+}
+
+TEST(ProfileFile, ConcurrentWritersLoseNothing)
+{
+    TempSettings file;
+    QProcess a, b;
     constexpr int kWrites = 50;
     StartChild(a, file.path(), "a", kWrites);
     StartChild(b, file.path(), "b", kWrites);
@@ -121,7 +193,6 @@ TEST(ProfileFile, KilledWriterLeavesOldOrNewFile)
     const QByteArray old = "[S]\r\nk=start\r\n" + QByteArray("; padding that makes a write slow\n").repeated(5000);
     for (int round = 0; round < 8; ++round) {
         file.write(old);
-        QFile::remove(LockFilePath(file.path()));  // the last victim may have held it
         QProcess child;
         StartChild(child, file.path(), "k", 0);
         for (int ms = 0; LookupValue(file.bytes(), "S", "k") == "start"; ms += 2) {  // until its first write
@@ -134,6 +205,52 @@ TEST(ProfileFile, KilledWriterLeavesOldOrNewFile)
         const QByteArray now = file.bytes();
         EXPECT_EQ(now, WithValue(old, "S", "k", LookupValue(now, "S", "k")));
     }
+}
+
+TEST(ProfileFile, WritesThroughALinkOnlyToTheRunningUsersFile)
+{
+    constexpr uid_t kOtherUser = 65534;
+    // clang-format off
+    const struct { const char *name; uid_t owner; bool written; } rows[] = {
+        {"own file written through", ::geteuid(), true},
+        {"another user's file untouched", kOtherUser, false},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        TempSettings file;
+        const QString target = QDir(file.dir()).filePath("dotfiles.ini");
+        QFile out(target);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write("[S]\r\nk=1\r\n") > 0 && QFile::link(target, file.path()));
+        out.close();
+        if (row.owner != ::geteuid() && ::chown(QFile::encodeName(target).constData(), row.owner, gid_t(-1)) != 0)
+            GTEST_SKIP() << "giving a file to another user needs root";
+        EXPECT_TRUE(WriteProfileString(file.path(), "S", "k", "1")) << row.name << ": an unchanged value is no write";
+        EXPECT_EQ(WriteProfileString(file.path(), "S", "k", "2"), row.written) << row.name;
+        EXPECT_EQ(ReadProfileString(file.path(), "S", "k"), row.written ? "2" : "1") << row.name;
+        EXPECT_EQ(QFileInfo(file.path()).symLinkTarget(), target) << row.name;
+    }
+}
+
+TEST(ProfileFile, AWriteRemovesItsOwnTemporaryFilesOnceAMinuteOld)
+{
+    // clang-format off
+    const struct { const char *name, *file; int ageSeconds; bool removed; } rows[] = {
+        {"old copy", "KVZ.ini.aB3xY9", 120, true},
+        {"recent copy may be a live write", "KVZ.ini.Qw12er", 10, false},
+        {"not six letters or digits", "KVZ.ini.ab-c12", 120, false},
+        {"another file's copy", "KVZ.ino.aB3xY9", 120, false},
+    };
+    // clang-format on
+    TempSettings file;
+    for (const auto &row : rows) {
+        QFile leftover(QDir(file.dir()).filePath(row.file));
+        ASSERT_TRUE(
+            leftover.open(QIODevice::WriteOnly) && leftover.write("[S]\r\n") > 0 && leftover.flush() &&
+            leftover.setFileTime(QDateTime::currentDateTime().addSecs(-row.ageSeconds), QFileDevice::FileModificationTime));
+    }
+    ASSERT_TRUE(WriteProfileString(file.path(), "S", "k", "v"));
+    for (const auto &row : rows)
+        EXPECT_NE(QFile::exists(QDir(file.dir()).filePath(row.file)), row.removed) << row.name;
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ TEST(SettingsTest, PathChoice)
     QTemporaryDir exe, config;
     qunsetenv("MARVOLT_INI_DIR");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    const Settings installed({}, exe.path());  // a writable folder is not enough
+    Settings installed({}, exe.path());  // a writable folder is not enough
     EXPECT_EQ(installed.SettingsFilePath(), config.filePath("marvolt/KVZ.ini"));
     installed.WriteIniValue("BALL", "COLOR", "4");  // creates the per-user directory
     EXPECT_EQ(installed.ReadIniValue("BALL", "COLOR"), "4");

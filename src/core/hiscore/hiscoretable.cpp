@@ -13,14 +13,14 @@ namespace {
 const QChar kFieldSeparator = u',';
 const QString kKeyPrefix = QStringLiteral("HISCORE");
 
-void WriteSlot(const Settings &settings, int place, const QString &value)
+void WriteSlot(Settings &settings, int place, const QString &value)
 {
     settings.WriteIniValue(kHighScoreSection, HighScoreKey(place), value);
 }
 
 // Makes room at `place` by moving it and every entry below it down one
 // place; whatever stood in the last place is lost.
-void ShiftDownFrom(const Settings &settings, int place)
+void ShiftDownFrom(Settings &settings, int place)
 {
     for (int j = kHighScorePlaces - 1; j >= place; --j)
         WriteSlot(settings, j + 1, StoredHighScore(settings, j));
@@ -48,7 +48,7 @@ QString StoredHighScore(const Settings &settings, int place)
     return settings.ReadIniValue(kHighScoreSection, HighScoreKey(place));
 }
 
-qint16 RecordHighScore(const Settings &settings, const QString &szScore, const QString &szSprit,
+qint16 RecordHighScore(Settings &settings, const QString &szScore, const QString &szSprit,
                        const QDateTime &now)
 {
     const QString scoreText = HighScoreText(szScore);

@@ -37,7 +37,7 @@ QString HighScoreText(const QString &szScore);
 // place 1..5 it was entered at, or 0 when it did not beat any entry of a
 // full table. The entries below the new one move down one place and the
 // fifth is dropped.
-qint16 RecordHighScore(const Settings &settings, const QString &szScore, const QString &szSprit,
+qint16 RecordHighScore(Settings &settings, const QString &szScore, const QString &szSprit,
                        const QDateTime &now);
 
 // The stored entry of `place` (1..5), "" for an empty slot.

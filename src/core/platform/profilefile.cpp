@@ -2,15 +2,18 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "platform/profilefile.h"
 
+#include "platform/profilelock.h"
+
 #include <QByteArrayView>
-#include <QDeadlineTimer>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
-#include <QThread>
 
 #include <algorithm>
+#include <cstdio>
+#include <unistd.h>
 
 namespace profile {
 namespace {
@@ -26,24 +29,28 @@ constexpr char kSingleQuote = '\'';
 constexpr char kLineBreak[] = "\r\n";
 constexpr char kLockSuffix[] = ".lock";
 
-// A writer that finds the lock taken polls for it this long before giving
-// up; each write holds it only for a moment. A lock left behind by a dead
-// process is broken by QLockFile on the next attempt.
-constexpr int kLockWaitMs = 5000;
-constexpr unsigned long kLockPollMs = 2;
+// A write's temporary file is the file's name, a dot and six letters or
+// digits (QSaveFile's pattern). One this old belongs to no live writer.
+constexpr char kTemporaryNameSuffix[] = ".??????";
+constexpr qsizetype kTemporaryTailLength = 6;
+constexpr qint64 kLeftoverAgeSeconds = 60;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
+// Windows trims only these around the names it is given.
+bool IsNameBlank(char c) { return c == ' ' || c == '\t'; }
 
-QByteArrayView Trimmed(QByteArrayView text)
+QByteArrayView Trimmed(QByteArrayView text, bool (*blank)(char) = IsBlank)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && IsBlank(text[begin]))
+    while (begin < end && blank(text[begin]))
         ++begin;
-    while (end > begin && IsBlank(text[end - 1]))
+    while (end > begin && blank(text[end - 1]))
         --end;
     return text.sliced(begin, end - begin);
 }
+
+QByteArrayView GivenName(QByteArrayView name) { return Trimmed(name, IsNameBlank); }
 
 // ASCII only: bytes above 127 compare exactly, whatever code page wrote them.
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
@@ -124,17 +131,6 @@ Entry ClassifyLine(QByteArrayView data, const Line &line)
 
 bool EndsWithLineBreak(const QByteArray &data) { return data.endsWith(kCR) || data.endsWith(kLF); }
 
-bool AcquireLock(QLockFile &lock)
-{
-    const QDeadlineTimer deadline(kLockWaitMs);
-    while (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
-            return false;
-        QThread::msleep(kLockPollMs);
-    }
-    return true;
-}
-
 // The current contents for a read-modify-write; a missing file is empty.
 // Something that exists but cannot be read as a file is not overwritten.
 bool ReadForUpdate(const QString &path, QByteArray &contents)
@@ -191,11 +187,54 @@ KeyPlace FindKey(QByteArrayView data, QByteArrayView section, QByteArrayView key
     return place;
 }
 
+bool IsAsciiAlnum(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z');
+}
+
+// Where a write of path goes: path itself, or the target of a link to a file
+// the running user owns. Empty, with one line on standard error, when a link
+// leads to somebody else's file or to nothing.
+QString WriteTarget(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString target = info.canonicalFilePath();
+    if (!target.isEmpty() && QFileInfo(target).ownerId() == ::geteuid())
+        return target;
+    std::fprintf(stderr, "marvolt: not writing %s: it links to a file the player does not own\n",
+                 qUtf8Printable(QDir::toNativeSeparators(path)));
+    return {};
+}
+
+// Temporary files of interrupted writes of target, once they are old enough
+// that no live writer can own them.
+void RemoveLeftovers(const QString &target)
+{
+    const QFileInfo info(target);
+    const QString name = info.fileName();
+    const QDateTime cutoff = QDateTime::currentDateTime().addSecs(-kLeftoverAgeSeconds);
+    const QFileInfoList found = info.dir().entryInfoList({name + QLatin1String(kTemporaryNameSuffix)},
+                                                         QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &leftover : found) {
+        const QString tail = leftover.fileName().right(kTemporaryTailLength);
+        const bool ours = leftover.fileName().startsWith(name) &&
+                          std::all_of(tail.begin(), tail.end(), IsAsciiAlnum);
+        if (ours && !leftover.isSymLink() && leftover.lastModified() < cutoff)
+            QFile::remove(leftover.filePath());
+    }
+}
+
 }  // namespace
 
 QByteArray LookupValue(const QByteArray &contents, const QByteArray &section, const QByteArray &key)
 {
-    const KeyPlace place = FindKey(contents, section, key);
+    const QByteArrayView keyName = GivenName(key);
+    if (keyName.isEmpty())
+        return {};
+    const KeyPlace place = FindKey(contents, GivenName(section), keyName);
     if (!place.keyFound)
         return {};
     const QByteArrayView value = Unquoted(place.entry.value);
@@ -205,15 +244,19 @@ QByteArray LookupValue(const QByteArray &contents, const QByteArray &section, co
 QByteArray WithValue(const QByteArray &contents, const QByteArray &section, const QByteArray &key,
                      const QByteArray &value)
 {
+    const QByteArrayView sectionName = GivenName(section);
+    const QByteArrayView keyName = GivenName(key);
+    if (keyName.isEmpty())
+        return contents;
     const QByteArrayView data(contents);
-    const KeyPlace place = FindKey(data, section, key);
+    const KeyPlace place = FindKey(data, sectionName, keyName);
     if (place.keyFound) {
         QByteArray result = contents.first(place.keyLine.begin);
         result += place.entry.name.toByteArray() + kKeySeparator + value + kLineBreak;
         result += data.sliced(place.keyLine.next).toByteArray();
         return result;
     }
-    const QByteArray keyLine = key + kKeySeparator + value + kLineBreak;
+    const QByteArray keyLine = keyName.toByteArray() + kKeySeparator + value + kLineBreak;
     QByteArray result = contents;
     if (place.sectionFound) {
         const QByteArray gap = place.anchor.terminated() ? QByteArray() : QByteArray(kLineBreak);
@@ -222,46 +265,76 @@ QByteArray WithValue(const QByteArray &contents, const QByteArray &section, cons
     }
     if (!result.isEmpty() && !EndsWithLineBreak(result))
         result += kLineBreak;
-    result += kHeaderOpen + section + kHeaderClose + kLineBreak + keyLine;
+    result += kHeaderOpen + sectionName.toByteArray() + kHeaderClose + kLineBreak + keyLine;
     return result;
 }
 
-QByteArray ReadProfileString(const QString &path, const QByteArray &section, const QByteArray &key)
+QByteArray WithValues(QByteArray contents, const Assignments &values)
 {
-    if (section.isEmpty() || key.isEmpty())
-        return {};
+    for (const Assignment &a : values)
+        contents = WithValue(contents, a.section, a.key, a.value);
+    return contents;
+}
+
+bool SameKey(const Assignment &a, const Assignment &b)
+{
+    return SameName(GivenName(a.section), GivenName(b.section)) &&
+           SameName(GivenName(a.key), GivenName(b.key));
+}
+
+QByteArray ReadProfileFile(const QString &path)
+{
     // Only regular files: a directory, a FIFO or a device in its place reads
     // as no file at all (and a FIFO must not block the game).
     if (!QFileInfo(path).isFile())
         return {};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return LookupValue(file.readAll(), section, key);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray ReadProfileString(const QString &path, const QByteArray &section, const QByteArray &key)
+{
+    return LookupValue(ReadProfileFile(path), section, key);
+}
+
+WriteResult WriteProfileStrings(const QString &path, const Assignments &values,
+                                std::chrono::milliseconds lockWait)
+{
+    if (std::any_of(values.begin(), values.end(),
+                    [](const Assignment &a) { return GivenName(a.key).isEmpty(); }))
+        return WriteResult::Failed;
+    QByteArray contents;
+    if (!ReadForUpdate(path, contents))
+        return WriteResult::Failed;
+    if (WithValues(contents, values) == contents)
+        return WriteResult::Written;  // the file already says so: no lock needed
+    const QString target = WriteTarget(path);
+    if (target.isEmpty())
+        return WriteResult::Failed;
+    const ProfileLock lock(LockFilePath(target), lockWait);
+    if (!lock.held())
+        return lock.busy() ? WriteResult::Busy : WriteResult::Failed;
+    RemoveLeftovers(target);
+    contents.clear();  // another writer may have changed it meanwhile
+    if (!ReadForUpdate(target, contents))
+        return WriteResult::Failed;
+    const QByteArray updated = WithValues(contents, values);
+    if (updated == contents)
+        return WriteResult::Written;
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return WriteResult::Failed;
+    if (out.write(updated) != updated.size()) {
+        out.cancelWriting();
+        return WriteResult::Failed;
+    }
+    return out.commit() ? WriteResult::Written : WriteResult::Failed;
 }
 
 bool WriteProfileString(const QString &path, const QByteArray &section, const QByteArray &key,
                         const QByteArray &value)
 {
-    if (section.isEmpty() || key.isEmpty())
-        return false;
-    QLockFile lock(LockFilePath(path));
-    if (!AcquireLock(lock))
-        return false;
-    QByteArray contents;
-    if (!ReadForUpdate(path, contents))
-        return false;
-    const QByteArray updated = WithValue(contents, section, key, value);
-    if (updated == contents)
-        return true;  // the file already says so
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(updated) != updated.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return WriteProfileStrings(path, {{section, key, value}}) == WriteResult::Written;
 }
 
 QString LockFilePath(const QString &path) { return path + QLatin1String(kLockSuffix); }

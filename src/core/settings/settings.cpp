@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdio>
+
 namespace {
 
 constexpr char kFileName[] = "KVZ.ini";
@@ -18,6 +20,7 @@ constexpr char kDefaultConfigHome[] = ".config";  // below the home directory
 constexpr char kPerUserSubdirectory[] = "marvolt";
 constexpr char kNul = '\0';
 constexpr char kSpace = ' ';
+constexpr std::chrono::milliseconds kNoWait{0};
 
 // A copy that keeps its settings beside itself: a build folder (marked by the
 // build) or a folder the player already keeps a KVZ.ini in.
@@ -80,17 +83,42 @@ Settings::Location Settings::CurrentLocation() const
 
 QString Settings::ReadIniValue(const QString &section, const QString &key) const
 {
-    const QByteArray value = profile::ReadProfileString(CurrentLocation().path, ToFileText(section),
-                                                        ToFileText(key));
+    QByteArray contents = profile::ReadProfileFile(CurrentLocation().path);
+    if (!pending_.isEmpty())
+        contents = profile::WithValues(contents, pending_);
+    const QByteArray value = profile::LookupValue(contents, ToFileText(section), ToFileText(key));
     return QString::fromUtf8(WithoutOuterSpaces(UpToNul(value)));
 }
 
-void Settings::WriteIniValue(const QString &section, const QString &key, const QString &value) const
+void Settings::WriteIniValue(const QString &section, const QString &key, const QString &value)
 {
+    const profile::Assignment write{ToFileText(section), ToFileText(key), ToFileText(value)};
+    pending_.removeIf([&write](const profile::Assignment &a) { return profile::SameKey(a, write); });
+    const bool lockedBefore = !pending_.isEmpty();
+    pending_.append(write);
     const Location location = CurrentLocation();
     if (location.perUser)
         QDir().mkpath(QFileInfo(location.path).path());
-    profile::WriteProfileString(location.path, ToFileText(section), ToFileText(key), ToFileText(value));
+    // A lock another game held a moment ago is not waited for again.
+    const auto wait = lockedBefore ? kNoWait : profile::kLockWait;
+    if (profile::WriteProfileStrings(location.path, pending_, wait) != profile::WriteResult::Busy)
+        pending_.clear();
+}
+
+bool Settings::RetryPendingWrites()
+{
+    if (!pending_.isEmpty() &&
+        profile::WriteProfileStrings(CurrentLocation().path, pending_) != profile::WriteResult::Busy)
+        pending_.clear();
+    return pending_.isEmpty();
+}
+
+void Settings::FinishWrites()
+{
+    if (!RetryPendingWrites())
+        std::fprintf(stderr, "marvolt: %s stayed locked by another program; %lld setting(s) not saved\n",
+                     qUtf8Printable(QDir::toNativeSeparators(CurrentLocation().path)),
+                     static_cast<long long>(pending_.size()));
 }
 
 QString Settings::SettingsFilePath() const { return CurrentLocation().path; }

@@ -1,10 +1,18 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
+#include "platform/profilefile.h"
+
 #include <QString>
 
-// The only access to the settings file "KVZ.ini". Failures are silent: a
-// read that cannot be done gives "", a write that cannot be done is dropped.
+// The only access to the settings file "KVZ.ini". A read that cannot be done
+// gives "", a write that cannot be done is dropped, both without a word (a
+// link to another user's file is the exception: see profilefile.h).
+// A write that finds the file locked by another running game is kept here,
+// read back by this object's reads, and retried with the next write and by
+// FinishWrites; once one write has found the file locked, later ones do not
+// wait for the lock again until the pending ones are written. Only what is
+// still locked out when the program ends is lost, with one line on stderr.
 //
 // Where the file lives is worked out afresh on every access: in `directory`
 // when one is given, else in $MARVOLT_INI_DIR when that is set, else beside
@@ -20,7 +28,12 @@ public:
     explicit Settings(QString directory = {}, QString executableDirectory = {});
 
     QString ReadIniValue(const QString &section, const QString &key) const;
-    void WriteIniValue(const QString &section, const QString &key, const QString &value) const;
+    void WriteIniValue(const QString &section, const QString &key, const QString &value);
+    // Writes what is pending; true when nothing is left.
+    bool RetryPendingWrites();
+    // The last chance before the program ends: what still cannot be written
+    // is lost, with one line on standard error.
+    void FinishWrites();
 
     QString SettingsFilePath() const;
 
@@ -34,4 +47,5 @@ private:
 
     QString directory_;
     QString executableDirectory_;
+    profile::Assignments pending_;  // in the order written
 };
