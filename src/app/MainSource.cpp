@@ -4,6 +4,7 @@
 
 #include "branches.h"
 #include "gamewindows.h"
+#include "sessionend.h"
 
 #include "game/game.h"
 #include "game/rules.h"
@@ -14,11 +15,25 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <cmath>
 
 namespace {
 const QString kBall = QStringLiteral("BALL");
 const QString kColor = QStringLiteral("COLOR");
 constexpr int kEndExitCode = 0;
+const char *const kScaleFactorVariable = "QT_SCALE_FACTOR";
+
+// Art pixels stay square and equal only at a whole scale. The desktop's
+// factor is rounded by Qt's policy; a fractional QT_SCALE_FACTOR, which the
+// policy does not touch, is rounded here the same way (1.5 gives 2).
+void UseWholeScaleFactors()
+{
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    bool ok = false;
+    const double factor = qEnvironmentVariable(kScaleFactorVariable).toDouble(&ok);
+    if (ok && factor > 0)
+        qputenv(kScaleFactorVariable, QByteArray::number(qMax(1L, std::lround(factor))));
+}
 }  // namespace
 
 void StartUp(GameWindows &w, const QString &arguments)
@@ -41,6 +56,9 @@ void StartUp(GameWindows &w, const QString &arguments)
 
 int Main(int argc, char **argv)
 {
+    // Before any thread starts, so that every thread inherits the mask.
+    SessionEnd::BlockTermination();
+    UseWholeScaleFactors();
     // The game places its windows at exact screen positions, which only an
     // X server (or XWayland) allows; prefer it unless told otherwise.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
@@ -62,8 +80,13 @@ int Main(int argc, char **argv)
     Pacer pacer;
     Game game;
     GameWindows windows(game, settings, pacer);
+    const SessionEnd sessionEnd([&windows] { windows.RequestSessionEnd(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&windows] { windows.CommitData(); });
     StartUp(windows, args.join(QLatin1Char(' ')));
     RunLoop(game, pacer, GameBranches(windows));
+    // Unloading the sheet (left up when the session ends mid-game) stores
+    // its place.
+    windows.unloadScoreSheet();
     windows.dialogs().EndProgram(kEndExitCode);
     return kEndExitCode;
 }

@@ -182,6 +182,8 @@ void frmScore::mousePressEvent(QMouseEvent *event)
 
 void frmScore::closeEvent(QCloseEvent *event)
 {
+    if (event->spontaneous())
+        return ShapedWindow::closeEvent(event);
     emit closing();
     event->accept();
 }
