@@ -13,7 +13,7 @@ MARVOLT_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libgtest-dev python3
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils openbox wmctrl
 )
 
 marvolt_install_packages() {

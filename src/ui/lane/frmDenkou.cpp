@@ -76,12 +76,15 @@ void frmDenkou::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.fillRect(rect(), ground_);
     p.drawPixmap(0, 0, background_);
-    p.setPen(lamp_);
+    // A lamp fills its dot of the background exactly: the ellipse through
+    // the dot's outer edges, without an outline, covers the same pixels as
+    // the dot at 1x and stays on it at every whole scale.
+    p.setPen(Qt::NoPen);
     p.setBrush(lamp_);
     for (int i = 0; i < kBoardLamps; ++i)
         if (lit_[i])
-            p.drawEllipse(QRect(TwipsToPixels(QRect(kLampTwips[i], QSize())).topLeft(), kLampSize)
-                              .adjusted(0, 0, -1, -1));
+            p.drawEllipse(
+                QRectF(TwipsToPixels(QRect(kLampTwips[i], QSize())).topLeft(), QSizeF(kLampSize)));
     // Later marks lie above earlier ones, as the blank covers the mark it
     // blinks with.
     for (int m : {kMarkSpare, kMarkStrike, kMarkBlank})
