@@ -89,27 +89,32 @@ void frm_Version::showEvent(QShowEvent *event)
     command1_->setFocus();
 }
 
-// The window manager frames the box only after it is shown, and tells its
-// frame's size at some point after; whichever of these events comes first
-// with the frame known centres the box again by its outer size.
+// The window manager frames the box only after it is shown, and the frame's
+// size is known only once the window system's events of the framing have
+// been handled. The box looks again after each of the events that follow
+// framing (a move, its activation, its drawing), once they are handled.
 void frm_Version::moveEvent(QMoveEvent *event)
 {
     QDialog::moveEvent(event);
-    centre();
+    centreLater();
 }
 
 void frm_Version::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange)
-        centre();
+        centreLater();
 }
 
-// The frame is known at the latest when the framed window is first exposed.
 void frm_Version::paintEvent(QPaintEvent *event)
 {
     QDialog::paintEvent(event);
-    centre();
+    centreLater();
+}
+
+void frm_Version::centreLater()
+{
+    QMetaObject::invokeMethod(this, &frm_Version::centre, Qt::QueuedConnection);
 }
 
 // Centred on the screen by the window's outer size, title bar included;

@@ -21,6 +21,7 @@ protected:
 
 private:
     void centre();
+    void centreLater();
 
     QPushButton *command1_;
     QSize centredOuterSize_;
