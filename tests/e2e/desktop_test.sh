@@ -6,8 +6,10 @@
 # own control does, SIGTERM ends it as E does with the sheet's place stored,
 # the About box takes the focus and offers no maximise. Then
 # without a window manager, scaled: at 2 the sheet's text is drawn at full
-# resolution; 1.5 rounds to 2, every window whole and on the screen.
+# resolution and the lamps sit on their dots; 1.5 rounds to 2, every window
+# whole and on the screen.
 source "$(dirname "$0")/lib.sh" "$@"
+ASSETS="$(dirname "$0")/../../src/assets"
 
 start_xvfb
 openbox --sm-disable >/dev/null 2>&1 &
@@ -138,6 +140,12 @@ for scale in 2 1.5; do
   done < <(game_windows)
   sleep 0.5
   screenshot "scale-$scale"
+  # All ten lamps are lit before the first ball: they cover the dots exactly.
+  read -r _ bx by _ _ < <(wait_window 48 56) || fail "pin board not at twice its size at $scale"
+  convert "$ASSETS/denkou_bg.xpm" -sample 200% -fill black -opaque '#0000FF' -fill white +opaque black "$E2E_TMP/dots.png"
+  lamps=$(import -window root -crop "48x38+$bx+$by" +repage png:- | convert png:- -fill black +opaque white png:- |
+    compare -metric AE png:- "$E2E_TMP/dots.png" null: 2>&1 || true)
+  [ "${lamps%% *}" = 0 ] || fail "at $scale, $lamps pixels of the lamps are off their dots"
   import -window root -crop "${cw}x${ch}+$cx+$cy" +repage "$E2E_OUT/sheet-$scale.png"
   changed=$(convert "$E2E_OUT/sheet-$scale.png" -sample 50% -sample 200% png:- |
     compare -metric AE "$E2E_OUT/sheet-$scale.png" png:- null: 2>&1 || true)
