@@ -119,7 +119,7 @@ kill -TERM "$GAME_PID"
 ended_with_zero "SIGTERM"
 [ "$(ini_value SCOREBOARD LEFT)/$(ini_value SCOREBOARD TOP)" = "$((cx * 15))/$((cy * 15))" ] ||
   fail "sheet place $(ini_value SCOREBOARD LEFT)/$(ini_value SCOREBOARD TOP), want $((cx * 15))/$((cy * 15))"
-kill "$WM_PID"; wait "$WM_PID" 2>/dev/null || true
+kill "$WM_PID" $XM_PID; wait "$WM_PID" $XM_PID 2>/dev/null || true
 rm -f "$INI"
 
 # Scale 2: the sheet is twice its size and its text is drawn at full
