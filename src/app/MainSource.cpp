@@ -5,6 +5,7 @@
 #include "branches.h"
 #include "gamewindows.h"
 #include "languages.h"
+#include "sessionend.h"
 
 #include "game/game.h"
 #include "game/rules.h"
@@ -15,7 +16,7 @@
 
 #include <QApplication>
 #include <QStringList>
-
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -35,6 +36,20 @@ bool ChooseXPlatform()
         return false;
     qputenv("QT_QPA_PLATFORM", "xcb");
     return true;
+}
+
+const char *const kScaleFactorVariable = "QT_SCALE_FACTOR";
+
+// Art pixels stay square and equal only at a whole scale. The desktop's
+// factor is rounded by Qt's policy; a fractional QT_SCALE_FACTOR, which the
+// policy does not touch, is rounded here the same way (1.5 gives 2).
+void UseWholeScaleFactors()
+{
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    bool ok = false;
+    const double factor = qEnvironmentVariable(kScaleFactorVariable).toDouble(&ok);
+    if (ok && factor > 0)
+        qputenv(kScaleFactorVariable, QByteArray::number(qMax(1L, std::lround(factor))));
 }
 }  // namespace
 
@@ -58,6 +73,9 @@ void StartUp(GameWindows &w, const QString &arguments)
 
 int Main(int argc, char **argv)
 {
+    // Before any thread starts, so that every thread inherits the mask.
+    SessionEnd::BlockTermination();
+    UseWholeScaleFactors();
     if (!ChooseXPlatform()) {
         std::fputs("marvolt: no X server found (DISPLAY is unset); the game needs an X11 desktop "
                    "or XWayland.\n",
@@ -82,8 +100,13 @@ int Main(int argc, char **argv)
     Pacer pacer;
     Game game;
     GameWindows windows(game, settings, pacer);
+    const SessionEnd sessionEnd([&windows] { windows.RequestSessionEnd(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&windows] { windows.CommitData(); });
     StartUp(windows, args.join(QLatin1Char(' ')));
     RunLoop(game, pacer, GameBranches(windows));
+    // Unloading the sheet (left up when the session ends mid-game) stores
+    // its place.
+    windows.unloadScoreSheet();
     settings.FinishWrites();  // EndProgram leaves without unwinding
     windows.dialogs().EndProgram(kEndExitCode);
     return kEndExitCode;

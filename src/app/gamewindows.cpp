@@ -36,7 +36,21 @@ GameWindows::GameWindows(Game &game, Settings &settings, Pacer &pacer)
     QObject::connect(&menu_, &frmMenu::mcolor_Click, [this](int i) { chooseColour(i); });
     QObject::connect(&menu_, &frmMenu::mscreen_Click, [this] { ToggleScreenMode(); });
     QObject::connect(&menu_, &frmMenu::mver_Click, [this] { ShowAboutBox(); });
-    QObject::connect(&menu_, &frmMenu::mend_Click, [this] { game_.state = GameState::GameOver; });
+    QObject::connect(&menu_, &frmMenu::mend_Click, [this] { endGame(); });
+}
+
+void GameWindows::endGame() { game_.state = GameState::GameOver; }
+
+void GameWindows::RequestSessionEnd()
+{
+    game_.EndRequested = true;
+    dialogs_.DismissAll();
+}
+
+void GameWindows::CommitData()
+{
+    if (scoreSheetLoaded())
+        storeSheetPosition(*sheet_);
 }
 
 GameWindows::~GameWindows() { delete sheet_.data(); }
@@ -56,6 +70,7 @@ frmLane &GameWindows::lane()
         if (ScoreButtonToggles(game_, button == Qt::LeftButton))
             toggleScoreSheet();
     });
+    QObject::connect(lane_.get(), &ShapedWindow::closeRequested, [this] { endGame(); });
     return *lane_;
 }
 
@@ -66,6 +81,7 @@ frmDenkou &GameWindows::board()
     if (!board_) {
         board_ = std::make_unique<frmDenkou>();
         board_->placeBeside(lane().geometryTwips());
+        QObject::connect(board_.get(), &ShapedWindow::closeRequested, [this] { endGame(); });
     }
     return *board_;
 }
@@ -83,6 +99,7 @@ frmStart &GameWindows::startDialog()
         game_.state = GameState::Start;
     });
     QObject::connect(start_.get(), &frmStart::Label2_Click, [this] { game_.state = GameState::End; });
+    QObject::connect(start_.get(), &ShapedWindow::closeRequested, [this] { game_.state = GameState::End; });
     QObject::connect(start_.get(), &frmStart::Form_MouseDown,
                      [this](Qt::MouseButton button) { startDialogPressed(button); });
     return *start_;
@@ -109,6 +126,7 @@ frmScore &GameWindows::scoreSheet()
     sheet_ = new frmScore();
     loadSheet(*sheet_);
     QObject::connect(sheet_.data(), &frmScore::Label1_Click, [this] { unloadScoreSheet(); });
+    QObject::connect(sheet_.data(), &ShapedWindow::closeRequested, [this] { unloadScoreSheet(); });
     return *sheet_;
 }
 
@@ -244,6 +262,7 @@ void GameWindows::ShowHighScoreReplay(int index)
     frmScore replay(frmScore::kReplayLineColor);
     loadSheet(replay);
     QObject::connect(&replay, &frmScore::Label1_Click, &replay, &QWidget::close);
+    QObject::connect(&replay, &ShapedWindow::closeRequested, &replay, &QWidget::close);
     frmScore &live = scoreSheet();
     replay.move(live.pos());
     const HighScoreEntryFields fields = HighScoreFields(entry);

@@ -23,7 +23,10 @@ class Settings;
 // report to the game (a handler only records a request, or does one of the
 // menu's immediate jobs), and shows what the game decided: the lane look,
 // the pin board's sequences, the balloon, the score sheet and its place, and
-// the replay of a stored game.
+// the replay of a stored game. A window manager's close request (Alt+F4)
+// does what the window's own control would: E on the start dialog, the
+// menu's game end on the lane and the pin board, the close button on a
+// score sheet; the balloon ignores it.
 class GameWindows
 {
 public:
@@ -89,7 +92,15 @@ public:
     void ShowHighScoreReplay(int index);
     void ShowAboutBox();
 
+    // The desktop session ends: noted for the loop, which ends the program
+    // at its next pass; open boxes and the menu are closed so that it gets
+    // there.
+    void RequestSessionEnd();
+    // The session manager asks for the program's data: the sheet's place.
+    void CommitData();
+
 private:
+    void endGame();
     void loadSheet(frmScore &sheet);
     void storeSheetPosition(const frmScore &sheet);
     void showModal(frmScore &sheet);

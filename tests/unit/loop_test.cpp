@@ -31,13 +31,14 @@ BranchTable Recording(Game &g, std::string &ran)
 TEST(Loop, APassRunsOnlyTheCurrentStatesBranchOrRestsUntilAnEvent)
 {
     // clang-format off
-    const struct { const char *name; GameState state; const char *ran, *after; bool goesOn, rests; } rows[] = {
-        {"StartDialog", GameState::StartDlg, "start-dlg", "start", true, false},
-        {"StartMarkerRunsOnWithoutRest", GameState::Location1, "location1", "location1", true, false},
-        {"CountingTheBall", GameState::ThrowE, "throw-e", "start", true, false},
-        {"GameOver", GameState::GameOver, "game-over", "start", true, false},
-        {"StartWaitHasNoBranch", GameState::StartWait, "", "start-wait", true, true},
-        {"EndStopsBeforeAnyBranch", GameState::End, "", "end", false, false},
+    const struct { const char *name; GameState state; bool endRequested; const char *ran, *after; bool goesOn, rests; } rows[] = {
+        {"StartDialog", GameState::StartDlg, false, "start-dlg", "start", true, false},
+        {"StartMarkerRunsOnWithoutRest", GameState::Location1, false, "location1", "location1", true, false},
+        {"CountingTheBall", GameState::ThrowE, false, "throw-e", "start", true, false},
+        {"GameOver", GameState::GameOver, false, "game-over", "start", true, false},
+        {"StartWaitHasNoBranch", GameState::StartWait, false, "", "start-wait", true, true},
+        {"EndStopsBeforeAnyBranch", GameState::End, false, "", "end", false, false},
+        {"SessionEndStopsMidRoll", GameState::ThrowT, true, "", "end", false, false},
     };
     // clang-format on
     for (const auto &r : rows) {
@@ -46,6 +47,7 @@ TEST(Loop, APassRunsOnlyTheCurrentStatesBranchOrRestsUntilAnEvent)
         Pacer pacer;
         std::string ran;
         g.state = r.state;
+        g.EndRequested = r.endRequested;
         bool woken = false;  // the event that ends a rest
         QTimer wake;
         wake.setSingleShot(true);
@@ -71,7 +73,7 @@ TEST(Loop, APassLastsAtLeastLoopDelayOnTheTickCount)
     EXPECT_GE(now - 1020, 50);
 }
 
-TEST(Loop, WaitLastsItsTimeHandlesEventsAndIsSkippedInDebugMode)
+TEST(Loop, WaitLastsItsTimeHandlesEventsEndsWithTheSessionAndIsSkippedInDebugMode)
 {
     Game g;
     Pacer pacer;
@@ -85,6 +87,15 @@ TEST(Loop, WaitLastsItsTimeHandlesEventsAndIsSkippedInDebugMode)
         EXPECT_GE(t.elapsed(), ms);
         EXPECT_TRUE(handled) << ms;
     }
+    // The session's end, noted during a long wait, cuts it short.
+    QTimer end;
+    end.setSingleShot(true);
+    QObject::connect(&end, &QTimer::timeout, [&g] { g.EndRequested = true; });
+    end.start(50);
+    QElapsedTimer t;
+    t.start();
+    Wait(g, pacer, 5000);
+    EXPECT_LT(t.elapsed(), 1000);
     g.DebugMode = true;
     int readings = 0;
     pacer.SetTickSource([&readings] { return ++readings; });

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
 
+#include "platform/pictures.h"
 #include "platform/regionmask.h"
 
 #include <QApplication>
@@ -107,6 +108,14 @@ TEST_F(LaneTest, ScreenModeSwitchesShapeAndPinBoardColoursAndANewGameKeepsThem)
         EXPECT_EQ(board.pixel(23, 27), look.ground);
         EXPECT_EQ(board.pixel(12, 16), look.lamp);
     }
+    // Every lamp lit covers exactly the dots of the background.
+    const QImage dots = Picture("denkou_bg").toImage();
+    for (int lamp = 0; lamp < kBoardLamps; ++lamp)
+        windows().board().setLamp(lamp, true);
+    const QImage lit = windows().board().grab().toImage();
+    for (int y = 0; y < dots.height(); ++y)
+        for (int x = 0; x < dots.width(); ++x)
+            EXPECT_EQ(lit.pixel(x, y) == skeleton.lamp, dots.pixel(x, y) != solid.ground) << x << "," << y;
     game().DebugMode = true;
     InitBranch(windows());
     EXPECT_FALSE(game().SolidLane);

@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -76,7 +78,12 @@ TEST(AboutBox, ClosesWithEnterOrSpace)
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
         frm_Version box;
         QTimer::singleShot(0, [&box, key] {
-            EXPECT_EQ(box.size(), QSize(263, 75));
+            // Every line whole: each label inside the box and a full line high.
+            EXPECT_EQ(box.width(), 263);
+            for (const QLabel *l : box.findChildren<QLabel *>())
+                EXPECT_TRUE(box.rect().contains(l->geometry()) &&
+                            (l->text().isEmpty() || l->height() >= QFontMetrics(l->font()).height()))
+                    << l->text().toStdString();
             QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, key);
         });
         QTimer::singleShot(3000, &box, &QDialog::reject);  // should the key not close it

@@ -92,6 +92,7 @@ struct Game
     bool ScoreSheetOnly = false;  // lane and pin board stay hidden during a game
     bool SolidLane = false;       // the lane wears its solid look (else the skeleton)
     bool BalloonBusy = false;     // a message balloon is up: presses are ignored
+    bool EndRequested = false;    // the desktop session ends: the next pass ends the loop
 
     Aim aim;
     Roll roll;

@@ -6,6 +6,8 @@
 
 bool RunPass(Game &game, Pacer &pacer, const BranchTable &branches)
 {
+    if (game.EndRequested)
+        game.state = GameState::End;
     if (game.state == GameState::End)
         return false;
     const qint64 t0 = pacer.GetTickCount();

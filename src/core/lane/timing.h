@@ -6,6 +6,7 @@ struct Game;
 class Pacer;
 
 // Pauses for at least `milliseconds` while window events keep being handled;
-// returns at once, handling nothing, in debug mode. The wait blocks in the
+// returns at once, handling nothing, in debug mode, and early once the
+// desktop session ends (Game::EndRequested). The wait blocks in the
 // event dispatcher, so it costs no CPU while nothing happens.
 void Wait(const Game &game, Pacer &pacer, int milliseconds);

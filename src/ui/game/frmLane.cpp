@@ -29,9 +29,16 @@ frmLane::frmLane(const Game &game) : game_(game)
     moveTwips(0, ScreenHeightTwips() - kHeightTwips);
 }
 
+// The drawing is kept at the screen's pixel density; the picture is scaled
+// into it nearest-neighbour, so every art pixel stays a square.
 void frmLane::setLanePicture(const QPixmap &picture)
 {
-    drawing_ = picture.isNull() ? QPixmap(kLaneInnerWidth, kLaneInnerHeight) : picture;
+    const qreal ratio = devicePixelRatioF();
+    drawing_ = QPixmap((picture.isNull() ? QSize(kLaneInnerWidth, kLaneInnerHeight) : picture.size()) *
+                       ratio);
+    drawing_.setDevicePixelRatio(ratio);
+    drawing_.fill(Qt::black);
+    QPainter(&drawing_).drawPixmap(0, 0, picture);
     update();
 }
 
@@ -47,12 +54,11 @@ void frmLane::drawMarker(const MarkerLine &line)
 {
     if (drawing_.isNull())
         return;
-    QPainter p(&drawing_);
-    p.setPen(QColor(line.colour.red, line.colour.green, line.colour.blue));
-    // Lines leave out their end point; markers are horizontal.
-    const int step = line.x2 > line.x1 ? 1 : -1;
-    for (int x = line.x1; x != line.x2; x += step)
-        p.drawPoint(x, line.y1);
+    // Lines leave out their end point; markers are horizontal, one window
+    // pixel high at every scale.
+    const int from = line.x2 > line.x1 ? line.x1 : line.x2 + 1;
+    QPainter(&drawing_).fillRect(QRect(from, line.y1, qAbs(line.x2 - line.x1), 1),
+                                 QColor(line.colour.red, line.colour.green, line.colour.blue));
 }
 
 void frmLane::paintEvent(QPaintEvent *)

@@ -11,7 +11,13 @@ namespace {
 constexpr int kBoardWidth = 360;  // twips
 constexpr int kBoardHeight = 420;
 constexpr int kGapToLane = 60;
-constexpr QSize kLampSize(75 / kTwipsPerPixel, 60 / kTwipsPerPixel);
+// A lamp covers its dot of the background exactly: per row of the dot, the
+// first column and the width, in board pixels from the dot's top-left.
+struct LampRow
+{
+    int left, width;
+};
+constexpr LampRow kLampRows[] = {{1, 3}, {0, 5}, {0, 5}, {1, 3}};
 
 // Lamp i lights pin i + 1; the head pin is at the bottom, pin 10 top left.
 constexpr QPoint kLampTwips[kBoardLamps] = {
@@ -76,12 +82,16 @@ void frmDenkou::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.fillRect(rect(), ground_);
     p.drawPixmap(0, 0, background_);
-    p.setPen(lamp_);
-    p.setBrush(lamp_);
-    for (int i = 0; i < kBoardLamps; ++i)
-        if (lit_[i])
-            p.drawEllipse(QRect(TwipsToPixels(QRect(kLampTwips[i], QSize())).topLeft(), kLampSize)
-                              .adjusted(0, 0, -1, -1));
+    // Drawn in board pixels, as the dots are, so that a lamp stays on its
+    // dot at every scale.
+    for (int i = 0; i < kBoardLamps; ++i) {
+        if (!lit_[i])
+            continue;
+        const QPoint at = TwipsToPixels(QRect(kLampTwips[i], QSize())).topLeft();
+        int y = at.y();
+        for (const LampRow &row : kLampRows)
+            p.fillRect(at.x() + row.left, y++, row.width, 1, lamp_);
+    }
     // Later marks lie above earlier ones, as the blank covers the mark it
     // blinks with.
     for (int m : {kMarkSpare, kMarkStrike, kMarkBlank})

@@ -19,6 +19,8 @@ void Dialogs::ShowOkMessage(const QString &text) const
 {
     if (hooks.ok)
         return hooks.ok(text);
+    if (dismissed_)
+        return;
     QMessageBox box(QMessageBox::NoIcon, kProgramTitle, shown(text), QMessageBox::Ok);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
@@ -28,6 +30,8 @@ bool Dialogs::AskYesNo(const QString &text) const
 {
     if (hooks.yesNo)
         return hooks.yesNo(text);
+    if (dismissed_)
+        return false;
     QMessageBox box(QMessageBox::NoIcon, kProgramTitle, shown(text), QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -38,6 +42,8 @@ QString Dialogs::InputBox(const QString &prompt) const
 {
     if (hooks.input)
         return hooks.input(prompt);
+    if (dismissed_)
+        return QString();
     QInputDialog dialog;
     dialog.setWindowTitle(kProgramTitle);
     dialog.setLabelText(shown(prompt));
@@ -52,4 +58,13 @@ void Dialogs::EndProgram(int exitCode) const
         return hooks.endProgram(exitCode);
     std::fflush(nullptr);
     std::_Exit(exitCode);
+}
+
+void Dialogs::DismissAll()
+{
+    dismissed_ = true;
+    if (QWidget *menu = QApplication::activePopupWidget())
+        menu->close();
+    if (QWidget *box = QApplication::activeModalWidget())
+        box->close();
 }

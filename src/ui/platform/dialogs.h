@@ -30,4 +30,11 @@ public:
     QString InputBox(const QString &prompt) const;
     // Ends the program at once; no window runs its closing handling.
     void EndProgram(int exitCode) const;
+    // The program is ending: closes the open menu and any open box (a box
+    // closed so answers as its cancel button), and every later box answers
+    // so at once without showing.
+    void DismissAll();
+
+private:
+    bool dismissed_ = false;
 };

@@ -48,6 +48,15 @@ QFont SheetFont()
     return font;
 }
 
+// An empty buffer of the window's size at the screen's pixel density, so
+// that text and circles are drawn at full resolution on a scaled screen.
+QImage SheetBuffer(qreal pixelRatio)
+{
+    QImage buffer(kWindowPixels * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    buffer.setDevicePixelRatio(pixelRatio);
+    return buffer;
+}
+
 bool IsTextMark(QChar c) { return (c >= u'1' && c <= u'9') || c == kMissChar || c == kGutterChar; }
 
 }  // namespace
@@ -59,15 +68,21 @@ frmScore::frmScore(const QColor &nColor) : nColor_(nColor)
     font_ = SheetFont();
     strike_ = PictureImage("strike");
     spare_ = PictureImage("spare");
-    background_ = QImage(kWindowPixels, QImage::Format_ARGB32_Premultiplied);
+    buildBackground();
+    clearDrawing();
+    Display();
+}
+
+// The artwork is scaled nearest-neighbour: every art pixel stays a square.
+void frmScore::buildBackground()
+{
+    background_ = SheetBuffer(devicePixelRatioF());
     background_.fill(kPanelColor);
     const QImage art = PictureImage("score_bg");
     if (!art.isNull()) {
         QPainter p(&background_);
         p.drawImage(0, 0, art);
     }
-    clearDrawing();
-    Display();
 }
 
 void frmScore::Display()
@@ -113,6 +128,8 @@ void frmScore::Display()
 
 void frmScore::DisplayScore(const QString &szScore, const QString &szSprit)
 {
+    shownScore_ = szScore;
+    shownSprit_ = szSprit;
     clearDrawing();
     for (int i = 0; i < kPictureCount; ++i)
         picStrike_[i].visible = picSpare_[i].visible = false;
@@ -168,6 +185,11 @@ void frmScore::DisplayScore(const QString &szScore, const QString &szSprit)
 
 void frmScore::paintEvent(QPaintEvent *)
 {
+    // Moved to a screen of another density: drawn again for it.
+    if (!qFuzzyCompare(sheet_.devicePixelRatio(), devicePixelRatioF())) {
+        buildBackground();
+        DisplayScore(shownScore_, shownSprit_);
+    }
     QPainter p(this);
     p.drawImage(0, 0, sheet_);
 }
@@ -182,13 +204,15 @@ void frmScore::mousePressEvent(QMouseEvent *event)
 
 void frmScore::closeEvent(QCloseEvent *event)
 {
+    if (event->spontaneous())
+        return ShapedWindow::closeEvent(event);
     emit closing();
     event->accept();
 }
 
 void frmScore::clearDrawing()
 {
-    drawing_ = QImage(kWindowPixels, QImage::Format_ARGB32_Premultiplied);
+    drawing_ = SheetBuffer(background_.devicePixelRatio());
     drawing_.fill(Qt::transparent);
 }
 

@@ -40,7 +40,8 @@ public:
     void DisplayScore(const QString &szScore, const QString &szSprit);
 
     // Everything the sheet shows: the background picture, what DisplayScore
-    // drew, the grid and the visible mark pictures.
+    // drew, the grid and the visible mark pictures; at the screen's pixel
+    // density (devicePixelRatio), addressed in window pixels.
     const QImage &backBuffer() const { return sheet_; }
 
 signals:
@@ -59,6 +60,7 @@ private:
         bool visible = true;
     };
 
+    void buildBackground();
     void clearDrawing();
     void drawText(int x, int y, const QString &text);
     void drawSplitCircle(int x, int y);
@@ -75,6 +77,7 @@ private:
     QImage sheet_;    // the back buffer painted on screen
     QImage strike_;
     QImage spare_;
+    QString shownScore_, shownSprit_;  // what the last DisplayScore drew
 
     std::array<Control, ScoreSheetLayout::kWakuCount> waku_;
     std::array<Control, ScoreSheetLayout::kWakuCount> lineT_;

@@ -7,10 +7,13 @@
 #include "platform/screen.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QtMath>
 
 namespace {
 const QString kProduct = QStringLiteral("Marvolt");
@@ -21,7 +24,8 @@ constexpr QSize kClientSize(263, 75);
 constexpr QRect kImage1(7, 13, 32, 32);
 constexpr QRect kProductLabel(43, 10, 159, 19);
 constexpr QRect kVersionLabel(101, 35, 101, 19);
-constexpr QRect kNoticeLabel(52, 62, 185, 15);
+constexpr QRect kNoticeLabel(52, 62, 185, 15);  // grown to the font's full line
+constexpr int kBottomMargin = 2;
 constexpr QRect kOkButton(205, 8, 53, 23);
 constexpr int kSeparatorY = 58;
 constexpr double kTitlePoints = 9.75;
@@ -48,12 +52,11 @@ void addSeparator(QWidget *parent)
 }  // namespace
 
 frm_Version::frm_Version()
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QCoreApplication::translate("frm_Version", "ﾊﾞｰｼﾞｮﾝ情報"));
     setWindowIcon(ProgramIcon());
-    setFixedSize(kClientSize);
 
     auto *image1 = new QLabel(this);
     image1->setGeometry(kImage1);
@@ -61,7 +64,13 @@ frm_Version::frm_Version()
     label(this, kProduct, kProductLabel, GameFont(kPMincho, kTitlePoints, true));
     label(this, kVersion, kVersionLabel, GameFont(kTimes, kTitlePoints, true));
     addSeparator(this);
-    label(this, kNotice, kNoticeLabel, GameFont(kPGothic, kTextPoints));
+    // The notice's label is as tall as a whole line of its font, descenders
+    // included, and the box grows to hold it.
+    const QFont noticeFont = GameFont(kPGothic, kTextPoints);
+    QRect notice = kNoticeLabel;
+    notice.setHeight(qMax(notice.height(), qCeil(QFontMetricsF(noticeFont).height())));
+    label(this, kNotice, notice, noticeFont);
+    setFixedSize(kClientSize.width(), qMax(kClientSize.height(), notice.bottom() + 1 + kBottomMargin));
 
     command1_ = new QPushButton(QStringLiteral("OK"), this);
     command1_->setGeometry(kOkButton);
@@ -75,12 +84,50 @@ frm_Version::frm_Version()
 void frm_Version::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    // Centred on the screen every time, by the window's outer size.
-    const QRect screen = PrimaryScreenRect();
+    centredOuterSize_ = QSize();
+    centre();
+    command1_->setFocus();
+}
+
+// The window manager frames the box only after it is shown, and the frame's
+// size is known only once the window system's events of the framing have
+// been handled. The box looks again after each of the events that follow
+// framing (a move, its activation, its drawing), once they are handled.
+void frm_Version::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    centreLater();
+}
+
+void frm_Version::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        centreLater();
+}
+
+void frm_Version::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    centreLater();
+}
+
+void frm_Version::centreLater()
+{
+    QMetaObject::invokeMethod(this, &frm_Version::centre, Qt::QueuedConnection);
+}
+
+// Centred on the screen by the window's outer size, title bar included;
+// once for each outer size, so that the box stays where the player drags it.
+void frm_Version::centre()
+{
     const QSize outer = frameGeometry().size();
+    if (outer == centredOuterSize_)
+        return;
+    centredOuterSize_ = outer;
+    const QRect screen = PrimaryScreenRect();
     move(screen.x() + (screen.width() - outer.width()) / 2,
          screen.y() + (screen.height() - outer.height()) / 2);
-    command1_->setFocus();
 }
 
 void ShowAboutBox()

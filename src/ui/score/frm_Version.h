@@ -6,7 +6,7 @@
 class QPushButton;
 
 // The About box: product name, version and a one-line notice, centred on
-// the screen; OK (which has the focus, so Enter or Space work) closes it.
+// the screen by its outer frame; OK (which has the focus, so Enter or Space work) closes it.
 class frm_Version : public QDialog
 {
 public:
@@ -15,9 +15,16 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    void centre();
+    void centreLater();
+
     QPushButton *command1_;
+    QSize centredOuterSize_;
 };
 
 // Shows the About box modally; returns when it is closed.

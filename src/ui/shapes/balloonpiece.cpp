@@ -9,7 +9,7 @@ constexpr int kDesignWidth = 120;  // twips, before the balloon sizes the piece
 constexpr int kDesignHeight = 150;
 }  // namespace
 
-BalloonPiece::BalloonPiece(const QString &caption) : ShapedWindow(caption, Focus::Never)
+BalloonPiece::BalloonPiece(const QString &caption) : ShapedWindow(caption)
 {
     resizeTwips(kDesignWidth, kDesignHeight);
 }

@@ -14,7 +14,7 @@ constexpr int kBottomLineUp = 8;  // twips above the bottom edge
 constexpr double kTextPoints = 8.25;
 }  // namespace
 
-frmC::frmC() : ShapedWindow(QStringLiteral("CENTER"), Focus::Never), font_(GameFont(kPGothic, kTextPoints))
+frmC::frmC() : ShapedWindow(QStringLiteral("CENTER")), font_(GameFont(kPGothic, kTextPoints))
 {
     setAutoFillBackground(false);
 }

@@ -6,18 +6,30 @@
 #include "platform/handcursor.h"
 #include "platform/regionmask.h"
 
+#include <QCloseEvent>
 #include <QMouseEvent>
 
 namespace {
-constexpr Qt::WindowFlags kFlags = Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint;
+constexpr Qt::WindowFlags kFlags = Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint |
+                                   Qt::WindowDoesNotAcceptFocus;
 }  // namespace
 
-ShapedWindow::ShapedWindow(const QString &title, Focus focus)
-    : QWidget(nullptr, focus == Focus::Never ? kFlags | Qt::WindowDoesNotAcceptFocus : kFlags)
+ShapedWindow::ShapedWindow(const QString &title) : QWidget(nullptr, kFlags)
 {
     setWindowTitle(title);
-    if (focus == Focus::Never)
-        setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+// The window manager's request arrives as a spontaneous close; the game's
+// own close() calls are not.
+void ShapedWindow::closeEvent(QCloseEvent *event)
+{
+    if (!event->spontaneous()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    emit closeRequested();
 }
 
 ShapedWindow::ShapeResult ShapedWindow::setShape(const std::optional<std::vector<QRect>> &rects)

@@ -12,11 +12,14 @@
 // What every small window of the game is: frameless, always on top, kept
 // off the taskbar, placed and sized in twips, optionally cut to an outline,
 // with click areas that show the hand cursor and a drag by the left button.
+// It never takes the keyboard focus, so a click on it leaves the player's
+// typing where it was. A close request from the window manager (Alt+F4)
+// does not close it: it is only reported, and the owner decides.
 class ShapedWindow : public QWidget
 {
+    Q_OBJECT
 public:
-    enum class Focus { Accepts, Never };
-    explicit ShapedWindow(const QString &title = QStringLiteral("Marvolt"), Focus focus = Focus::Accepts);
+    explicit ShapedWindow(const QString &title = QStringLiteral("Marvolt"));
 
     TwipsRect geometryTwips() const { return WindowTwips(this); }
     void moveTwips(double left, double top) { MoveWindowTwips(this, left, top); }
@@ -34,7 +37,11 @@ public:
     // Moves the window with the mouse until the button is released.
     void startDrag();
 
+signals:
+    void closeRequested();
+
 protected:
+    void closeEvent(QCloseEvent *event) override;
     // The pointer turns into a hand over these areas (pixels).
     void setClickAreas(std::vector<QRect> areas);
     bool inClickArea(const QPoint &at) const;
