@@ -8,7 +8,8 @@
 
 namespace {
 const QString kNewHighScore = QStringLiteral(
-    "ハイスコアがでました！\r\nあなたは、%1位にランキングされました。\r\n");
+    "ハイスコアがでました！\r\nあなたは、%1位にランキングされました。");
+const QString kLineBreak = QStringLiteral("\r\n");
 const QString kPlayAgain = QStringLiteral("続けてゲームしますか？");
 
 int standingPins(const Rack &rack)
@@ -100,9 +101,12 @@ BallCount CountBall(Game &game)
     return count;
 }
 
-QString PlayAgainQuestion(qint16 place)
+EndOfGameBox EndOfGameBoxFor(const Game &game, qint16 place)
 {
-    return (place != 0 ? kNewHighScore.arg(place) : QString()) + kPlayAgain;
+    const QString announcement = place != 0 ? kNewHighScore.arg(place) : QString();
+    if (game.state == GameState::GameOver)
+        return {announcement, false};
+    return {announcement.isEmpty() ? kPlayAgain : announcement + kLineBreak + kPlayAgain, true};
 }
 
 void EndGame(Game &game, bool playOn) { game.state = playOn ? GameState::Init : GameState::GameOver; }
