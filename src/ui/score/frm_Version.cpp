@@ -8,6 +8,7 @@
 
 #include <QFrame>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -81,6 +82,13 @@ void frm_Version::showEvent(QShowEvent *event)
     move(screen.x() + (screen.width() - outer.width()) / 2,
          screen.y() + (screen.height() - outer.height()) / 2);
     command1_->setFocus();
+}
+
+void frm_Version::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return event->accept();
+    QDialog::keyPressEvent(event);
 }
 
 void ShowAboutBox()

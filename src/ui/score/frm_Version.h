@@ -7,6 +7,7 @@ class QPushButton;
 
 // The About box: product name, version and a one-line notice, centred on
 // the screen; OK (which has the focus, so Enter or Space work) closes it.
+// Escape does nothing: OK is the box's only working control.
 class frm_Version : public QDialog
 {
 public:
@@ -15,6 +16,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QPushButton *command1_;
