@@ -91,6 +91,25 @@ TEST_F(LaneTest, StartMarkerRunsUpAndDownAndAShortClickThrowsStraight)
     EXPECT_EQ(game().state, GameState::ThrowT);
 }
 
+TEST_F(LaneTest, AppliedLookRedrawsTheMarkersAsTheyStood)
+{
+    // Row 0 of each column, then the start column's row 2.
+    const auto markers = [this] {
+        const QImage image = windows().lane().grab().toImage();
+        return std::vector<QRgb>{image.pixel(25, 6), image.pixel(52, 6), image.pixel(30, 6), image.pixel(25, 10)};
+    };
+    const QRgb darkRed = qRgb(128, 0, 0), teal = qRgb(0, 128, 128), peach = qRgb(255, 217, 179);
+    EXPECT_EQ(markers(), (std::vector<QRgb>{darkRed, teal, peach, darkRed})) << "idle on a new lane";
+    fastClock();
+    NextThrowBranch(windows());
+    for (int pass = 0; pass < 3; ++pass)
+        Location1Branch(windows());
+    Location2Branch(windows());
+    windows().ToggleScreenMode();
+    EXPECT_EQ(markers(), (std::vector<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0), peach, qRgb(255, 0, 0)}))
+        << "frozen start, current aim";
+}
+
 TEST_F(LaneTest, ScreenModeSwitchesShapeAndPinBoardColoursAndANewGameKeepsThem)
 {
     // clang-format off

@@ -32,6 +32,8 @@ frmLane::frmLane(const Game &game) : game_(game)
 void frmLane::setLanePicture(const QPixmap &picture)
 {
     drawing_ = picture.isNull() ? QPixmap(kLaneInnerWidth, kLaneInnerHeight) : picture;
+    for (const MarkerLine &line : markers_)
+        paintMarker(line);
     update();
 }
 
@@ -44,6 +46,14 @@ void frmLane::setBallColour(int colour)
 }
 
 void frmLane::drawMarker(const MarkerLine &line)
+{
+    for (MarkerLine &stood : markers_)
+        if (stood.x1 == line.x1 && stood.y1 == line.y1 && stood.x2 == line.x2 && stood.y2 == line.y2)
+            stood.colour = line.colour;
+    paintMarker(line);
+}
+
+void frmLane::paintMarker(const MarkerLine &line)
 {
     if (drawing_.isNull())
         return;
