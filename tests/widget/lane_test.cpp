@@ -125,6 +125,14 @@ TEST_F(LaneTest, ScreenModeSwitchesShapeAndPinBoardColoursAndANewGameKeepsThem)
         const QImage board = windows().board().grab().toImage();
         EXPECT_EQ(board.pixel(23, 27), look.ground);
         EXPECT_EQ(board.pixel(12, 16), look.lamp);
+        // The frame label is drawn crisp in the lamp colour.
+        int lampPixels = 0;
+        for (int y = 19; y < board.height(); ++y)
+            for (int x = 1; x < 23; ++x) {
+                lampPixels += board.pixel(x, y) == look.lamp;
+                EXPECT_TRUE(board.pixel(x, y) == look.lamp || board.pixel(x, y) == look.ground) << x << "," << y;
+            }
+        EXPECT_GT(lampPixels, 20);
     }
     game().DebugMode = true;
     InitBranch(windows());
