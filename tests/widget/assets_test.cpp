@@ -86,6 +86,24 @@ TEST(AssetsTest, ShapedPicturesAgreeWithTheirRegions)
     }
 }
 
+// In both looks the throw button is a plain square: what differs from the
+// colour around it (at the top of the control area) fills a square.
+TEST(AssetsTest, ThrowButtonIsAPlainSquare)
+{
+    for (const char *name : {"lane_solid", "lane_skeleton"}) {
+        const QImage img = LoadPicture(name);
+        const QRgb around = img.pixel(8, 0);
+        QRegion button;
+        for (int i = 0; i < 20 * 16; ++i)
+            if (img.pixel(i % 20, i / 20) != around && img.pixel(i % 20, i / 20) != 0xFF0204FCu)
+                button += QRect(i % 20, i / 20, 1, 1);
+        const QRect box = button.boundingRect();
+        EXPECT_EQ(button, QRegion(box)) << name;
+        EXPECT_EQ(box.width(), box.height()) << name;
+        EXPECT_GE(box.width(), 9) << name;
+    }
+}
+
 TEST(AssetsTest, ColoursThatOtherPartsRelyOn)
 {
     // The score panel; the pin board's blue ground and its marks (spare: lower right half, strike:
