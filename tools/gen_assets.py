@@ -571,6 +571,8 @@ def score_bg():
     c.rect(1, 0, 304, 44, PANEL)
     c.bevel(1, 0, 304, 44, WHITE, SHADE, DARK)
     # the close button over columns 305..320, rows 1..15
+    # the close button's light edge reaches up into the top row
+    c.put(305, 0, WHITE)
     c.rect(305, 1, 320, 15, PANEL)
     c.bevel(305, 1, 320, 15, WHITE, SHADE, DARK)
     c.art(308, 4, [
