@@ -72,7 +72,7 @@ void Check(const QImage &plain, const QImage &split, const QString &expected)
         } else {
             const int left = 4 + 28 * (at - 1);
             const QRect ink = BoundingBox(QRect(left + 1, kTotalTop, 27, kBoxBottom - kTotalTop), Dark(plain));
-            EXPECT_TRUE(item[0] == u'-' ? ink.isNull() : !ink.isNull() && qAbs(ink.left() + ink.right() - 2 * (left + 14)) <= 4);
+            EXPECT_TRUE(item[0] == u'-' ? ink.isNull() : !ink.isNull() && qAbs(ink.left() + ink.right() - 2 * (left + 14)) <= 1);
         }
     }
 }

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -110,8 +111,39 @@ TEST_F(GameFixture, ARegionThatCannotBeBuiltEndsTheProgramAfterSayingSo)
         row.corrupt(record);
         ShapedWindow window;
         windows().ApplyRegionRecord(record, window);
-        EXPECT_EQ(told, QStringList{"リージョンデータの読み込みに失敗しました。"}) << row.name;
+        EXPECT_EQ(told.size(), 1) << row.name;
         EXPECT_NE(exitCode, -1) << row.name << ": the program must end";
         EXPECT_NE(exitCode, 0) << row.name << ": a failure, not a normal end";
+    }
+}
+
+// The boxes themselves, not their hooks: the program's title as caption and
+// the exact text (line breaks shown as "\n").
+TEST_F(GameFixture, BoxesCarryTheProgramTitleAndTheirTexts)
+{
+    windows().dialogs().hooks.endProgram = [](int) {};
+    // clang-format off
+    const struct { const char *name; std::function<void(GameWindows &)> open; QString text; } rows[] = {
+        {"debug prompt", [](GameWindows &w) { DebugBranch(w); },
+         "0～10で倒した本数\n-2でスプリット(１投目だけにしてね！）\n-1で強制終了"},
+        {"region not built", [](GameWindows &w) { w.reportShape(ShapedWindow::ShapeResult::BuildFailed); },
+         "リージョンデータの読み込みに失敗しました。"},
+        {"region not set", [](GameWindows &w) { w.reportShape(ShapedWindow::ShapeResult::SetFailed); },
+         "ウィンドウの整形に失敗しました。"},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        QString title, text;
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            for (const QLabel *label : box->findChildren<QLabel *>())
+                text += label->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        row.open(windows());
+        EXPECT_EQ(title, QStringLiteral("Marvolt")) << row.name;
+        EXPECT_EQ(text, row.text) << row.name;
     }
 }
