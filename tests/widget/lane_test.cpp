@@ -140,6 +140,70 @@ TEST_F(LaneTest, ScreenModeSwitchesShapeAndPinBoardColoursAndANewGameKeepsThem)
     EXPECT_EQ(windows().lane().mask(), shape(3));
 }
 
+// The game's announcement: a balloon with its tail at 130 twips, 80 twips
+// above the lane, for 2000 ms, during which presses are ignored.
+TEST_F(LaneTest, MessageBalloonStandsItsTimeAboveTheLaneThenGoes)
+{
+    const auto pieces = [] {
+        std::vector<QRect> shown;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (QStringList{"LEFT", "CENTER", "RIGHT"}.contains(w->windowTitle()))
+                shown.push_back(w->isVisible() ? w->geometry() : QRect());
+        std::sort(shown.begin(), shown.end(), [](QRect a, QRect b) { return a.x() < b.x(); });
+        return shown;
+    };
+    qint64 now = 0, firstUp = -1, lastUp = -1;
+    std::vector<QRect> whileUp;
+    pacer().SetTickSource([&] {
+        now += 100;
+        if (game().BalloonBusy && windows().balloon().isUp()) {
+            firstUp = firstUp < 0 ? now : firstUp;
+            lastUp = now;
+            whileUp = pieces();
+        }
+        QCoreApplication::postEvent(qApp, new QEvent(QEvent::User));  // no real wait between readings
+        return now;
+    });
+    windows().ShowMessageBalloon(QStringLiteral("Game Start!!"), 2000);
+    EXPECT_EQ(lastUp - firstUp, 2000);
+    EXPECT_FALSE(game().BalloonBusy);
+    EXPECT_TRUE(pieces().empty());
+    Balloon expected;
+    expected.show(QStringLiteral("Game Start!!"), 130, windows().lane().geometryTwips().top - 80, Balloon::kTailLeft);
+    EXPECT_EQ(whileUp, pieces());
+    EXPECT_EQ(whileUp.size(), 3u);
+}
+
+// The board stands 60 twips right of the lane, centred on it; after a
+// strike its mark blinks with the blank three times, 200 ms each, and goes
+// 600 ms later. Every wait may end one tick (1 ms here) late.
+TEST_F(LaneTest, PinBoardBesideTheLaneBlinksItsMark)
+{
+    const TwipsRect lane = windows().lane().geometryTwips();
+    EXPECT_EQ(windows().board().pos(),
+              QPoint(TwipsToPixels(lane.left + lane.width + 60), TwipsToPixels(lane.top + (lane.height - 420) / 2)));
+    frmDenkou &shown = windows().board();
+    std::vector<std::pair<char, int>> runs;  // what shows, for how long
+    pacer().SetTickSource([&, now = qint64(0)]() mutable {
+        const char top = shown.markVisible(kMarkBlank) ? 'B' : shown.markVisible(kMarkStrike) ? 'S' : '-';
+        if (runs.empty() || runs.back().first != top)
+            runs.emplace_back(top, 0);
+        ++runs.back().second;
+        QCoreApplication::postEvent(qApp, new QEvent(QEvent::User));  // no real wait between readings
+        return ++now;
+    });
+    shown.setMarkVisible(kMarkStrike, true);
+    windows().PlayBoard(BlinkMark(PinMark::Strike));
+    const std::vector<std::pair<char, int>> expected = {{'S', 200}, {'B', 200}, {'S', 200}, {'B', 200},
+                                                        {'S', 200}, {'B', 200}, {'S', 600}};
+    ASSERT_EQ(runs.size(), expected.size());
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        EXPECT_EQ(runs[i].first, expected[i].first) << i;
+        EXPECT_NEAR(runs[i].second, expected[i].second, 2) << i;
+    }
+    EXPECT_FALSE(shown.markVisible(kMarkStrike) || shown.markVisible(kMarkBlank));
+}
+
 TEST_F(LaneTest, BalloonLayoutFollowsItsStyle)
 {
     // clang-format off
