@@ -115,9 +115,11 @@ void restingPhase(Pacer &pacer)
 void passPhase(Pacer &pacer, qint16 delay)
 {
     Game game;
-    game.state = GameState::Location1;  // a state whose branch here does nothing
+    game.state = GameState::Location1;
     game.LoopDelay = delay;
-    const BranchTable branches = emptyBranches();
+    // A branch that does nothing: without one the pass would rest until an event.
+    BranchTable branches = emptyBranches();
+    branches[static_cast<std::size_t>(GameState::Location1)] = [] {};
     Figures f = measure(kPasses, [&] { RunPass(game, pacer, branches); });
     Figures busy = measure(kPasses, [&] { busyTail(pacer, pacer.GetTickCount(), delay); });
     char name[32];
