@@ -17,7 +17,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QInputDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -58,7 +60,21 @@ int main(int argc, char **argv)
     Game game;
     GameWindows windows(game, settings, pacer);
     windows.dialogs().hooks.ok = [](const QString &) {};
-    windows.dialogs().hooks.input = [](const QString &) { return QStringLiteral("10"); };
+    // MARVOLT_SOAK_BOXES=real: the debug box itself is shown for every ball
+    // and answered.
+    const Dialogs realBoxes;
+    const bool real = qEnvironmentVariable("MARVOLT_SOAK_BOXES") == QLatin1String("real");
+    windows.dialogs().hooks.input = [&realBoxes, real](const QString &prompt) {
+        if (!real)
+            return QStringLiteral("10");
+        QTimer::singleShot(0, [] {
+            if (auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+                box->setTextValue(QStringLiteral("10"));
+                box->accept();
+            }
+        });
+        return realBoxes.InputBox(prompt);
+    };
     int played = 0;
     double atFirst = 0;
     windows.dialogs().hooks.yesNo = [&](const QString &) {
