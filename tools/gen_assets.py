@@ -288,26 +288,21 @@ class Lcg:
         return (self.state >> 8) % n
 
 
-def draw_throw_button(c, mask, cx, cy, r):
+def draw_square_button(c, x0, y0, x1, y1):
+    """The throw button: a plain red square, raised, with a small glint."""
+    c.rect(x0, y0, x1, y1, RED)
+    c.bevel(x0, y0, x1, y1, RED_LIGHT, RED_DARK, INK)
+    c.put(x0 + 2, y0 + 2, WHITE)
+
+
+def draw_throw_button(c, mask):
+    """The solid lane's round control area: a grey socket holding the
+    square button, which fills the largest square the outline allows."""
     for y in range(0, 16):
         for x in range(0, 20):
-            if not mask[y][x]:
-                continue
-            if edge_of(mask, x, y, c.w, c.h):
-                c.put(x, y, INK)
-                continue
-            s = disc_shading(cx, cy, r, x, y)
-            c.put(x, y, RED_DARK if s < -0.55 else RED)
-    # a glossy highlight on the upper left, with a small white glint
-    c.art(4, 2, [
-        "..lll",
-        ".llL",
-        "lLw",
-        "lL",
-        "l",
-    ], {"l": RED_LIGHT, "L": RED_LIGHT, "w": WHITE})
-    c.put(6, 4, WHITE)
-    c.put(5, 4, RED_LIGHT)
+            if mask[y][x]:
+                c.put(x, y, GUTTER)
+    draw_square_button(c, 4, 2, 14, 12)
 
 
 def draw_score_button(c, x0, y0, x1, y1, shade=SHADE):
@@ -387,7 +382,7 @@ def lane_solid():
     c.vline(PIT_X, 0, h - 1, DARK)
 
     # controls at the left end
-    draw_throw_button(c, mask, 9.5, 7.5, 7.5)
+    draw_throw_button(c, mask)
     draw_score_button(c, 0, 16, 18, 28, shade=GUTTER)
 
     apply_mask(c, mask, KEY)
@@ -408,9 +403,7 @@ def lane_skeleton():
     c = Canvas(w, h, KEY)
     mask = bands_mask(w, h, skeleton_bands())
     # throw button (rows 3..11) and score button (rows 17..27)
-    c.rect(2, 3, 10, 11, RED)
-    c.bevel(2, 3, 10, 11, RED_LIGHT, RED_DARK, INK)
-    c.put(4, 5, WHITE)
+    draw_square_button(c, 2, 3, 10, 11)
     c.rect(2, 17, 10, 27, PANEL)
     c.bevel(2, 17, 10, 27, WHITE, SHADE, DARK)
     c.rect(4, 19, 8, 25, WHITE)
@@ -583,6 +576,8 @@ def score_bg():
     c.rect(1, 0, 304, 44, PANEL)
     c.bevel(1, 0, 304, 44, WHITE, SHADE, DARK)
     # the close button over columns 305..320, rows 1..15
+    # the close button's light edge reaches up into the top row
+    c.put(305, 0, WHITE)
     c.rect(305, 1, 320, 15, PANEL)
     c.bevel(305, 1, 320, 15, WHITE, SHADE, DARK)
     c.art(308, 4, [

@@ -52,11 +52,9 @@
     <name>ThrowRules</name>
     <message>
         <source>ハイスコアがでました！<byte value="xd"/>
-あなたは、%1位にランキングされました。<byte value="xd"/>
-</source>
+あなたは、%1位にランキングされました。</source>
         <translation>A new high score!<byte value="xd"/>
-You are ranked number %1.<byte value="xd"/>
-</translation>
+You are ranked number %1.</translation>
     </message>
     <message>
         <source>続けてゲームしますか？</source>

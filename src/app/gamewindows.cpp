@@ -140,7 +140,7 @@ void GameWindows::unloadScoreSheet()
     sheet->deleteLater();
 }
 
-// Shape, then the stored place when there is one on some screen, else
+// Shape, then the stored place when enough of the shape shows there, else
 // directly above the lane with the left edges aligned; the place is written
 // back. The sheet-only mode puts the sheet in the corner instead.
 void GameWindows::loadSheet(frmScore &sheet)
@@ -151,8 +151,8 @@ void GameWindows::loadSheet(frmScore &sheet)
     QPoint place;
     const auto stored = StoredSheetPosition(settings_.ReadIniValue(kSheetSection, kSheetLeftKey),
                                             settings_.ReadIniValue(kSheetSection, kSheetTopKey));
-    if (stored && IsOnAnyScreen(QRect(TwipsToPixels(stored->x()), TwipsToPixels(stored->y()), sheet.width(),
-                                      sheet.height()))) {
+    if (stored && ShowsGrabbablePart(
+                      sheet.mask().translated(TwipsToPixels(stored->x()), TwipsToPixels(stored->y())))) {
         place = *stored;
     } else {
         const TwipsRect laneAt = lane().geometryTwips();

@@ -35,20 +35,23 @@ void showWindow(QWidget &window, bool keepHidden)
 }
 
 // The end of a game: the high-score table, the announcement and the question
-// whether to play on. A sheet that was hidden is shown for the question and
+// whether to play on. A sheet that was hidden is shown for the box and
 // unloaded again afterwards, which stores its place; the next game's first
 // DisplayScore loads it again.
 void endOfGame(GameWindows &w)
 {
     Game &game = w.game();
-    game.state = GameState::Init;
     const bool sheetWasVisible = w.scoreSheetShown();
     if (!sheetWasVisible)
         w.scoreSheet().show();
     const qint16 place = RecordHighScore(w.settings(), game.record.szScore, game.record.szSprit,
                                          QDateTime::currentDateTime());
     w.ListHighScores();
-    EndGame(game, w.dialogs().AskYesNo(PlayAgainQuestion(place)));
+    const EndOfGameBox box = EndOfGameBoxFor(game, place);
+    if (box.question)
+        EndGame(game, w.dialogs().AskYesNo(box.text));
+    else if (!box.text.isEmpty())
+        w.dialogs().ShowOkMessage(box.text);
     if (!sheetWasVisible)
         w.unloadScoreSheet();
 }

@@ -12,7 +12,7 @@ inline int checkedColour(const frmMenu &menu)
 {
     int checked = -1;
     for (int i = 0; i < frmMenu::kColours; ++i)
-        if (menu.mcolor(i)->isChecked())
+        if (menu.colourTicked(i))
             checked = checked == -1 ? i : -2;
     return checked;
 }

@@ -55,6 +55,24 @@ TEST(RegionData, HeadersAndBandOrder)
     EXPECT_FALSE(RegionRects(kRegions[4]).has_value() || RegionRects(kPopRegions[4]).has_value());
 }
 
+// A handful of rectangles, as x, y, width, height, from the shapes' band
+// tables: first and last, a button's widest band, the first dotted line.
+TEST(RegionData, ExactRectangles)
+{
+    // clang-format off
+    const struct { int shape; std::size_t index; QRect rect; } rows[] = {
+        {0, 0, {7, 0, 6, 1}},    {0, 1, {30, 0, 278, 1}}, {0, 8, {2, 5, 15, 5}},  {0, 24, {30, 28, 278, 1}},
+        {1, 0, {28, 1, 2, 1}},   {1, 15, {8, 5, 5, 1}},   {3, 0, {277, 0, 31, 3}}, {3, 1, {2, 3, 9, 3}},
+        {3, 4, {25, 6, 3, 1}},   {3, 7, {276, 6, 32, 1}}, {3, 13, {34, 8, 1, 1}}, {3, 14, {38, 8, 1, 1}},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        const std::vector<QRect> rects = Rects(Main(row.shape));
+        ASSERT_LT(row.index, rects.size());
+        EXPECT_EQ(rects[row.index], row.rect) << "shape " << row.shape << " rect " << row.index;
+    }
+}
+
 TEST(RegionData, CorruptRecordsBuildNoRegion)
 {
     // clang-format off

@@ -50,6 +50,9 @@ TEST(Rules, DebugAnswerFellsTheFirstStandingPins)
         {"HugeFellsAll", "0000000000", "1e9", "1111111111", false, false, "throw-e"},
         {"BelowMinusTwoFellsNothing", "1110000000", "-5", "2220000000", false, false, "throw-e"},
         {"HugeNegativeFellsNothing", "0000000000", "-1e9", "0000000000", false, false, "throw-e"},
+        {"FullWidthTen", "1111111000", "１０", "2222222222", true, false, "throw-e"},
+        {"FullWidthSpaceAndThree", "0000000000", "　３", "1110000000", false, false, "throw-e"},
+        {"FullWidthMinusOneQuits", "1110000000", "－１", "1110000000", false, false, "game-over"},
     };
     // clang-format on
     for (const auto &r : rows) {
@@ -58,7 +61,7 @@ TEST(Rules, DebugAnswerFellsTheFirstStandingPins)
         SetRack(g.rack, r.before);
         g.roll.StrikeFlag = g.roll.GutterFlag = true;
         g.roll.NextPin = 10;
-        ApplyDebugAnswer(g, QString::fromLatin1(r.answer));
+        ApplyDebugAnswer(g, QString::fromUtf8(r.answer));
         for (int p = 1; p <= 10; ++p)
             EXPECT_EQ(g.rack.PinVisible[p], g.rack.PinState[p] == 0 && qstrcmp(r.answer, "-2") != 0) << "pin " << p;
         EXPECT_EQ(

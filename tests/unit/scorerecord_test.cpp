@@ -61,7 +61,7 @@ TEST(ScoreRecord, RandomTextGivesSaneTotals)
 }
 
 // The rack as the throw sequence tracks it: fresh after a strike and after
-// every second ball.
+// every second ball; a gutter ball never clears it.
 struct Rack
 {
     int standing = kPinsPerRack;
@@ -69,7 +69,7 @@ struct Rack
     ThrowResult ball(int felled, bool gutter, bool split)
     {
         const ThrowResult r{fresh, gutter, felled == standing, felled, split};
-        fresh = !fresh || r.allDown;
+        fresh = !fresh || (r.allDown && !gutter);
         standing = fresh ? kPinsPerRack : standing - felled;
         return r;
     }
@@ -107,6 +107,7 @@ TEST(ScoreRecord, AppendWritesRecordSplitsAndMarks)
         {"tenth strike, then split waits", NINE_OPEN "10 7s", NINE_MISSED "!7|" BLANKS_18 " O|-"},
         {"tenth third clears rack as digit", NINE_OPEN "10 7 3", NINE_MISSED "!73|" BLANKS_18 "   |-|over"},
         {"tenth third clears fresh rack", NINE_OPEN "10 0g 10", NINE_MISSED "!G*|" BLANKS_18 "   |*|over"},
+        {"tenth third on no standing pin", NINE_OPEN "10 10g 0", NINE_MISSED "!G0|" BLANKS_18 "   |-|over"},
     };
     // clang-format on
     for (const auto &row : rows)

@@ -155,11 +155,24 @@ TEST(ThrowRules, OnlyTheSecondBallAfterASplitTopplesAPathNeighbour)
     }
 }
 
-TEST(ThrowRules, PlayAgainQuestionAnnouncesANewPlace)
+TEST(ThrowRules, EndOfGameBoxAnnouncesANewPlaceAndAsksUnlessTheGameWasEnded)
 {
-    EXPECT_EQ(PlayAgainQuestion(0), QStringLiteral("続けてゲームしますか？"));
-    EXPECT_EQ(PlayAgainQuestion(1),
-              QStringLiteral("ハイスコアがでました！\r\nあなたは、1位にランキングされました。\r\n続けてゲームしますか？"));
+    const QString placed = QStringLiteral("ハイスコアがでました！\r\nあなたは、1位にランキングされました。");
+    const QString question = QStringLiteral("続けてゲームしますか？");
+    // clang-format off
+    const struct { const char *name; GameState state; qint16 place; QString text; bool question; } rows[] = {
+        {"NotPlaced", GameState::ThrowE, 0, question, true},
+        {"Placed", GameState::ThrowE, 1, placed + "\r\n" + question, true},
+        {"EndedAndPlaced", GameState::GameOver, 1, placed, false},
+        {"EndedNotPlaced", GameState::GameOver, 0, "", false},
+    };
+    // clang-format on
+    for (const auto &r : rows) {
+        Game g;
+        g.state = r.state;
+        const EndOfGameBox box = EndOfGameBoxFor(g, r.place);
+        EXPECT_EQ(std::tuple(box.text, box.question), std::tuple(r.text, r.question)) << r.name;
+    }
 }
 
 }  // namespace

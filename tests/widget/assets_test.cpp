@@ -51,8 +51,8 @@ TEST(AssetsTest, SmallMarksFollowTheirPixelRules)
                 << mark.name << ' ' << i;
 }
 
-// A shaped window's picture shows the see-through colour 0x0204FC outside
-// the shape and is painted over nearly all of the inside. The balloon's end
+// A shaped window's picture shows the see-through colour 0x0204FC exactly
+// outside its shape. The balloon's end
 // pieces are clear outside their pop shape and black or white all over the
 // inside, with an outline; their row 0 never shows.
 TEST(AssetsTest, ShapedPicturesAgreeWithTheirRegions)
@@ -81,8 +81,26 @@ TEST(AssetsTest, ShapedPicturesAgreeWithTheirRegions)
             painted += in && (row.balloon ? Ink(p) == 'k' || Ink(p) == 'w' : p != outside);
         }
         EXPECT_EQ(stray, 0) << "pixels painted outside the shape";
-        EXPECT_GE(painted * 100, inside * (row.balloon ? 100 : 95)) << painted << " of " << inside << " painted";
+        EXPECT_EQ(painted, inside) << "pixels of the shape left unpainted";
         EXPECT_TRUE(!row.balloon || (black > 0 && !region.intersects(QRect(0, 0, img.width(), 1))));
+    }
+}
+
+// In both looks the throw button is a plain square: what differs from the
+// colour around it (at the top of the control area) fills a square.
+TEST(AssetsTest, ThrowButtonIsAPlainSquare)
+{
+    for (const char *name : {"lane_solid", "lane_skeleton"}) {
+        const QImage img = LoadPicture(name);
+        const QRgb around = img.pixel(8, 0);
+        QRegion button;
+        for (int i = 0; i < 20 * 16; ++i)
+            if (img.pixel(i % 20, i / 20) != around && img.pixel(i % 20, i / 20) != 0xFF0204FCu)
+                button += QRect(i % 20, i / 20, 1, 1);
+        const QRect box = button.boundingRect();
+        EXPECT_EQ(button, QRegion(box)) << name;
+        EXPECT_EQ(box.width(), box.height()) << name;
+        EXPECT_GE(box.width(), 9) << name;
     }
 }
 

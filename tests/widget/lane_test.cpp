@@ -92,6 +92,25 @@ TEST_F(LaneTest, StartMarkerRunsUpAndDownAndAShortClickThrowsStraight)
     EXPECT_EQ(game().state, GameState::ThrowT);
 }
 
+TEST_F(LaneTest, AppliedLookRedrawsTheMarkersAsTheyStood)
+{
+    // Row 0 of each column, then the start column's row 2.
+    const auto markers = [this] {
+        const QImage image = windows().lane().grab().toImage();
+        return std::vector<QRgb>{image.pixel(25, 6), image.pixel(52, 6), image.pixel(30, 6), image.pixel(25, 10)};
+    };
+    const QRgb darkRed = qRgb(128, 0, 0), teal = qRgb(0, 128, 128), peach = qRgb(255, 217, 179);
+    EXPECT_EQ(markers(), (std::vector<QRgb>{darkRed, teal, peach, darkRed})) << "idle on a new lane";
+    fastClock();
+    NextThrowBranch(windows());
+    for (int pass = 0; pass < 3; ++pass)
+        Location1Branch(windows());
+    Location2Branch(windows());
+    windows().ToggleScreenMode();
+    EXPECT_EQ(markers(), (std::vector<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0), peach, qRgb(255, 0, 0)}))
+        << "frozen start, current aim";
+}
+
 TEST_F(LaneTest, ScreenModeSwitchesShapeAndPinBoardColoursAndANewGameKeepsThem)
 {
     // clang-format off
@@ -107,6 +126,14 @@ TEST_F(LaneTest, ScreenModeSwitchesShapeAndPinBoardColoursAndANewGameKeepsThem)
         const QImage board = windows().board().grab().toImage();
         EXPECT_EQ(board.pixel(23, 27), look.ground);
         EXPECT_EQ(board.pixel(12, 16), look.lamp);
+        // The frame label is drawn crisp in the lamp colour.
+        int lampPixels = 0;
+        for (int y = 19; y < board.height(); ++y)
+            for (int x = 1; x < 23; ++x) {
+                lampPixels += board.pixel(x, y) == look.lamp;
+                EXPECT_TRUE(board.pixel(x, y) == look.lamp || board.pixel(x, y) == look.ground) << x << "," << y;
+            }
+        EXPECT_GT(lampPixels, 20);
     }
     // Every lamp lit covers exactly the dots of the background.
     const QImage dots = Picture("denkou_bg").toImage();
@@ -120,6 +147,70 @@ TEST_F(LaneTest, ScreenModeSwitchesShapeAndPinBoardColoursAndANewGameKeepsThem)
     InitBranch(windows());
     EXPECT_FALSE(game().SolidLane);
     EXPECT_EQ(windows().lane().mask(), shape(3));
+}
+
+// The game's announcement: a balloon with its tail at 130 twips, 80 twips
+// above the lane, for 2000 ms, during which presses are ignored.
+TEST_F(LaneTest, MessageBalloonStandsItsTimeAboveTheLaneThenGoes)
+{
+    const auto pieces = [] {
+        std::vector<QRect> shown;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (QStringList{"LEFT", "CENTER", "RIGHT"}.contains(w->windowTitle()))
+                shown.push_back(w->isVisible() ? w->geometry() : QRect());
+        std::sort(shown.begin(), shown.end(), [](QRect a, QRect b) { return a.x() < b.x(); });
+        return shown;
+    };
+    qint64 now = 0, firstUp = -1, lastUp = -1;
+    std::vector<QRect> whileUp;
+    pacer().SetTickSource([&] {
+        now += 100;
+        if (game().BalloonBusy && windows().balloon().isUp()) {
+            firstUp = firstUp < 0 ? now : firstUp;
+            lastUp = now;
+            whileUp = pieces();
+        }
+        QCoreApplication::postEvent(qApp, new QEvent(QEvent::User));  // no real wait between readings
+        return now;
+    });
+    windows().ShowMessageBalloon(QStringLiteral("Game Start!!"), 2000);
+    EXPECT_TRUE(lastUp - firstUp >= 2000 && lastUp - firstUp <= 2100) << lastUp - firstUp << " ms, one tick is 100";
+    EXPECT_FALSE(game().BalloonBusy);
+    EXPECT_TRUE(pieces().empty());
+    Balloon expected;
+    expected.show(QStringLiteral("Game Start!!"), 130, windows().lane().geometryTwips().top - 80, Balloon::kTailLeft);
+    EXPECT_EQ(whileUp, pieces());
+    EXPECT_EQ(whileUp.size(), 3u);
+}
+
+// The board stands 60 twips right of the lane, centred on it; after a
+// strike its mark blinks with the blank three times, 200 ms each, and goes
+// 600 ms later. Every wait may end one tick (1 ms here) late.
+TEST_F(LaneTest, PinBoardBesideTheLaneBlinksItsMark)
+{
+    const TwipsRect lane = windows().lane().geometryTwips();
+    EXPECT_EQ(windows().board().pos(),
+              QPoint(TwipsToPixels(lane.left + lane.width + 60), TwipsToPixels(lane.top + (lane.height - 420) / 2)));
+    frmDenkou &shown = windows().board();
+    std::vector<std::pair<char, int>> runs;  // what shows, for how long
+    pacer().SetTickSource([&, now = qint64(0)]() mutable {
+        const char top = shown.markVisible(kMarkBlank) ? 'B' : shown.markVisible(kMarkStrike) ? 'S' : '-';
+        if (runs.empty() || runs.back().first != top)
+            runs.emplace_back(top, 0);
+        ++runs.back().second;
+        QCoreApplication::postEvent(qApp, new QEvent(QEvent::User));  // no real wait between readings
+        return ++now;
+    });
+    shown.setMarkVisible(kMarkStrike, true);
+    windows().PlayBoard(BlinkMark(PinMark::Strike));
+    const std::vector<std::pair<char, int>> expected = {{'S', 200}, {'B', 200}, {'S', 200}, {'B', 200},
+                                                        {'S', 200}, {'B', 200}, {'S', 600}};
+    ASSERT_EQ(runs.size(), expected.size());
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        EXPECT_EQ(runs[i].first, expected[i].first) << i;
+        EXPECT_NEAR(runs[i].second, expected[i].second, 2) << i;
+    }
+    EXPECT_FALSE(shown.markVisible(kMarkStrike) || shown.markVisible(kMarkBlank));
 }
 
 TEST_F(LaneTest, BalloonLayoutFollowsItsStyle)

@@ -18,7 +18,7 @@ class MenuTest : public GameFixture
 };
 
 // The menu as a list: "-" for a separator, "name>" for a submenu followed by
-// its items indented, "*" after a checked item.
+// its items indented, "*" after an item with a tick.
 QStringList Tree(const QMenu *menu, const QString &indent = QString())
 {
     QStringList lines;
@@ -29,7 +29,7 @@ QStringList Tree(const QMenu *menu, const QString &indent = QString())
             lines << indent + a->text() + u'>';
             lines += Tree(a->menu(), indent + QStringLiteral("  "));
         } else {
-            lines << indent + a->text() + (a->isChecked() ? QStringLiteral("*") : QString());
+            lines << indent + a->text() + (a->icon().isNull() ? QString() : QStringLiteral("*"));
         }
     }
     return lines;
@@ -68,6 +68,24 @@ TEST(Languages, EnglishOnlyWhenTheFirstUiLanguageIsEnglish)
     // clang-format on
     for (const auto &row : rows)
         EXPECT_EQ(PrefersEnglish(row.uiLanguages), row.english) << row.name;
+}
+
+// Only the ticked colour shows anything left of its caption.
+TEST_F(MenuTest, UntickedColoursShowNothingBesideTheirCaption)
+{
+    auto *balls = qobject_cast<QMenu *>(windows().menu().mcolor(0)->associatedObjects().value(0));
+    ASSERT_NE(balls, nullptr);
+    windows().menu().checkColour(1);
+    const QImage image = balls->grab().toImage();
+    for (int i = 0; i < frmMenu::kColours; ++i) {
+        const QRect row = balls->actionGeometry(windows().menu().mcolor(i));
+        const QRgb ground = image.pixel(row.right() - 2, row.center().y());
+        int marks = 0;
+        for (int y = row.top() + 1; y < row.bottom(); ++y)
+            for (int x = row.left() + 2; x < row.left() + row.height(); ++x)
+                marks += image.pixel(x, y) != ground;
+        EXPECT_EQ(marks > 0, i == 1) << "colour " << i;
+    }
 }
 
 TEST_F(MenuTest, ChosenColourIsTheOnlyTickStoredAndKeptOverARestart)

@@ -27,6 +27,7 @@ protected:
             sheetShownAtQuestion_ = windows().scoreSheetShown();
             return playAgain_;
         };
+        windows().dialogs().hooks.ok = [this](const QString &text) { messages_ << text; };
     }
 
     // Starts a new game and plays balls from typed-in answers, separated by
@@ -43,7 +44,7 @@ protected:
             }
     }
 
-    QStringList answers_, questions_;
+    QStringList answers_, questions_, messages_;
     bool playAgain_ = false;
     bool sheetShownAtQuestion_ = false;
 };
@@ -115,6 +116,24 @@ TEST_F(ThrowSequenceTest, GameOverChosenDuringAWaitIsKept)
         EXPECT_STREQ(StateName(game().state), "game-over") << "requested during " << StateName(state);
     }
     EXPECT_FALSE(game().roll.BallVisible) << "no roll starts after the request";
+
+    // On the last ball the game is still recorded and its place announced,
+    // but nobody is asked to play on.
+    game().DebugMode = true;
+    playAgain_ = true;
+    play(QStringLiteral("9 0 ").repeated(9) + "9");
+    answers_ = {"0"};
+    runBranch();
+    runBranch();
+    ASSERT_EQ(game().state, GameState::ThrowE);
+    game().DebugMode = false;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [this] { game().state = GameState::GameOver; }, Qt::QueuedConnection);
+    runBranch();
+    EXPECT_STREQ(StateName(game().state), "game-over");
+    EXPECT_TRUE(settings_.read("Data", "HISCORE1").endsWith(QStringLiteral(",090")));
+    EXPECT_EQ(messages_, QStringList{QStringLiteral("ハイスコアがでました！\r\nあなたは、1位にランキングされました。")});
+    EXPECT_TRUE(questions_.isEmpty());
 }
 
 TEST_F(ThrowSequenceTest, QuittingMidRollLeavesNoBallOnTheNextLane)

@@ -34,9 +34,11 @@ constexpr int kLabelDigits = 2;
 const QString kFrameLabelPrefix = QStringLiteral("F-");
 
 // A typed number as a 16-bit count; one too large to fit keeps its sign.
+// An input method may type full-width digits, signs and spaces: they count
+// as their ASCII forms.
 qint16 DebugCount(const QString &answer)
 {
-    const double value = LeadingNumber(answer);
+    const double value = LeadingNumber(answer.normalized(QString::NormalizationForm_KC));
     if (const auto n = RoundToInt16(value))
         return *n;
     return value > 0 ? std::numeric_limits<qint16>::max() : std::numeric_limits<qint16>::min();

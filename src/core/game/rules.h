@@ -40,7 +40,8 @@ constexpr qint16 kDebugSplit = -2;  // leave pins 7 and 10 (meant for a first ba
 //            the rack's first ball stop counting. 10 also sets StrikeFlag and
 //            fells every pin; 0 is a gutter ball. Above 10 fells every
 //            standing pin without StrikeFlag; below -2 fells nothing.
-// The answer reads as its leading number rounded half to even; cancel, empty
+// The answer reads, after compatibility normalisation (full-width digits,
+// signs and spaces as ASCII), as its leading number rounded half to even; cancel, empty
 // and non-numeric text are 0, and a number too large for 16 bits counts as
 // above 10 or below -2 by its sign. Except for -1, the state becomes
 // "throw-e". Resetting the aiming markers is the caller's job.

@@ -10,9 +10,10 @@
 
 namespace {
 constexpr char kContext[] = "ThrowRules";
-const char *const kNewHighScore = QT_TRANSLATE_NOOP(
-    "ThrowRules", "ハイスコアがでました！\r\nあなたは、%1位にランキングされました。\r\n");
+const char *const kNewHighScore =
+    QT_TRANSLATE_NOOP("ThrowRules", "ハイスコアがでました！\r\nあなたは、%1位にランキングされました。");
 const char *const kPlayAgain = QT_TRANSLATE_NOOP("ThrowRules", "続けてゲームしますか？");
+const QString kLineBreak = QStringLiteral("\r\n");
 
 int standingPins(const Rack &rack)
 {
@@ -103,10 +104,14 @@ BallCount CountBall(Game &game)
     return count;
 }
 
-QString PlayAgainQuestion(qint16 place)
+EndOfGameBox EndOfGameBoxFor(const Game &game, qint16 place)
 {
-    return (place != 0 ? QCoreApplication::translate(kContext, kNewHighScore).arg(place) : QString()) +
-           QCoreApplication::translate(kContext, kPlayAgain);
+    const QString announcement =
+        place != 0 ? QCoreApplication::translate(kContext, kNewHighScore).arg(place) : QString();
+    if (game.state == GameState::GameOver)
+        return {announcement, false};
+    const QString playAgain = QCoreApplication::translate(kContext, kPlayAgain);
+    return {announcement.isEmpty() ? playAgain : announcement + kLineBreak + playAgain, true};
 }
 
 void EndGame(Game &game, bool playOn) { game.state = playOn ? GameState::Init : GameState::GameOver; }

@@ -47,8 +47,16 @@ struct BallCount
 // counts as a strike starts the next ball on a fresh rack.
 BallCount CountBall(Game &game);
 
-// The question at the end of a game, with the new place announced first.
-QString PlayAgainQuestion(qint16 place);
+// The box at the end of a game: the new place announced first, then the
+// question whether to play on. A "game-over" chosen from the menu while the
+// last ball was counted stands: then the box only announces the place, and
+// there is none when the game did not place.
+struct EndOfGameBox
+{
+    QString text;   // "" for no box
+    bool question;  // Yes/No, else OK only
+};
+EndOfGameBox EndOfGameBoxFor(const Game &game, qint16 place);
 
 // After the question: "init" for another game, else "game-over".
 void EndGame(Game &game, bool playOn);

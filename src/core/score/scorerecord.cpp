@@ -38,11 +38,12 @@ QChar ScoreCharFor(const ThrowResult &ball, bool allDown, int lengthBefore)
         return allDown ? kStrikeChar : CountChar(ball.felled);
     if (!allDown)
         return CountChar(ball.felled);
-    // A cleared second rack: "*" up to position 20; at 21 the count, unless
-    // it is all ten pins, which only "*" can hold in one slot there.
+    // A cleared second rack: "*" up to position 20; at 21 the digit of the
+    // count, "0" too when no pin stood, unless it is all ten pins, which only
+    // "*" can hold in one slot there.
     if (lengthBefore < kRecordSlots - 1 || ball.felled >= kPinsPerRack)
         return kSpareChar;
-    return CountChar(ball.felled);
+    return QChar(u'0' + qMax(ball.felled, 0));
 }
 
 }  // namespace

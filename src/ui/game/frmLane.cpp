@@ -39,6 +39,8 @@ void frmLane::setLanePicture(const QPixmap &picture)
     drawing_.setDevicePixelRatio(ratio);
     drawing_.fill(Qt::black);
     QPainter(&drawing_).drawPixmap(0, 0, picture);
+    for (const MarkerLine &line : markers_)
+        paintMarker(line);
     update();
 }
 
@@ -51,6 +53,14 @@ void frmLane::setBallColour(int colour)
 }
 
 void frmLane::drawMarker(const MarkerLine &line)
+{
+    for (MarkerLine &stood : markers_)
+        if (stood.x1 == line.x1 && stood.y1 == line.y1 && stood.x2 == line.x2 && stood.y2 == line.y2)
+            stood.colour = line.colour;
+    paintMarker(line);
+}
+
+void frmLane::paintMarker(const MarkerLine &line)
 {
     if (drawing_.isNull())
         return;

@@ -21,7 +21,8 @@ public:
     static constexpr int kWidthTwips = 4605;
     static constexpr int kHeightTwips = 435;
 
-    // The look of the lane (solid or skeleton); drawn markers are cleared.
+    // The look of the lane (solid or skeleton); the markers are drawn on it
+    // again as they stood.
     void setLanePicture(const QPixmap &picture);
     // bo := img(colour); colour 0..4.
     void setBallColour(int colour);
@@ -52,10 +53,12 @@ protected:
 
 private:
     void drawMarker(const MarkerLine &line);
+    void paintMarker(const MarkerLine &line);
 
     const Game &game_;
-    bool pressOnButton_ = false;  // the press that holds the mouse began on CtrlButton
-    QPixmap drawing_;             // lane picture plus the markers drawn on it
+    bool pressOnButton_ = false;               // the press that holds the mouse began on CtrlButton
+    QPixmap drawing_;                          // lane picture plus the markers drawn on it
+    IdleMarkerLines markers_ = IdleMarkers();  // every marker line as it was last drawn
     QPixmap ball_;
     QPixmap pin_;
 };

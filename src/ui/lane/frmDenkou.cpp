@@ -42,6 +42,9 @@ frmDenkou::frmDenkou()
     fno_ = new QLabel(QStringLiteral("F-01"), this);
     QFont font(kGothic);
     font.setPixelSize(kLabelPixelSize);
+    // Crisp lamp-coloured strokes: blended into the ground, text this small
+    // turns pale and smears.
+    font.setStyleStrategy(QFont::NoAntialias);
     fno_->setFont(font);
     fno_->setGeometry(TwipsToPixels(kLabelTwips));
     fno_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

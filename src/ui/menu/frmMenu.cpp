@@ -6,13 +6,30 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QIcon>
 #include <QMenu>
+#include <QPainter>
 
 namespace {
 constexpr const char *kColourCaptions[frmMenu::kColours] = {
     QT_TRANSLATE_NOOP("frmMenu", "黒"), QT_TRANSLATE_NOOP("frmMenu", "赤"),
     QT_TRANSLATE_NOOP("frmMenu", "青"), QT_TRANSLATE_NOOP("frmMenu", "緑"),
     QT_TRANSLATE_NOOP("frmMenu", "無")};
+
+// The tick beside the chosen colour. The colour items are not checkable,
+// so the others show nothing beside their caption, not an empty box.
+constexpr int kTickSize = 16;
+constexpr QPoint kTickStroke[] = {{3, 8}, {6, 11}, {12, 4}};
+
+QIcon tickIcon()
+{
+    QPixmap tick(kTickSize, kTickSize);
+    tick.fill(Qt::transparent);
+    QPainter p(&tick);
+    p.setPen(QPen(Qt::black, 2));
+    p.drawPolyline(kTickStroke, 3);
+    return QIcon(tick);
+}
 }  // namespace
 
 frmMenu::frmMenu() : mpop_(std::make_unique<QMenu>(QStringLiteral("mpop")))
@@ -29,7 +46,6 @@ frmMenu::frmMenu() : mpop_(std::make_unique<QMenu>(QStringLiteral("mpop")))
     mball_ = mballMenu_->menuAction();
     for (int i = 0; i < kColours; ++i) {
         mcolor_[i] = mballMenu_->addAction(tr(kColourCaptions[i]));
-        mcolor_[i]->setCheckable(true);
         connect(mcolor_[i], &QAction::triggered, this, [this, i] {
             checkColour(i);
             emit mcolor_Click(i);
@@ -66,6 +82,9 @@ void frmMenu::setHighScoreCaption(int index, const QString &caption) { mhiscore_
 
 void frmMenu::checkColour(int colour)
 {
+    const QIcon tick = tickIcon();
     for (int i = 0; i < kColours; ++i)
-        mcolor_[i]->setChecked(i == colour);
+        mcolor_[i]->setIcon(i == colour ? tick : QIcon());
 }
+
+bool frmMenu::colourTicked(int colour) const { return !mcolor_[colour]->icon().isNull(); }

@@ -34,6 +34,7 @@ public:
     void setHighScoreCaption(int index, const QString &caption);
     // Ticks colour `colour` only.
     void checkColour(int colour);
+    bool colourTicked(int colour) const;
 
     // Lane(0) solid, Lane(1) skeleton.
     QPixmap Lane(int index) const { return lanes_[index]; }

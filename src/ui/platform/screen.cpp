@@ -50,10 +50,17 @@ int ScreenHeightTwips()
     return PixelsToTwips(usable.y() + usable.height());
 }
 
-bool IsOnAnyScreen(const QRect &rect)
+bool ShowsGrabbablePart(const QRegion &shape)
 {
+    constexpr int kGrabSide = 8;
+    QRegion screens;
     for (const QScreen *screen : QGuiApplication::screens())
-        if (screen->geometry().intersects(rect))
-            return true;
-    return false;
+        screens += screen->geometry();
+    const QRegion visible = shape & screens;
+    // What is left where every pixel starts a square wholly visible.
+    QRegion corners = visible;
+    for (int dy = 0; dy < kGrabSide; ++dy)
+        for (int dx = 0; dx < kGrabSide; ++dx)
+            corners &= visible.translated(-dx, -dy);
+    return !corners.isEmpty();
 }

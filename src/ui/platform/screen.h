@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
 #include <QRect>
+#include <QRegion>
 
 class QWidget;
 
@@ -30,5 +31,6 @@ QRect PrimaryAvailableRect();
 // this line, above any bottom panel.
 int ScreenHeightTwips();
 
-// Whether any part of the rectangle (pixels) lies on some screen.
-bool IsOnAnyScreen(const QRect &rect);
+// Whether enough of a window's shape (pixels, on the desktop) lies on the
+// screens to be grabbed with the mouse: some 8 x 8 square of it.
+bool ShowsGrabbablePart(const QRegion &shape);

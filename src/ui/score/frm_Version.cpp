@@ -11,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QtMath>
@@ -128,6 +129,13 @@ void frm_Version::centre()
     const QRect screen = PrimaryScreenRect();
     move(screen.x() + (screen.width() - outer.width()) / 2,
          screen.y() + (screen.height() - outer.height()) / 2);
+}
+
+void frm_Version::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return event->accept();
+    QDialog::keyPressEvent(event);
 }
 
 void ShowAboutBox()

@@ -7,6 +7,7 @@ class QPushButton;
 
 // The About box: product name, version and a one-line notice, centred on
 // the screen by its outer frame; OK (which has the focus, so Enter or Space work) closes it.
+// Escape does nothing: OK is the box's only working control.
 class frm_Version : public QDialog
 {
 public:
@@ -18,6 +19,7 @@ protected:
     void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void centre();
