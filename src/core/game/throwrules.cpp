@@ -10,8 +10,8 @@
 
 namespace {
 constexpr char kContext[] = "ThrowRules";
-const char *const kNewHighScore =
-    QT_TRANSLATE_NOOP("ThrowRules", "ハイスコアがでました！\r\nあなたは、%1位にランキングされました。");
+const char *const kNewHighScore = QT_TRANSLATE_NOOP(
+    "ThrowRules", "ハイスコアがでました！\r\nあなたは、%1位にランキングされました。");
 const char *const kPlayAgain = QT_TRANSLATE_NOOP("ThrowRules", "続けてゲームしますか？");
 const QString kLineBreak = QStringLiteral("\r\n");
 
@@ -106,8 +106,9 @@ BallCount CountBall(Game &game)
 
 EndOfGameBox EndOfGameBoxFor(const Game &game, qint16 place)
 {
-    const QString announcement =
-        place != 0 ? QCoreApplication::translate(kContext, kNewHighScore).arg(place) : QString();
+    const QString announcement = place != 0
+                                     ? QCoreApplication::translate(kContext, kNewHighScore).arg(place)
+                                     : QString();
     if (game.state == GameState::GameOver)
         return {announcement, false};
     const QString playAgain = QCoreApplication::translate(kContext, kPlayAgain);
