@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Marvolt developers
 """Draws Marvolt's pictures and writes them as XPM files into src/assets/.
 
 Every picture is built from code (outlines, fills, a little shading), so the

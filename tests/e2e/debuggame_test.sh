@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Marvolt developers
 # Debug mode: "-X" plays a whole game by typed-in results with only the score
 # sheet shown; the finished game goes into KVZ.ini. After a restart the start
 # dialog's short menu lists it, and choosing it replays it on a red sheet;

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Marvolt developers
 # A whole game played with the mouse: S, the "Game Start!!" balloon, aiming
 # with the throw button, the ball rolling and pins falling, the score sheet
 # from the score button, ten frames, the Yes/No question and KVZ.ini.

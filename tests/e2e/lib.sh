@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Marvolt developers
 # Shared helpers of the end-to-end tests: a private Xvfb, the real game in a
 # fresh settings directory, window lookup, clicks and pixel reads.
 # Usage in a test: source lib.sh "$@"  (arguments: marvolt binary, output dir)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Marvolt developers
 # The start dialog stands at the bottom-left, cut to its shape; a click on its
 # middle opens the About box centred on the screen; OK closes it; E ends the
 # program. "-X" with a further argument starts an ordinary game.
