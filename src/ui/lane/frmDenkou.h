@@ -25,7 +25,6 @@ public:
 
     void applyLook(Look look);
     void setLamp(int lamp, bool lit);
-    bool lampLit(int lamp) const { return lit_[lamp]; }
     void setMarkVisible(int mark, bool visible);
     bool markVisible(int mark) const { return markShown_[mark]; }
     void setFrameLabel(const QString &text);

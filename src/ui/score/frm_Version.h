@@ -12,7 +12,6 @@ class frm_Version : public QDialog
 {
 public:
     frm_Version();
-    QPushButton *Command1() const { return command1_; }
 
 protected:
     void showEvent(QShowEvent *event) override;

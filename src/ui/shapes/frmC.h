@@ -15,7 +15,6 @@ public:
     // Sizes the piece to the printed width of `text` (no margin) and its
     // fixed height, prints the text and draws the two edge lines.
     void printText(const QString &text);
-    QFont textFont() const { return font_; }
 
 protected:
     void paintEvent(QPaintEvent *) override;
