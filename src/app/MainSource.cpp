@@ -20,8 +20,6 @@
 #include <cstdio>
 
 namespace {
-const QString kBall = QStringLiteral("BALL");
-const QString kColor = QStringLiteral("COLOR");
 constexpr int kEndExitCode = 0;
 constexpr int kNoDisplayExitCode = 1;
 
@@ -62,10 +60,10 @@ void StartUp(GameWindows &w, const QString &arguments)
     game.ScoreSheetOnly = switches.scoreSheetOnly;
     w.BuildRegionData();
     w.ListHighScores();
-    const qint16 colour = StoredColourIndex(w.settings().ReadIniValue(kBall, kColor));
+    const qint16 colour = StoredColourIndex(w.settings().ReadIniValue(kBallSection, kColorKey));
     w.menu().checkColour(colour);
     w.lane().setBallColour(colour);
-    w.settings().WriteIniValue(kBall, kColor, QString::number(colour));
+    w.settings().WriteIniValue(kBallSection, kColorKey, QString::number(colour));
     game.random.SeedFromTimeOfDay();
     w.ToggleScreenMode();
     game.state = GameState::StartDlg;

@@ -4,6 +4,7 @@
 
 #include "game/game.h"
 #include "game/laneinput.h"
+#include "game/rules.h"
 #include "hiscore/hiscorecaptions.h"
 #include "hiscore/hiscoretable.h"
 #include "lane/timing.h"
@@ -16,8 +17,6 @@
 
 namespace {
 constexpr int kFailureExitCode = 1;
-const QString kBall = QStringLiteral("BALL");
-const QString kColor = QStringLiteral("COLOR");
 
 // The point the start announcement refers to: this far from the screen's
 // left edge and this far above the lane, twips.
@@ -158,8 +157,7 @@ void GameWindows::loadSheet(frmScore &sheet)
         const TwipsRect laneAt = lane().geometryTwips();
         place = QPoint(laneAt.left, laneAt.top - size.height);
     }
-    settings_.WriteIniValue(kSheetSection, kSheetLeftKey, QString::number(place.x()));
-    settings_.WriteIniValue(kSheetSection, kSheetTopKey, QString::number(place.y()));
+    writeSheetPosition(place);
     if (game_.ScoreSheetOnly)
         sheet.moveTwips(0, ScreenHeightTwips() - size.height);
     else
@@ -173,8 +171,13 @@ void GameWindows::storeSheetPosition(const frmScore &sheet)
     if (game_.ScoreSheetOnly)
         return;
     const TwipsRect at = sheet.geometryTwips();
-    settings_.WriteIniValue(kSheetSection, kSheetLeftKey, QString::number(at.left));
-    settings_.WriteIniValue(kSheetSection, kSheetTopKey, QString::number(at.top));
+    writeSheetPosition(QPoint(at.left, at.top));
+}
+
+void GameWindows::writeSheetPosition(const QPoint &twips)
+{
+    settings_.WriteIniValue(kSheetSection, kSheetLeftKey, QString::number(twips.x()));
+    settings_.WriteIniValue(kSheetSection, kSheetTopKey, QString::number(twips.y()));
 }
 
 void GameWindows::toggleScoreSheet()
@@ -244,7 +247,7 @@ void GameWindows::ShowMessageBalloon(const QString &text, int milliseconds)
 
 void GameWindows::chooseColour(int colour)
 {
-    settings_.WriteIniValue(kBall, kColor, QString::number(colour));
+    settings_.WriteIniValue(kBallSection, kColorKey, QString::number(colour));
     lane().setBallColour(colour);
 }
 

@@ -79,8 +79,7 @@ void InitBranch(GameWindows &w)
     showWindow(w.board(), game.ScoreSheetOnly);
     if (game.DebugMode)
         w.scoreSheet().show();
-    w.lane().setBallColour(
-        StoredColourIndex(w.settings().ReadIniValue(QStringLiteral("BALL"), QStringLiteral("COLOR"))));
+    w.lane().setBallColour(StoredColourIndex(w.settings().ReadIniValue(kBallSection, kColorKey)));
     w.ShowMessageBalloon(kGameStart, kGameStartBalloon);
 }
 
