@@ -34,7 +34,9 @@ title=$(xprop -id "$about" _NET_WM_NAME)
 [ $((ay * 2 + ah - SCREEN_H)) -ge -1 ] && [ $((ay * 2 + ah - SCREEN_H)) -le 1 ] || fail "About box not centred down"
 sleep 0.3
 screenshot about-box
-click_at $((ax + 205 + 26)) $((ay + 8 + 11))
+# OK is 8 to 30 pixels below the box's own caption; a click 44 pixels down
+# meets it for any caption 14 to 35 pixels high.
+click_at $((ax + 1 + 205 + 26)) $((ay + 44))
 for _ in $(seq 50); do
   xdotool search --onlyvisible --name "^ﾊﾞｰｼﾞｮﾝ情報\$" >/dev/null 2>&1 || break
   sleep 0.1

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
 
+#include "platform/captionbar.h"
 #include "platform/regionmask.h"
 #include "score/frm_Version.h"
 
@@ -10,6 +11,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -72,28 +74,42 @@ TEST_F(StartDialogTest, RightClickOpensTheShortMenuAndSStartsWithTheFullOne)
         EXPECT_TRUE(a->isVisible()) << a->text().toStdString();
 }
 
-TEST(AboutBox, ClosesWithEnterOrSpaceButNotEscape)
+TEST(AboutBox, ClosesWithEnterSpaceOrItsCloseButtonButNotEscape)
 {
     InstallFontSubstitutions();
     constexpr int kStillOpen = 2;
+    const auto key = [](Qt::Key k) { return [k](frm_Version &box) { QTest::keyClick(box.focusWidget(), k); }; };
+    const auto clickCaption = [](int fromRight) {
+        return [fromRight](frm_Version &box) {
+            auto *caption = box.findChild<CaptionBar *>();
+            QTest::mouseClick(caption, Qt::LeftButton, {}, QPoint(caption->width() - fromRight, caption->height() / 2));
+        };
+    };
     // clang-format off
-    const struct { Qt::Key key; int result; } rows[] = {
-        {Qt::Key_Return, QDialog::Accepted}, {Qt::Key_Space, QDialog::Accepted}, {Qt::Key_Escape, kStillOpen},
+    const struct { const char *name; std::function<void(frm_Version &)> act; int result; } rows[] = {
+        {"enter", key(Qt::Key_Return), QDialog::Accepted},
+        {"space", key(Qt::Key_Space), QDialog::Accepted},
+        {"escape", key(Qt::Key_Escape), kStillOpen},
+        {"caption's close button", clickCaption(8), QDialog::Accepted},
+        {"caption's title", clickCaption(100), kStillOpen},
     };
     // clang-format on
     for (const auto &row : rows) {
         frm_Version box;
-        QTimer::singleShot(0, [&box, key = row.key] {
-            // Every line whole: each label inside the box and a full line high.
-            EXPECT_EQ(box.width(), 263);
-            for (const QLabel *l : box.findChildren<QLabel *>())
-                EXPECT_TRUE(box.rect().contains(l->geometry()) &&
+        QTimer::singleShot(0, [&box, &row] {
+            // A 263-pixel client area; every line whole: each label inside
+            // it and a full line high.
+            const QWidget *client = box.findChild<QPushButton *>()->parentWidget();
+            EXPECT_EQ(client->width(), 263);
+            EXPECT_TRUE(box.rect().contains(client->geometry()));
+            for (const QLabel *l : client->findChildren<QLabel *>())
+                EXPECT_TRUE(client->rect().contains(l->geometry()) &&
                             (l->text().isEmpty() || l->height() >= QFontMetrics(l->font()).height()))
                     << l->text().toStdString();
-            QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, key);
+            row.act(box);
         });
         QTimer::singleShot(300, &box, [&box] { box.done(kStillOpen); });
-        EXPECT_EQ(box.exec(), row.result) << "key " << row.key;
+        EXPECT_EQ(box.exec(), row.result) << row.name;
     }
 }
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "score/frm_Version.h"
 
+#include "platform/captionbar.h"
 #include "platform/fonts.h"
 #include "platform/pictures.h"
 #include "platform/screen.h"
@@ -13,6 +14,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QtMath>
 
@@ -22,6 +24,7 @@ const QString kVersion = QStringLiteral("Version 1.2.0");
 const QString kNotice = QStringLiteral("Bowling on your desktop.");
 
 constexpr QSize kClientSize(263, 75);
+constexpr int kBorder = 1;  // the thin frame around caption and client
 constexpr QRect kImage1(7, 13, 32, 32);
 constexpr QRect kProductLabel(43, 10, 159, 19);
 constexpr QRect kVersionLabel(101, 35, 101, 19);
@@ -53,33 +56,41 @@ void addSeparator(QWidget *parent)
 }  // namespace
 
 frm_Version::frm_Version()
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
-                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QCoreApplication::translate("frm_Version", "ﾊﾞｰｼﾞｮﾝ情報"));
     setWindowIcon(ProgramIcon());
 
-    auto *image1 = new QLabel(this);
+    auto *caption = new CaptionBar(this);
+    connect(caption, &CaptionBar::closeClicked, this, &QDialog::accept);
+    auto *client = new QWidget(this);
+
+    auto *image1 = new QLabel(client);
     image1->setGeometry(kImage1);
     image1->setPixmap(Picture("icon"));
-    label(this, kProduct, kProductLabel, GameFont(kPMincho, kTitlePoints, true));
-    label(this, kVersion, kVersionLabel, GameFont(kTimes, kTitlePoints, true));
-    addSeparator(this);
+    label(client, kProduct, kProductLabel, GameFont(kPMincho, kTitlePoints, true));
+    label(client, kVersion, kVersionLabel, GameFont(kTimes, kTitlePoints, true));
+    addSeparator(client);
     // The notice's label is as tall as a whole line of its font, descenders
-    // included, and the box grows to hold it.
+    // included, and the client area grows to hold it.
     const QFont noticeFont = GameFont(kPGothic, kTextPoints);
     QRect notice = kNoticeLabel;
     notice.setHeight(qMax(notice.height(), qCeil(QFontMetricsF(noticeFont).height())));
-    label(this, kNotice, notice, noticeFont);
-    setFixedSize(kClientSize.width(), qMax(kClientSize.height(), notice.bottom() + 1 + kBottomMargin));
+    label(client, kNotice, notice, noticeFont);
 
-    command1_ = new QPushButton(QStringLiteral("OK"), this);
+    command1_ = new QPushButton(QStringLiteral("OK"), client);
     command1_->setGeometry(kOkButton);
     command1_->setFont(GameFont(kPGothic, kTextPoints));
     command1_->setDefault(true);
     command1_->setAutoDefault(true);
     command1_->setFocus();
     connect(command1_, &QPushButton::clicked, this, &QDialog::accept);
+
+    const QSize clientSize(kClientSize.width(),
+                           qMax(kClientSize.height(), notice.bottom() + 1 + kBottomMargin));
+    caption->setGeometry(kBorder, kBorder, clientSize.width(), caption->barHeight());
+    client->setGeometry(kBorder, caption->geometry().bottom() + 1, clientSize.width(), clientSize.height());
+    setFixedSize(clientSize.width() + 2 * kBorder, client->geometry().bottom() + 1 + kBorder);
 }
 
 void frm_Version::showEvent(QShowEvent *event)
@@ -90,36 +101,25 @@ void frm_Version::showEvent(QShowEvent *event)
     command1_->setFocus();
 }
 
-// The window manager frames the box only after it is shown, and the frame's
-// size is known only once the window system's events of the framing have
-// been handled. The box looks again after each of the events that follow
-// framing (a move, its activation, its drawing), once they are handled.
+// The box draws its own caption, so its outer size is its own size; a window
+// manager that frames it all the same tells its frame by moving the box, and
+// the box then centres itself again, once the move is handled.
 void frm_Version::moveEvent(QMoveEvent *event)
 {
     QDialog::moveEvent(event);
-    centreLater();
-}
-
-void frm_Version::changeEvent(QEvent *event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange)
-        centreLater();
+    QMetaObject::invokeMethod(this, &frm_Version::centre, Qt::QueuedConnection);
 }
 
 void frm_Version::paintEvent(QPaintEvent *event)
 {
     QDialog::paintEvent(event);
-    centreLater();
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::Shadow));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void frm_Version::centreLater()
-{
-    QMetaObject::invokeMethod(this, &frm_Version::centre, Qt::QueuedConnection);
-}
-
-// Centred on the screen by the window's outer size, title bar included;
-// once for each outer size, so that the box stays where the player drags it.
+// Centred on the screen by the window's outer size; once for each outer
+// size, so that the box stays where the player drags it.
 void frm_Version::centre()
 {
     const QSize outer = frameGeometry().size();

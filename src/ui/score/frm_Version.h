@@ -5,9 +5,10 @@
 
 class QPushButton;
 
-// The About box: product name, version and a one-line notice, centred on
-// the screen by its outer frame; OK (which has the focus, so Enter or Space work) closes it.
-// Escape does nothing: OK is the box's only working control.
+// The About box: product name, version and a one-line notice under a caption
+// bar of its own with only a close button, centred on the screen by its outer
+// size. OK (which has the focus, so Enter or Space work) and the caption's
+// close button close it; Escape does nothing.
 class frm_Version : public QDialog
 {
 public:
@@ -16,13 +17,11 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void centre();
-    void centreLater();
 
     QPushButton *command1_;
     QSize centredOuterSize_;
