@@ -36,18 +36,30 @@ bool ChooseXPlatform()
     return true;
 }
 
-const char *const kScaleFactorVariable = "QT_SCALE_FACTOR";
+// A scale factor, or a list of them ("1.5;2", "DP-1=1.5;HDMI-1=1"), with
+// every factor rounded to a whole one of at least 1; other text unchanged.
+QByteArray WholeScaleFactors(const QByteArray &factors)
+{
+    QList<QByteArray> items = factors.split(';');
+    for (QByteArray &item : items) {
+        const qsizetype equals = item.indexOf('=');
+        bool ok = false;
+        const double factor = item.mid(equals + 1).toDouble(&ok);
+        if (ok && factor > 0)
+            item = item.left(equals + 1) + QByteArray::number(qMax(1L, std::lround(factor)));
+    }
+    return items.join(';');
+}
 
 // Art pixels stay square and equal only at a whole scale. The desktop's
-// factor is rounded by Qt's policy; a fractional QT_SCALE_FACTOR, which the
-// policy does not touch, is rounded here the same way (1.5 gives 2).
+// factor is rounded by Qt's policy; fractional factors set for Qt by hand,
+// which the policy does not touch, are rounded here the same way (1.5 gives 2).
 void UseWholeScaleFactors()
 {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    bool ok = false;
-    const double factor = qEnvironmentVariable(kScaleFactorVariable).toDouble(&ok);
-    if (ok && factor > 0)
-        qputenv(kScaleFactorVariable, QByteArray::number(qMax(1L, std::lround(factor))));
+    for (const char *variable : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"})
+        if (qEnvironmentVariableIsSet(variable))
+            qputenv(variable, WholeScaleFactors(qgetenv(variable)));
 }
 }  // namespace
 

@@ -116,9 +116,9 @@ rm -f "$INI"
 
 # Scale 2: the sheet is twice its size and its text is drawn at full
 # resolution, so the picture is not the same when halved and doubled again.
-# Scale 1.5 comes out as 2, every window on the screen.
+# Scale 1.5, here given per screen, comes out as 2, every window on the screen.
 for scale in 2 1.5; do
-  QT_SCALE_FACTOR=$scale start_game
+  if [ "$scale" = 2 ]; then QT_SCALE_FACTOR=$scale start_game; else QT_SCREEN_SCALE_FACTORS="$scale" start_game; fi
   read -r _ sx sy w h < <(wait_window 162 60) || fail "start dialog not at twice its size at $scale"
   [ "$sx" -eq 0 ] && [ $((sy + h)) -eq "$SCREEN_H" ] || fail "start dialog not at the bottom-left at $scale"
   click_at $((sx + 20)) $((sy + 28))
