@@ -30,7 +30,7 @@ TEST(PinBoard, LampsFollowTheStandingPins)
     const std::string allDark = "L0-5 L1-5 L2-5 L3-5 L4-5 L5-5 L6-5 L7-5 L8-5 L9-5 ";
     // clang-format off
     const struct { const char *name, *rack; std::string light, darken, clear; } rows[] = {
-        {"SevenTenLeft", "1111110110", "L6+30 L9+30 ", "L0-5 L1-5 L2-5 L3-5 L4-5 L5-5 L7-5 L8-5 P250 ", allDark + "L6-30 L9-30 "},
+        {"OneSevenTenLeft", "0111110110", "L0+30 L6+30 L9+30 ", "L1-5 L2-5 L3-5 L4-5 L5-5 L7-5 L8-5 P250 ", allDark + "L0-30 L6-30 L9-30 "},
         {"AllDownThisBallOrEarlier", "2221111111", "", allDark + "P250 ", allDark},
     };
     // clang-format on
