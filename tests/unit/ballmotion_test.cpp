@@ -78,33 +78,25 @@ TEST(BallMotion, BeginRollStartsFreshFromTheCaughtPositions)
     }
 }
 
-using Colour = std::tuple<int, int, int>;
-Colour Of(Rgb c) { return {c.red, c.green, c.blue}; }
-
 TEST(AimingMarkers, ChevronHighlightAndIdleOrder)
 {
     EXPECT_EQ(std::tuple(MarkerGeometry(MarkerColumn::Aim, 4).x1, MarkerGeometry(MarkerColumn::Aim, 0).x1,
                          MarkerGeometry(MarkerColumn::Hook, 8).y1),
               std::tuple(60, 52, 22));
-    // While aiming the current row (3) is highlighted, every other row white, and the overshoot to 9
-    // highlights nothing; idle, the markers are drawn row by row in the order aim, start, hook.
-    const Colour white{255, 255, 255};
-    // clang-format off
-    const struct { const char *name; MarkerColumn column; int idleSlot; Colour idle, highlight; } rows[] = {
-        {"Start", MarkerColumn::Start, 1, {128, 0, 0}, {255, 0, 0}},
-        {"Aim", MarkerColumn::Aim, 0, {0, 128, 128}, {0, 0, 0}},
-        {"Hook", MarkerColumn::Hook, 2, {255, 217, 179}, {255, 0, 0}},
-    };
-    // clang-format on
+    // While aiming the current row (3) wears the column's highlight and every other row is white; the
+    // overshoot to 9 highlights nothing. Idle, the markers are drawn row by row as aim, start, hook.
     const auto idle = IdleMarkers();
-    for (const auto &c : rows)
+    int slot = 0;
+    for (const MarkerColumn c : {MarkerColumn::Aim, MarkerColumn::Start, MarkerColumn::Hook}) {
         for (int row = 0; row < kMarkerRows; ++row) {
-            const MarkerLine &line = idle[3 * row + c.idleSlot];
-            EXPECT_EQ(std::tuple(Of(AimingColumnLines(c.column, 3)[row].colour), Of(AimingColumnLines(c.column, 9)[row].colour),
-                                 Of(line.colour), line.y1),
-                      std::tuple(row == 3 ? c.highlight : white, white, c.idle, 6 + 2 * row))
-                << c.name << " row " << row;
+            const MarkerLine &line = idle[3 * row + slot];
+            EXPECT_TRUE(AimingColumnLines(c, 3)[row].colour == (row == 3 ? StyleOf(c).highlight : kWhite) &&
+                        AimingColumnLines(c, 9)[row].colour == kWhite && line.colour == StyleOf(c).idle &&
+                        line.x1 == MarkerGeometry(c, row).x1 && line.y1 == MarkerGeometry(c, row).y1)
+                << "column " << slot << " row " << row;
         }
+        ++slot;
+    }
 }
 
 }  // namespace

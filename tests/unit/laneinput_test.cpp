@@ -20,7 +20,6 @@ TEST(LaneInput, ButtonsRecordAStateOrAFlagAndAreIgnoredUnderABalloon)
         {"LeftFixesTheTargetAndHolds", ThrowDown, GameState::Location2, false, false, false, "location3", true, false},
         {"LeftWhileRollingDoesNothing", ThrowDown, GameState::ThrowT, false, false, false, "throw-t", false, false},
         {"RightOpensTheMenu", ThrowDown, GameState::Location2, true, false, false, "location2", false, true},
-        {"LeftUnderABalloonIsIgnored", ThrowDown, GameState::Location1, false, true, false, "location1", false, false},
         {"RightUnderABalloonOpensNothing", ThrowDown, GameState::StartWait, true, true, false, "start-wait", false, false},
         {"LeftReleasedBeforeTheHookThrows", ThrowUp, GameState::Location3, false, false, true, "throw-s", false, false},
         {"RightReleasedOnlyLetsGo", ThrowUp, GameState::Location3, true, false, true, "location3", false, false},

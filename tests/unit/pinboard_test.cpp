@@ -30,9 +30,7 @@ TEST(PinBoard, LampsFollowTheStandingPins)
     const std::string allDark = "L0-5 L1-5 L2-5 L3-5 L4-5 L5-5 L6-5 L7-5 L8-5 L9-5 ";
     // clang-format off
     const struct { const char *name, *rack; std::string light, darken, clear; } rows[] = {
-        {"FreshRack", "0000000000", "L0+30 L1+30 L2+30 L3+30 L4+30 L5+30 L6+30 L7+30 L8+30 L9+30 ", "P250 ",
-         allDark + "L0-30 L1-30 L2-30 L3-30 L4-30 L5-30 L6-30 L7-30 L8-30 L9-30 "},
-        {"SevenTenLeft", "1111110110", "L6+30 L9+30 ", "L0-5 L1-5 L2-5 L3-5 L4-5 L5-5 L7-5 L8-5 P250 ", allDark + "L6-30 L9-30 "},
+        {"OneSevenTenLeft", "0111110110", "L0+30 L6+30 L9+30 ", "L1-5 L2-5 L3-5 L4-5 L5-5 L7-5 L8-5 P250 ", allDark + "L0-30 L6-30 L9-30 "},
         {"AllDownThisBallOrEarlier", "2221111111", "", allDark + "P250 ", allDark},
     };
     // clang-format on

@@ -17,32 +17,22 @@ namespace {
 #define NINE_MISSED "------------------"
 #define BLANKS_18 "                  "
 
-// Legal records are checked ball by ball against an independent scorer at
-// the end; these rows are readable anchors and the junk a record may hold.
-TEST(ScoreRecord, FrameTotalsAndThrowPins)
+// Legal records, complete or not, are checked ball by ball against an
+// independent scorer below; these rows are readable anchors and the junk a
+// record may hold.
+TEST(ScoreRecord, FrameTotals)
 {
     // clang-format off
-    const struct { const char *name, *score, *totals; } totals[] = {
+    const struct { const char *name, *score, *totals; } rows[] = {
         {"worked example", "7*! 81", "020039048"},
         {"twelve strikes", "! ! ! ! ! ! ! ! ! !!!", "030060090120150180210240270300"},
-        // Junk records: digits count, everything else is 0.
-        {"two digits making ten are a spare", "375-", "015020"},
-        {"letters read zero", "abcdefghijklmnopqrstu", "000000000000000000000000000000"},
-        {"twenty-one nines, third slot after open tenth", "999999999999999999999", "018036054072090108126144162189"},
+        // Junk records: ASCII digits count, everything else is 0; a "*" with no first ball before it is ten.
+        {"letters and a full-width digit read zero", "abcdefghijklmnopqrst\xef\xbc\x95", "000000000000000000000000000000"},
         {"spare mark in first slot is a strike", "* 9-", "019028"},
     };
     // clang-format on
-    for (const auto &row : totals)
+    for (const auto &row : rows)
         EXPECT_EQ(CalcFrameTotals(QString::fromUtf8(row.score)).toStdString(), row.totals) << row.name;
-    // clang-format off
-    const struct { const char *name, *score; int frame, ball, pins; } pins[] = {
-        {"beyond record", "7", 1, 2, -1}, {"strike blank reads zero", "! ", 1, 2, 0}, {"no ball zero", "99", 1, 0, -1},
-        {"full-width digit reads zero", "\xef\xbc\x95", 1, 1, 0}, {"no third ball before tenth", "999999", 1, 3, -1},
-        {"no eleventh frame", "999999999999999999999999", 11, 1, -1},
-    };
-    // clang-format on
-    for (const auto &row : pins)
-        EXPECT_EQ(GetThrowPins(QString::fromUtf8(row.score), row.frame, row.ball), row.pins) << row.name;
 }
 
 // Any text is a record: totals come in whole three-digit groups up to 300
@@ -102,7 +92,6 @@ TEST(ScoreRecord, AppendWritesRecordSplitsAndMarks)
         {"spare; a second ball is never a split", "9 1 5 2s", "9*52|    |-"},
         {"twelve strikes", "10 10 10 10 10 10 10 10 10 10 10 10", "! ! ! ! ! ! ! ! ! !!!|" BLANKS_18 "   |!|over"},
         {"open tenth ends at 20, takes no more", NINE_OPEN "7 2 10", NINE_MISSED "72|" BLANKS_18 "  |-|over"},
-        {"tenth spare waits", NINE_OPEN "9 1", NINE_MISSED "9*|" BLANKS_18 "  |*"},
         {"tenth spare, split third ball", NINE_OPEN "9 1 6s", NINE_MISSED "9*6|" BLANKS_18 "  O|-|over"},
         {"tenth strike, then split waits", NINE_OPEN "10 7s", NINE_MISSED "!7|" BLANKS_18 " O|-"},
         {"tenth third clears rack as digit", NINE_OPEN "10 7 3", NINE_MISSED "!73|" BLANKS_18 "   |-|over"},
@@ -112,12 +101,6 @@ TEST(ScoreRecord, AppendWritesRecordSplitsAndMarks)
     // clang-format on
     for (const auto &row : rows)
         EXPECT_EQ(Play(row.balls), row.expected) << row.name;
-    // Split marks out of step are first brought to the record's length.
-    QString score = "! 7", sprit = "O", longScore = "9", longSprit = "OOOO";
-    AppendThrow(score, sprit, {false, false, false, 1, false});
-    AppendThrow(longScore, longSprit, {false, false, false, 0, false});
-    EXPECT_EQ(sprit + "|" + longSprit, "O   |O ");
-    EXPECT_TRUE(GameOverAfter("9-9-9-9-9-9-9-9-9-9-9-"));  // over-long counts as finished
 }
 
 // Property: random legal games written ball by ball read back as a plain

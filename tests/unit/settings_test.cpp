@@ -21,7 +21,6 @@ TEST(SettingsTest, ValuesAreTrimmedOfSpacesAndEndAtNul)
     EXPECT_EQ(settings.read("Data", "HISCORE1"), "");
     // clang-format off
     const struct { const char *name; std::string line; const char *expected; } rows[] = {
-        {"spaces around", "COLOR=  3 ", "3"},
         {"spaces inside quotes", "COLOR=\" 3  \"", "3"},
         {"tab inside quotes stays", "COLOR=\"\t3\"", "\t3"},
         {"value ends at a NUL", std::string("COLOR=2\0" "9", 8), "2"},
