@@ -30,7 +30,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(StartDialogTest, StandsShapedAtTheBottomLeftAndItsBallsChooseTheState)
+TEST_F(StartDialogTest, StandsShapedAtTheBottomLeftOpensTheAboutBoxAndEEnds)
 {
     frmStart &dialog = windows().startDialog();
     EXPECT_EQ(game().state, GameState::StartWait);
@@ -48,10 +48,8 @@ TEST_F(StartDialogTest, StandsShapedAtTheBottomLeftAndItsBallsChooseTheState)
     EXPECT_LE((about.center() - PrimaryScreenRect().center()).manhattanLength(), 2) << "centred";
     EXPECT_EQ(game().state, GameState::StartWait);
 
-    for (const auto &[at, state] : {std::pair{QPoint(69, 14), GameState::End}, std::pair{QPoint(10, 14), GameState::Start}}) {
-        QTest::mouseClick(&dialog, Qt::LeftButton, {}, at);
-        EXPECT_EQ(game().state, state);
-    }
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, QPoint(69, 14));  // E; S is below, with the menu
+    EXPECT_EQ(game().state, GameState::End);
 }
 
 TEST_F(StartDialogTest, RightClickOpensTheShortMenuAndSStartsWithTheFullOne)
