@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
 
-#include "platform/pictures.h"
 #include "platform/regionmask.h"
 
 #include <QApplication>
@@ -113,14 +112,6 @@ TEST_F(LaneTest, ScreenModeSwitchesShapeAndPinBoardColoursAndANewGameKeepsThem)
         EXPECT_EQ(std::tuple(game().SolidLane, windows().lane().mask(), board.pixel(12, 16), belowLamps),
                   std::tuple(look.solid, shape(look.shape), look.lamp, QSet<QRgb>{look.ground, look.lamp}));
     }
-    // Every lamp lit covers exactly the dots of the background.
-    const QImage dots = Picture("denkou_bg").toImage();
-    for (int lamp = 0; lamp < kBoardLamps; ++lamp)
-        windows().board().setLamp(lamp, true);
-    const QImage lit = windows().board().grab().toImage();
-    for (int y = 0; y < dots.height(); ++y)
-        for (int x = 0; x < dots.width(); ++x)
-            EXPECT_EQ(lit.pixel(x, y) == skeleton.lamp, dots.pixel(x, y) != solid.ground) << x << "," << y;
     game().DebugMode = true;
     InitBranch(windows());
     EXPECT_EQ(std::tuple(game().SolidLane, windows().lane().mask()), std::tuple(false, shape(3))) << "a new game keeps the look";

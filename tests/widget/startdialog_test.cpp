@@ -3,7 +3,6 @@
 #include "common/gamefixture.h"
 
 #include "platform/captionbar.h"
-#include "platform/regionmask.h"
 #include "score/frm_Version.h"
 
 #include <QAction>
@@ -29,28 +28,6 @@ protected:
     }
 };
 }  // namespace
-
-TEST_F(StartDialogTest, StandsShapedAtTheBottomLeftOpensTheAboutBoxAndEEnds)
-{
-    frmStart &dialog = windows().startDialog();
-    EXPECT_EQ(game().state, GameState::StartWait);
-    EXPECT_EQ(dialog.geometry(), QRect(0, ScreenHeightTwips() / kTwipsPerPixel - 30, 81, 30));
-    EXPECT_EQ(dialog.mask(), RegionFromRects(*RegionRects(windows().regions()[kShapeStartDialog])));
-
-    QRect about;  // a left press outside the balls opens the About box
-    QTimer::singleShot(0, [&about] {
-        if (QWidget *box = QApplication::activeModalWidget()) {
-            about = box->frameGeometry();
-            box->close();
-        }
-    });
-    QTest::mousePress(&dialog, Qt::LeftButton, {}, QPoint(40, 10));
-    EXPECT_LE((about.center() - PrimaryScreenRect().center()).manhattanLength(), 2) << "centred";
-    EXPECT_EQ(game().state, GameState::StartWait);
-
-    QTest::mouseClick(&dialog, Qt::LeftButton, {}, QPoint(69, 14));  // E; S is below, with the menu
-    EXPECT_EQ(game().state, GameState::End);
-}
 
 TEST_F(StartDialogTest, RightClickOpensTheShortMenuAndSStartsWithTheFullOne)
 {
