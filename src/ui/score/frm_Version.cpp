@@ -8,7 +8,6 @@
 #include "platform/screen.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QIcon>
