@@ -26,7 +26,9 @@ TEST(ProfileFile, ReadsAsWindowsDoes)
     const std::string big(600, 'x');
     // clang-format off
     const struct { const char *name; std::string file; const char *section, *key; std::string expected; } rows[] = {
-        {"given names trimmed, ASCII case ignored, value keeps it", "[ball]\r\ncolor=Red\r\n", " \tBALL ", "COLOR\t ", "Red"},
+        {"given names trimmed, ASCII case ignored, value keeps it", "[ball]\r\ncolor=Red\r\n", " BALL ", "COLOR  ", "Red"},
+        {"a tab makes another section name", "[S]\r\nk=1\r\n", "\tS", "k", ""},
+        {"a tab makes another key name", "[S]\r\nk=1\r\n", "S", "k\t", ""},
         {"non-ASCII bytes compare exactly", "[\xC4]\nk=1\n", "\xE4", "k", ""},
         {"duplicate section never searched", "[A]\nx=1\n[B]\n[a]\ny=2\n", "A", "y", ""},
         {"first key wins", "[A]\nk=1\nK=2\n", "A", "k", "1"},
@@ -58,7 +60,8 @@ TEST(ProfileFile, WritesAsWindowsDoes)
     const std::string huge(1 << 20, 'x');  // one enormous line
     // clang-format off
     const struct { const char *name; std::string file; const char *section, *key, *value; std::string expected; } rows[] = {
-        {"replaced in place keeping spelling", "[s]\n  Key = old ;c\n#x\n", " S\t", "\tKEY ", "new", "[s]\nKey=new\r\n#x\n"},
+        {"replaced in place keeping spelling", "[s]\n  Key = old ;c\n#x\n", " S ", " KEY ", "new", "[s]\nKey=new\r\n#x\n"},
+        {"a tab makes another section", "[S]\nk=1\n", "\tS", "k", "2", "[S]\nk=1\n[\tS]\r\nk=2\r\n"},
         {"new key after last key line", "[S]\r\na=1\r\n\r\n; c\r\n[T]\r\n", "S", "b", "2", "[S]\r\na=1\r\nb=2\r\n\r\n; c\r\n[T]\r\n"},
         {"new key right after bare header", "[S]\n;k=1\n\n[T]\n", "S", "k", "2", "[S]\nk=2\r\n;k=1\n\n[T]\n"},
         {"last key at end without line end", "[S]\ra=1", "S", "b", "2", "[S]\ra=1\r\nb=2\r\n"},

@@ -36,8 +36,8 @@ constexpr qsizetype kTemporaryTailLength = 6;
 constexpr qint64 kLeftoverAgeSeconds = 60;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
-// Windows trims only these around the names it is given.
-bool IsNameBlank(char c) { return c == ' ' || c == '\t'; }
+// Around the names a caller gives only spaces are trimmed: "\tS" is not "S".
+bool IsNameBlank(char c) { return c == ' '; }
 
 QByteArrayView Trimmed(QByteArrayView text, bool (*blank)(char) = IsBlank)
 {

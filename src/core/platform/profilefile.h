@@ -11,7 +11,7 @@
 // Windows private-profile functions do, so that a file written on Windows
 // or edited by hand means the same here. Names and values are
 // opaque bytes; names compare case-insensitively in ASCII, and the names a
-// caller gives are trimmed of spaces and tabs ("" is the section "[]").
+// caller gives are trimmed of spaces only ("" is the section "[]").
 //
 // Reading: only the first section of a name is searched and the first
 // matching key in it wins; names and values are trimmed of spaces, tabs and
