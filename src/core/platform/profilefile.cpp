@@ -5,7 +5,6 @@
 #include "platform/profilelock.h"
 
 #include <QByteArrayView>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,10 +29,9 @@ constexpr char kLineBreak[] = "\r\n";
 constexpr char kLockSuffix[] = ".lock";
 
 // A write's temporary file is the file's name, a dot and six letters or
-// digits (QSaveFile's pattern). One this old belongs to no live writer.
+// digits (QSaveFile's pattern).
 constexpr char kTemporaryNameSuffix[] = ".??????";
 constexpr qsizetype kTemporaryTailLength = 6;
-constexpr qint64 kLeftoverAgeSeconds = 60;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
 // Around the names a caller gives only spaces are trimmed: "\tS" is not "S".
@@ -209,20 +207,20 @@ QString WriteTarget(const QString &path)
     return {};
 }
 
-// Temporary files of interrupted writes of target, once they are old enough
-// that no live writer can own them.
+// Temporary files of interrupted writes of target. Called only while holding
+// target's lock: every writer writes under it, so whatever copy is found then
+// has no live writer, however young it is.
 void RemoveLeftovers(const QString &target)
 {
     const QFileInfo info(target);
     const QString name = info.fileName();
-    const QDateTime cutoff = QDateTime::currentDateTime().addSecs(-kLeftoverAgeSeconds);
     const QFileInfoList found = info.dir().entryInfoList({name + QLatin1String(kTemporaryNameSuffix)},
                                                          QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo &leftover : found) {
         const QString tail = leftover.fileName().right(kTemporaryTailLength);
         const bool ours = leftover.fileName().startsWith(name) &&
                           std::all_of(tail.begin(), tail.end(), IsAsciiAlnum);
-        if (ours && !leftover.isSymLink() && leftover.lastModified() < cutoff)
+        if (ours && !leftover.isSymLink())
             QFile::remove(leftover.filePath());
     }
 }

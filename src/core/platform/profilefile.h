@@ -26,7 +26,7 @@
 // for it only briefly, and replaces the file atomically, so concurrent
 // writers lose nothing and a crash leaves either the old or the new file.
 // Under the lock, temporary files an interrupted write left behind are
-// removed once they are a minute old. A symbolic link is written through
+// removed, whatever their age. A symbolic link is written through
 // only when the running user owns its target; a write through any other link
 // fails with one line on standard error. Nothing is cached.
 namespace profile {
