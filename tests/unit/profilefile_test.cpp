@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 using namespace std::string_literals;
 using namespace profile;
@@ -177,22 +178,39 @@ TEST(ProfileFile, KilledWriterLeavesOldOrNewFile)
     }
 }
 
-TEST(ProfileFile, WritesThroughALinkOnlyToTheRunningUsersFile)
+// KVZ.ini as a chain of links to a file: written through only when every
+// link and the file are the player's.
+TEST(ProfileFile, WritesThroughLinksOnlyWhenTheyAndTheFileAreThePlayers)
 {
-    for (const bool own : {true, false}) {
-        SCOPED_TRACE(own ? "own file written through" : "another user's file untouched");
+    constexpr uid_t kNobody = 65534;
+    const uid_t me = ::geteuid();
+    // clang-format off
+    const struct { const char *name; std::vector<uid_t> owners; bool written; } rows[] = {  // KVZ.ini first
+        {"own link to own file", {me, me}, true},
+        {"own links to own file", {me, me, me}, true},
+        {"own link to another user's file", {me, kNobody}, false},
+        {"another user's link to own file", {kNobody, me}, false},
+        {"own link through another user's link", {me, kNobody, me}, false},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
         TempSettings file;
-        const QString target = QDir(file.dir()).filePath("dotfiles.ini");
-        QFile out(target);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write("[S]\r\nk=1\r\n") > 0 && QFile::link(target, file.path()));
+        QStringList chain{file.path()};
+        for (size_t i = 1; i < row.owners.size(); ++i)
+            chain << QDir(file.dir()).filePath(QString("hop%1").arg(i));
+        QFile out(chain.last());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write("[S]\r\nk=1\r\n") > 0);
         out.close();
-        constexpr uid_t kNobody = 65534;
-        if (!own && ::chown(QFile::encodeName(target).constData(), kNobody, gid_t(-1)) != 0)
-            GTEST_SKIP() << "giving a file to another user needs root";
+        for (qsizetype i = 0; i + 1 < chain.size(); ++i)
+            ASSERT_TRUE(QFile::link(chain[i + 1], chain[i]));
+        for (qsizetype i = 0; i < chain.size(); ++i)
+            if (row.owners[i] != me && ::lchown(QFile::encodeName(chain[i]).constData(), row.owners[i], gid_t(-1)) != 0)
+                GTEST_SKIP() << "giving a file to another user needs root";
         EXPECT_TRUE(WriteProfileString(file.path(), "S", "k", "1")) << "an unchanged value is no write";
-        EXPECT_EQ(WriteProfileString(file.path(), "S", "k", "2"), own);
-        EXPECT_EQ(ReadProfileString(file.path(), "S", "k"), own ? "2" : "1");
-        EXPECT_EQ(QFileInfo(file.path()).symLinkTarget(), target);
+        EXPECT_EQ(WriteProfileString(file.path(), "S", "k", "2"), row.written);
+        EXPECT_EQ(ReadProfileString(file.path(), "S", "k"), row.written ? "2" : "1");
+        EXPECT_EQ(QFileInfo(file.path()).symLinkTarget(), chain[1]);
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace profile {
@@ -32,6 +33,8 @@ constexpr char kLockSuffix[] = ".lock";
 // digits (QSaveFile's pattern).
 constexpr char kTemporaryNameSuffix[] = ".??????";
 constexpr qsizetype kTemporaryTailLength = 6;
+// Links followed at most from the file's name to a file (the kernel's limit).
+constexpr int kMaxLinkHops = 40;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
 // Around the names a caller gives only spaces are trimmed: "\tS" is not "S".
@@ -191,19 +194,30 @@ bool IsAsciiAlnum(QChar c)
     return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z');
 }
 
-// Where a write of path goes: path itself, or the target of a link to a file
-// the running user owns. Empty, with one line on standard error, when a link
-// leads to somebody else's file or to nothing.
+// Where a write of path goes: path itself when it is no symbolic link, else
+// the file its links lead to, but only when every one of those links and the
+// file belong to the player (the effective user). As with the kernel's
+// protected-symlinks rule, a link somebody else planted is never written
+// through, whatever it leads to. Empty, with one line on standard error, when
+// the rule refuses or the links lead to nothing.
 QString WriteTarget(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.isSymLink())
-        return path;
-    const QString target = info.canonicalFilePath();
-    if (!target.isEmpty() && QFileInfo(target).ownerId() == ::geteuid())
-        return target;
-    std::fprintf(stderr, "marvolt: not writing %s: it links to a file the player does not own\n",
-                 qUtf8Printable(QDir::toNativeSeparators(path)));
+    QString at = path;
+    for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+        struct stat status = {};
+        const bool found = ::lstat(QFile::encodeName(at).constData(), &status) == 0;
+        if (hop == 0 && (!found || !S_ISLNK(status.st_mode)))
+            return path;
+        if (!found || status.st_uid != ::geteuid())
+            break;
+        if (!S_ISLNK(status.st_mode))
+            return QFileInfo(at).canonicalFilePath();
+        at = QFileInfo(at).symLinkTarget();
+    }
+    std::fprintf(
+        stderr,
+        "marvolt: not writing %s: it is a link that leads to nothing or is not all the player's own\n",
+        qUtf8Printable(QDir::toNativeSeparators(path)));
     return {};
 }
 

@@ -26,9 +26,10 @@
 // for it only briefly, and replaces the file atomically, so concurrent
 // writers lose nothing and a crash leaves either the old or the new file.
 // Under the lock, temporary files an interrupted write left behind are
-// removed, whatever their age. A symbolic link is written through
-// only when the running user owns its target; a write through any other link
-// fails with one line on standard error. Nothing is cached.
+// removed, whatever their age. A symbolic link is written through only when
+// the link itself, every link after it and the file it leads to belong to the
+// running user; a write through any other link fails with one line on
+// standard error. Nothing is cached.
 namespace profile {
 
 // The longest value a read delivers (a 511-byte buffer with its NUL).
