@@ -7,11 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QProcess>
 #include <QThread>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -81,6 +83,42 @@ TEST(ProfileFile, WritesAsWindowsDoes)
     }
     // A directory in the file's place reads empty and is not written.
     EXPECT_TRUE(ReadProfileString(file.dir(), "S", "k").isEmpty() && !WriteProfileString(file.dir(), "S", "k", "v"));
+}
+
+// Reads of an unchanged file reuse one parse; every change, by this game or
+// by hand, is parsed once and seen by the next read.
+TEST(ProfileFile, ParsedOnceForEachChange)
+{
+    TempSettings file;
+    CachedProfile profile;
+    const auto write = [&](const char *value) { profile.write(file.path(), {{"S", "k", value}}); };
+    // Same size every time; the time is set, so only what the row changes differs.
+    const auto edit = [&](const char *bytes, int year, const QString &name = "KVZ.ini") {
+        QFile out(QDir(file.dir()).filePath(name));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(bytes) > 0);
+        out.setFileTime(QDateTime(QDate(year, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime);
+        out.close();
+        if (name != "KVZ.ini") {
+            ASSERT_EQ(std::rename(QFile::encodeName(out.fileName()), QFile::encodeName(file.path())), 0);
+        }
+    };
+    // clang-format off
+    const struct { const char *name; std::function<void()> change; const char *value; int parses; } rows[] = {
+        {"first reads", [&] { edit("[S]\r\nk=1\r\n", 2001); }, "1", 1},
+        {"value the file holds written", [&] { write("1"); }, "1", 1},
+        {"own write", [&] { write("2"); }, "2", 2},
+        {"edit by hand of the same size", [&] { edit("[S]\r\nk=3\r\n", 2002); }, "3", 3},
+        {"another file renamed over it", [&] { edit("[S]\r\nk=4\r\n", 2002, "new.ini"); }, "4", 4},
+        {"file removed", [&] { QFile::remove(file.path()); }, "", 5},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        row.change();
+        for (int i = 0; i < 7; ++i)
+            EXPECT_EQ(profile.load(file.path()).value("S", "k"), row.value);
+        EXPECT_EQ(profile.parses(), row.parses);
+    }
 }
 
 // The test binary re-run as another process. As "hold" it takes the file's
