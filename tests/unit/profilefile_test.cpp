@@ -13,8 +13,10 @@
 #include <QThread>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 using namespace std::string_literals;
 using namespace profile;
@@ -26,7 +28,9 @@ TEST(ProfileFile, ReadsAsWindowsDoes)
     const std::string big(600, 'x');
     // clang-format off
     const struct { const char *name; std::string file; const char *section, *key; std::string expected; } rows[] = {
-        {"given names trimmed, ASCII case ignored, value keeps it", "[ball]\r\ncolor=Red\r\n", " \tBALL ", "COLOR\t ", "Red"},
+        {"given names trimmed, ASCII case ignored, value keeps it", "[ball]\r\ncolor=Red\r\n", " BALL ", "COLOR  ", "Red"},
+        {"a tab makes another section name", "[S]\r\nk=1\r\n", "\tS", "k", ""},
+        {"a tab makes another key name", "[S]\r\nk=1\r\n", "S", "k\t", ""},
         {"non-ASCII bytes compare exactly", "[\xC4]\nk=1\n", "\xE4", "k", ""},
         {"duplicate section never searched", "[A]\nx=1\n[B]\n[a]\ny=2\n", "A", "y", ""},
         {"first key wins", "[A]\nk=1\nK=2\n", "A", "k", "1"},
@@ -58,7 +62,8 @@ TEST(ProfileFile, WritesAsWindowsDoes)
     const std::string huge(1 << 20, 'x');  // one enormous line
     // clang-format off
     const struct { const char *name; std::string file; const char *section, *key, *value; std::string expected; } rows[] = {
-        {"replaced in place keeping spelling", "[s]\n  Key = old ;c\n#x\n", " S\t", "\tKEY ", "new", "[s]\nKey=new\r\n#x\n"},
+        {"replaced in place keeping spelling", "[s]\n  Key = old ;c\n#x\n", " S ", " KEY ", "new", "[s]\nKey=new\r\n#x\n"},
+        {"a tab makes another section", "[S]\nk=1\n", "\tS", "k", "2", "[S]\nk=1\n[\tS]\r\nk=2\r\n"},
         {"new key after last key line", "[S]\r\na=1\r\n\r\n; c\r\n[T]\r\n", "S", "b", "2", "[S]\r\na=1\r\nb=2\r\n\r\n; c\r\n[T]\r\n"},
         {"new key right after bare header", "[S]\n;k=1\n\n[T]\n", "S", "k", "2", "[S]\nk=2\r\n;k=1\n\n[T]\n"},
         {"last key at end without line end", "[S]\ra=1", "S", "b", "2", "[S]\ra=1\r\nb=2\r\n"},
@@ -78,6 +83,42 @@ TEST(ProfileFile, WritesAsWindowsDoes)
     }
     // A directory in the file's place reads empty and is not written.
     EXPECT_TRUE(ReadProfileString(file.dir(), "S", "k").isEmpty() && !WriteProfileString(file.dir(), "S", "k", "v"));
+}
+
+// Reads of an unchanged file reuse one parse; every change, by this game or
+// by hand, is parsed once and seen by the next read.
+TEST(ProfileFile, ParsedOnceForEachChange)
+{
+    TempSettings file;
+    CachedProfile profile;
+    const auto write = [&](const char *value) { profile.write(file.path(), {{"S", "k", value}}); };
+    // Same size every time; the time is set, so only what the row changes differs.
+    const auto edit = [&](const char *bytes, int year, const QString &name = "KVZ.ini") {
+        QFile out(QDir(file.dir()).filePath(name));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(bytes) > 0);
+        out.setFileTime(QDateTime(QDate(year, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime);
+        out.close();
+        if (name != "KVZ.ini") {
+            ASSERT_EQ(std::rename(QFile::encodeName(out.fileName()), QFile::encodeName(file.path())), 0);
+        }
+    };
+    // clang-format off
+    const struct { const char *name; std::function<void()> change; const char *value; int parses; } rows[] = {
+        {"first reads", [&] { edit("[S]\r\nk=1\r\n", 2001); }, "1", 1},
+        {"value the file holds written", [&] { write("1"); }, "1", 1},
+        {"own write", [&] { write("2"); }, "2", 2},
+        {"edit by hand of the same size", [&] { edit("[S]\r\nk=3\r\n", 2002); }, "3", 3},
+        {"another file renamed over it", [&] { edit("[S]\r\nk=4\r\n", 2002, "new.ini"); }, "4", 4},
+        {"file removed", [&] { QFile::remove(file.path()); }, "", 5},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        row.change();
+        for (int i = 0; i < 7; ++i)
+            EXPECT_EQ(profile.load(file.path()).value("S", "k"), row.value);
+        EXPECT_EQ(profile.parses(), row.parses);
+    }
 }
 
 // The test binary re-run as another process. As "hold" it takes the file's
@@ -175,41 +216,57 @@ TEST(ProfileFile, KilledWriterLeavesOldOrNewFile)
     }
 }
 
-TEST(ProfileFile, WritesThroughALinkOnlyToTheRunningUsersFile)
+// KVZ.ini as a chain of links to a file: written through only when every
+// link and the file are the player's.
+TEST(ProfileFile, WritesThroughLinksOnlyWhenTheyAndTheFileAreThePlayers)
 {
-    for (const bool own : {true, false}) {
-        SCOPED_TRACE(own ? "own file written through" : "another user's file untouched");
+    constexpr uid_t kNobody = 65534;
+    const uid_t me = ::geteuid();
+    // clang-format off
+    const struct { const char *name; std::vector<uid_t> owners; bool written; } rows[] = {  // KVZ.ini first
+        {"own link to own file", {me, me}, true},
+        {"own links to own file", {me, me, me}, true},
+        {"own link to another user's file", {me, kNobody}, false},
+        {"another user's link to own file", {kNobody, me}, false},
+        {"own link through another user's link", {me, kNobody, me}, false},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
         TempSettings file;
-        const QString target = QDir(file.dir()).filePath("dotfiles.ini");
-        QFile out(target);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write("[S]\r\nk=1\r\n") > 0 && QFile::link(target, file.path()));
+        QStringList chain{file.path()};
+        for (size_t i = 1; i < row.owners.size(); ++i)
+            chain << QDir(file.dir()).filePath(QString("hop%1").arg(i));
+        QFile out(chain.last());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write("[S]\r\nk=1\r\n") > 0);
         out.close();
-        constexpr uid_t kNobody = 65534;
-        if (!own && ::chown(QFile::encodeName(target).constData(), kNobody, gid_t(-1)) != 0)
-            GTEST_SKIP() << "giving a file to another user needs root";
+        for (qsizetype i = 0; i + 1 < chain.size(); ++i)
+            ASSERT_TRUE(QFile::link(chain[i + 1], chain[i]));
+        for (qsizetype i = 0; i < chain.size(); ++i)
+            if (row.owners[i] != me && ::lchown(QFile::encodeName(chain[i]).constData(), row.owners[i], gid_t(-1)) != 0)
+                GTEST_SKIP() << "giving a file to another user needs root";
         EXPECT_TRUE(WriteProfileString(file.path(), "S", "k", "1")) << "an unchanged value is no write";
-        EXPECT_EQ(WriteProfileString(file.path(), "S", "k", "2"), own);
-        EXPECT_EQ(ReadProfileString(file.path(), "S", "k"), own ? "2" : "1");
-        EXPECT_EQ(QFileInfo(file.path()).symLinkTarget(), target);
+        EXPECT_EQ(WriteProfileString(file.path(), "S", "k", "2"), row.written);
+        EXPECT_EQ(ReadProfileString(file.path(), "S", "k"), row.written ? "2" : "1");
+        EXPECT_EQ(QFileInfo(file.path()).symLinkTarget(), chain[1]);
     }
 }
 
-TEST(ProfileFile, AWriteRemovesItsOwnTemporaryFilesOnceAMinuteOld)
+// Every write holds the lock, so a copy found while holding it is a dead
+// writer's, even one made a moment ago.
+TEST(ProfileFile, AWriteRemovesItsOwnTemporaryFilesWhateverTheirAge)
 {
     // clang-format off
-    const struct { const char *name, *file; int ageSeconds; bool removed; } rows[] = {
-        {"old copy", "KVZ.ini.aB3xY9", 120, true},
-        {"recent copy may be a live write", "KVZ.ini.Qw12er", 10, false},
-        {"not six letters or digits", "KVZ.ini.ab-c12", 120, false},
-        {"another file's copy", "KVZ.ino.aB3xY9", 120, false},
+    const struct { const char *name, *file; bool removed; } rows[] = {
+        {"copy just left", "KVZ.ini.Qw12er", true},
+        {"not six letters or digits", "KVZ.ini.ab-c12", false},
+        {"another file's copy", "KVZ.ino.aB3xY9", false},
     };
     // clang-format on
     TempSettings file;
     for (const auto &row : rows) {
         QFile leftover(QDir(file.dir()).filePath(row.file));
-        ASSERT_TRUE(
-            leftover.open(QIODevice::WriteOnly) && leftover.write("[S]\r\n") > 0 && leftover.flush() &&
-            leftover.setFileTime(QDateTime::currentDateTime().addSecs(-row.ageSeconds), QFileDevice::FileModificationTime));
+        ASSERT_TRUE(leftover.open(QIODevice::WriteOnly) && leftover.write("[S]\r\n") > 0);
     }
     ASSERT_TRUE(WriteProfileString(file.path(), "S", "k", "v"));
     for (const auto &row : rows)

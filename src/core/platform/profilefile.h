@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
+#include "platform/profileindex.h"
+
 #include <QByteArray>
-#include <QList>
 #include <QString>
 
 #include <chrono>
+#include <optional>
 
 // Reading and writing values of an INI-style profile file the way the
 // Windows private-profile functions do, so that a file written on Windows
 // or edited by hand means the same here. Names and values are
 // opaque bytes; names compare case-insensitively in ASCII, and the names a
-// caller gives are trimmed of spaces and tabs ("" is the section "[]").
+// caller gives are trimmed of spaces only ("" is the section "[]").
 //
 // Reading: only the first section of a name is searched and the first
 // matching key in it wins; names and values are trimmed of spaces, tabs and
@@ -26,24 +28,17 @@
 // for it only briefly, and replaces the file atomically, so concurrent
 // writers lose nothing and a crash leaves either the old or the new file.
 // Under the lock, temporary files an interrupted write left behind are
-// removed once they are a minute old. A symbolic link is written through
-// only when the running user owns its target; a write through any other link
-// fails with one line on standard error. Nothing is cached.
+// removed, whatever their age. A symbolic link is written through only when
+// the link itself, every link after it and the file it leads to belong to the
+// running user; a write through any other link fails with one line on
+// standard error.
+//
+// The free functions read the file afresh on every call; CachedProfile reads
+// and parses it once for each change.
 namespace profile {
-
-// The longest value a read delivers (a 511-byte buffer with its NUL).
-inline constexpr qsizetype kMaxValueBytes = 510;
 
 // How long a write waits for another writer's lock.
 inline constexpr std::chrono::milliseconds kLockWait{200};
-
-struct Assignment
-{
-    QByteArray section;
-    QByteArray key;
-    QByteArray value;
-};
-using Assignments = QList<Assignment>;
 
 enum class WriteResult {
     Written,  // the file holds the values
@@ -51,28 +46,50 @@ enum class WriteResult {
     Failed,   // the file cannot be written; it is as it was
 };
 
-// The value of key in the first section named section within contents.
-QByteArray LookupValue(const QByteArray &contents, const QByteArray &section, const QByteArray &key);
+// One profile file, kept parsed between accesses. The file is read and parsed
+// again only when its path leads to another file, or the file's size or
+// modification time (to the nanosecond) changed, so an unchanged file costs a
+// stat per access and an edit made by hand is seen by the next one. What a
+// write puts in the file is kept as it is, without reading it back.
+class CachedProfile
+{
+public:
+    // The file at path, through links; "" when missing or not readable as a
+    // regular file.
+    const ProfileIndex &load(const QString &path);
+    // The assignments in one locked read-modify-replace, creating the file
+    // when missing (its directory must exist). Empty key names are refused.
+    WriteResult write(const QString &path, const Assignments &values,
+                      std::chrono::milliseconds lockWait = kLockWait);
+    // How many times file contents were parsed.
+    int parses() const { return parses_; }
 
-// contents with key set to value: the key's first line in the first section
-// of that name is replaced (keeping the key's spelling), or a line is added
-// after the section's last key, or the section is appended at the end. An
-// empty key name changes nothing.
-QByteArray WithValue(const QByteArray &contents, const QByteArray &section, const QByteArray &key,
-                     const QByteArray &value);
-// WithValue for each assignment in order.
-QByteArray WithValues(QByteArray contents, const Assignments &values);
-// Whether the two assign the same key of the same section.
-bool SameKey(const Assignment &a, const Assignment &b);
+    // What tells one state of a file from another.
+    struct Stamp
+    {
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 size = -1;
+        qint64 modifiedNs = 0;
+        bool operator==(const Stamp &other) const;
+    };
 
-// The bytes of the file at path (through a link), "" when it cannot be read.
-QByteArray ReadProfileFile(const QString &path);
-// LookupValue on the file at path.
+private:
+    enum class State { Unknown, Missing, Unreadable, Read };
+    void refresh(const QString &path);
+    void adopt(State state, const Stamp &stamp, const QByteArray &contents);
+    WriteResult replace(const QString &target);
+
+    State state_ = State::Unknown;
+    Stamp stamp_;
+    QByteArray contents_;
+    std::optional<ProfileIndex> index_;  // parsed on first use
+    int parses_ = 0;
+};
+
+// The value of key in section of the file at path.
 QByteArray ReadProfileString(const QString &path, const QByteArray &section, const QByteArray &key);
-
-// WithValues on the file at path in one locked read-modify-replace, creating
-// the file when missing (its directory must exist). Empty key names are
-// refused.
+// CachedProfile::write on the file at path.
 WriteResult WriteProfileStrings(const QString &path, const Assignments &values,
                                 std::chrono::milliseconds lockWait = kLockWait);
 // One value; true when the file holds it.

@@ -83,10 +83,12 @@ Settings::Location Settings::CurrentLocation() const
 
 QString Settings::ReadIniValue(const QString &section, const QString &key) const
 {
-    QByteArray contents = profile::ReadProfileFile(CurrentLocation().path);
-    if (!pending_.isEmpty())
-        contents = profile::WithValues(contents, pending_);
-    const QByteArray value = profile::LookupValue(contents, ToFileText(section), ToFileText(key));
+    const profile::ProfileIndex &file = profile_.load(CurrentLocation().path);
+    const QByteArray sectionText = ToFileText(section);
+    const QByteArray keyText = ToFileText(key);
+    const QByteArray value = pending_.isEmpty()
+                                 ? file.value(sectionText, keyText)
+                                 : profile::LookupValue(file.withValues(pending_), sectionText, keyText);
     return QString::fromUtf8(WithoutOuterSpaces(UpToNul(value)));
 }
 
@@ -101,14 +103,14 @@ void Settings::WriteIniValue(const QString &section, const QString &key, const Q
         QDir().mkpath(QFileInfo(location.path).path());
     // A lock another game held a moment ago is not waited for again.
     const auto wait = lockedBefore ? kNoWait : profile::kLockWait;
-    if (profile::WriteProfileStrings(location.path, pending_, wait) != profile::WriteResult::Busy)
+    if (profile_.write(location.path, pending_, wait) != profile::WriteResult::Busy)
         pending_.clear();
 }
 
 bool Settings::RetryPendingWrites()
 {
     if (!pending_.isEmpty() &&
-        profile::WriteProfileStrings(CurrentLocation().path, pending_) != profile::WriteResult::Busy)
+        profile_.write(CurrentLocation().path, pending_) != profile::WriteResult::Busy)
         pending_.clear();
     return pending_.isEmpty();
 }

@@ -19,7 +19,9 @@
 // the executable when a "KVZ.ini" or the marker "marvolt.portable" is already
 // there (the build writes the marker beside the program it builds; installing
 // never copies it), else in $XDG_CONFIG_HOME/marvolt (default
-// ~/.config/marvolt), created on the first write.
+// ~/.config/marvolt), created on the first write. The file there is read and
+// parsed again only when it changed, so an edit made outside the game is seen
+// by the next access and a big file costs one read for each change.
 class Settings
 {
 public:
@@ -47,5 +49,6 @@ private:
 
     QString directory_;
     QString executableDirectory_;
+    mutable profile::CachedProfile profile_;
     profile::Assignments pending_;  // in the order written
 };
