@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: 2026 The Marvolt developers
 # Starting with no X server to use, by the program and by scripts/run.sh: one
-# line and exit code 1.
+# line and exit code 1. And run.sh checks the packages only when its build
+# folder is new or the build fails, so a built game starts at once.
 # Usage: launch_test.sh MARVOLT_BINARY BUILD_DIR
 set -uo pipefail
 bin="$1"
@@ -46,5 +47,8 @@ game|-||$built|no
 game|$dead||$built|no
 game|$dead|xcb|$built|no
 run.sh|-||$built|no
+run.sh|$dead||$built|no
+run.sh|$dead||$tmp/new|yes
+run.sh|$dead||$tmp/broken|yes
 CASES
 exit $failed
