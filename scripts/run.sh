@@ -6,7 +6,7 @@
 set -euo pipefail
 # Under Wayland the game runs on XWayland, which sets DISPLAY.
 if [ -z "${DISPLAY:-}" ]; then
-  echo "marvolt: no display found (DISPLAY is unset); the game needs an X11 desktop or XWayland." >&2
+  echo "marvolt: no X server found (DISPLAY is unset or names no running server); the game needs an X11 desktop or XWayland." >&2
   exit 1
 fi
 MARVOLT_FOR=play source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"

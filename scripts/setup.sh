@@ -5,24 +5,26 @@
 # configures and builds in build/. Sourced by run.sh (MARVOLT_FOR=play: the
 # packages to build and play, and the game alone) and test.sh
 # (MARVOLT_FOR=test: the test tools too, and every target).
-# MARVOLT_WERROR=ON makes warnings errors (CI).
+# MARVOLT_WERROR=ON makes warnings errors (CI); MARVOLT_BUILD names another
+# build folder.
 set -euo pipefail
 
 MARVOLT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-MARVOLT_BUILD="$MARVOLT_ROOT/build"
+MARVOLT_BUILD="${MARVOLT_BUILD:-$MARVOLT_ROOT/build}"
 
 MARVOLT_FOR="${MARVOLT_FOR:-test}"
 MARVOLT_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  qt6-base-dev libgl-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
 )
 [ "$MARVOLT_FOR" = play ] || MARVOLT_PACKAGES+=(libgtest-dev python3 xvfb xdotool imagemagick x11-utils openbox wmctrl)
 
 marvolt_install_packages() {
-  local missing=()
+  local missing=() installed
+  installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${MARVOLT_PACKAGES[@]}" 2>/dev/null || true)
   for p in "${MARVOLT_PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    grep -qxF "$p install ok installed" <<<"$installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
@@ -46,5 +48,16 @@ marvolt_build() {
   cmake --build "$MARVOLT_BUILD" -j"$(nproc)"
 }
 
-marvolt_install_packages
-marvolt_build
+# Playing checks the packages only when build/ is new or the build fails, so
+# that a game already built starts at once. The tests always check: their
+# tools are needed to run them, not to build.
+if [ "$MARVOLT_FOR" = play ] && [ -f "$MARVOLT_BUILD/CMakeCache.txt" ]; then
+  marvolt_build || {
+    echo "The build failed; checking the packages it needs." >&2
+    marvolt_install_packages
+    marvolt_build
+  }
+else
+  marvolt_install_packages
+  marvolt_build
+fi

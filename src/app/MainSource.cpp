@@ -18,6 +18,7 @@
 #include <QStringList>
 #include <cmath>
 #include <cstdio>
+#include <xcb/xcb.h>
 
 namespace {
 constexpr int kEndExitCode = 0;
@@ -25,15 +26,19 @@ constexpr int kNoDisplayExitCode = 1;
 
 // The game places its windows at exact screen positions, which only an X
 // server (or XWayland) allows: prefer it unless told otherwise. False when
-// there is none to use.
+// X is the platform and no server answers on DISPLAY (unset, or naming a
+// display nothing serves): Qt would abort with a core dump there.
 bool ChooseXPlatform()
 {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    else if (!platform.startsWith("xcb"))
         return true;
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        return false;
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    return true;
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
 }
 
 // A scale factor, or a list of them ("1.5;2", "DP-1=1.5;HDMI-1=1"), with
@@ -87,8 +92,8 @@ int Main(int argc, char **argv)
     SessionEnd::BlockTermination();
     UseWholeScaleFactors();
     if (!ChooseXPlatform()) {
-        std::fputs("marvolt: no X server found (DISPLAY is unset); the game needs an X11 desktop "
-                   "or XWayland.\n",
+        std::fputs("marvolt: no X server found (DISPLAY is unset or names no running server); the "
+                   "game needs an X11 desktop or XWayland.\n",
                    stderr);
         return kNoDisplayExitCode;
     }
