@@ -7,7 +7,8 @@
 # window (start dialog, lane, pin board, balloon, score sheet) is shown,
 # demands no attention, stays off the taskbar and the pager, declares zero
 # frame extents (compositors then draw no shadow into its cut-away parts),
-# and the focus stays where it was.
+# and the focus stays where it was. Then under fluxbox, whose taskbar
+# gains no button while the game plays.
 source "$(dirname "$0")/lib.sh" "$@"
 
 start_xvfb
@@ -15,12 +16,18 @@ start_xvfb
 export HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config" XDG_CACHE_HOME="$E2E_TMP/home/.cache"
 export XDG_RUNTIME_DIR="$E2E_TMP/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-KWIN_COMPOSE=N kwin_x11 --replace >"$E2E_OUT/kwin.log" 2>&1 &
-WM_PID=$!
+WM_PID=""
 XM_PID=""
-trap 'kill $XM_PID "$WM_PID" 2>/dev/null || true; wait "$WM_PID" 2>/dev/null || true; cleanup' EXIT
-for _ in $(seq 100); do wmctrl -m 2>/dev/null | grep -q "Name: KWin" && break; sleep 0.1; done
-wmctrl -m 2>/dev/null | grep -q "Name: KWin" || fail "KWin did not start"
+trap 'kill $XM_PID $WM_PID 2>/dev/null || true; wait $WM_PID 2>/dev/null || true; cleanup' EXIT
+start_wm() {  # name command...
+  local name=$1
+  shift
+  "$@" >"$E2E_OUT/$name.log" 2>&1 &
+  WM_PID=$!
+  for _ in $(seq 100); do wmctrl -m 2>/dev/null | grep -qi "Name: $name" && return 0; sleep 0.1; done
+  fail "$name did not start"
+}
+start_wm KWin env KWIN_COMPOSE=N kwin_x11 --replace
 
 # KWin makes and drops windows of its own all the time, which breaks xdotool's
 # window search part-way; the game's windows are read from the window tree
@@ -39,7 +46,7 @@ xmessage -name typing -geometry +600+100 "typing here" >/dev/null 2>&1 &
 XM_PID=$!
 typing=$(timeout 10 xdotool search --sync --onlyvisible --classname '^typing$' | head -n1)
 [ -n "$typing" ] || fail "no window to type in"
-xdotool windowactivate --sync "$typing"
+timeout 10 xdotool windowactivate --sync "$typing" || fail "no window to type in is active"
 
 # What KWin holds for a window: its state list and frame extents on one line.
 wm_view() { xprop -id "$1" _NET_WM_STATE _GTK_FRAME_EXTENTS | tr '\n' ' '; }
@@ -73,4 +80,35 @@ read -r sheet _ _ _ _ < <(wait_window 321 45 30) || fail "score sheet not shown"
 check_window "$sheet" "the score sheet"
 [ $(($(active))) -eq $((typing)) ] || fail "a game window took the focus"
 screenshot kwin
+kill -TERM "$GAME_PID"
+wait "$GAME_PID" || fail "the game did not end cleanly under KWin"
+kill "$WM_PID"
+wait "$WM_PID" 2>/dev/null || true
+
+# fluxbox with a toolbar of only its taskbar and no wallpaper: the taskbar
+# looks the same before the game starts and with its windows up.
+mkdir -p "$HOME/.fluxbox"
+printf 'session.screen0.toolbar.tools: iconbar\nsession.styleOverlay: %s\n' "$HOME/.fluxbox/overlay" >"$HOME/.fluxbox/init"
+echo "background: none" >"$HOME/.fluxbox/overlay"
+start_wm Fluxbox fluxbox
+timeout 10 xdotool windowactivate --sync "$typing" || fail "fluxbox did not activate the window to type in"
+sleep 0.5
+# The toolbar is what fluxbox keeps off the work area at the screen's bottom.
+bar_h=$((SCREEN_H - $(xprop -root _NET_WORKAREA | awk -F', ' '{print $4}')))
+[ "$bar_h" -gt 0 ] || fail "fluxbox shows no toolbar"
+taskbar() { import -window root -crop "${SCREEN_W}x$bar_h+0+$((SCREEN_H - bar_h))" +repage "$E2E_OUT/$1.png"; }
+taskbar taskbar-before
+start_game
+read -r start sx sy _ _ < <(wait_window 81 30) || fail "start dialog not shown under fluxbox"
+click_at $((sx + 10)) $((sy + 14))
+read -r _ lx ly _ _ < <(wait_window $LANE_W $LANE_H) || fail "lane not shown under fluxbox"
+wait_aiming "$lx" "$ly" || fail "start marker not running under fluxbox"
+click_at $((lx + SCORE_BTN_X)) $((ly + SCORE_BTN_Y))
+wait_window 321 45 30 >/dev/null || fail "score sheet not shown under fluxbox"
+xdotool mousemove $((SCREEN_W / 2)) $((SCREEN_H / 2))
+sleep 0.5
+taskbar taskbar-during
+screenshot fluxbox
+changed=$(compare -metric AE "$E2E_OUT/taskbar-before.png" "$E2E_OUT/taskbar-during.png" null: 2>&1 || true)
+[ "${changed%% *}" = 0 ] || fail "fluxbox's taskbar changed in $changed pixels while the game plays"
 echo "PASS"
