@@ -2,15 +2,20 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "shapes/shapedwindow.h"
 
+#include "platform/desktopwindow.h"
 #include "platform/drag.h"
 #include "platform/handcursor.h"
 #include "platform/regionmask.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QShowEvent>
 
 namespace {
-constexpr Qt::WindowFlags kFlags = Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint |
+// An ordinary window, not a tool window: some window managers (KWin) hide an
+// application's tool windows while none of its windows is active, and these
+// windows never become active.
+constexpr Qt::WindowFlags kFlags = Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                                    Qt::WindowDoesNotAcceptFocus;
 }  // namespace
 
@@ -18,6 +23,20 @@ ShapedWindow::ShapedWindow(const QString &title) : QWidget(nullptr, kFlags)
 {
     setWindowTitle(title);
     setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+void ShapedWindow::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (visible)
+        WithdrawAttention(this);
+}
+
+void ShapedWindow::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        PrepareDesktopWindow(this);
+    QWidget::showEvent(event);
 }
 
 // The window manager's request arrives as a spontaneous close; the game's

@@ -10,7 +10,9 @@
 #include <vector>
 
 // What every small window of the game is: frameless, always on top, kept
-// off the taskbar, placed and sized in twips, optionally cut to an outline,
+// off taskbars, pagers and window switchers, shown by every window manager
+// although the game is never the active application, placed and sized in
+// twips, optionally cut to an outline (with no compositor shadow around it),
 // with click areas that show the hand cursor and a drag by the left button.
 // It never takes the keyboard focus, so a click on it leaves the player's
 // typing where it was. A close request from the window manager (Alt+F4)
@@ -37,11 +39,14 @@ public:
     // Moves the window with the mouse until the button is released.
     void startDrag();
 
+    void setVisible(bool visible) override;
+
 signals:
     void closeRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // The pointer turns into a hand over these areas (pixels).
     void setClickAreas(std::vector<QRect> areas);
     bool inClickArea(const QPoint &at) const;
