@@ -4,6 +4,7 @@
 
 #include "platform/drag.h"
 #include "platform/handcursor.h"
+#include "platform/placekeeper.h"
 #include "platform/regionmask.h"
 
 #include <QCloseEvent>
@@ -18,6 +19,7 @@ ShapedWindow::ShapedWindow(const QString &title) : QWidget(nullptr, kFlags)
 {
     setWindowTitle(title);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    new PlaceKeeper(this);
 }
 
 // The window manager's request arrives as a spontaneous close; the game's
