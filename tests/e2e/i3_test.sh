@@ -4,11 +4,11 @@
 # The game under i3, which floats the game's windows by itself, puts a new
 # floating window 2 pixels right and 18 down of the place it asks for, and
 # honours later moves exactly. Every window stands where it does on a bare
-# X server: the start dialog and the lane flush bottom-left, the pin board
-# beside the lane at its own size (the config lifts i3's 75 x 50 floor), the
-# balloon above the lane, the sheet above the lane. A sheet the player drags
-# stays where it is dropped, that place is stored and the sheet comes back
-# there.
+# X server: the start dialog and the lane flush bottom-left, the About box
+# centred, the pin board beside the lane at its own size (the config lifts
+# i3's 75 x 50 floor), the balloon and the sheet above the lane. A sheet the
+# player drags stays where it is dropped, that place is stored and the sheet
+# comes back there.
 source "$(dirname "$0")/lib.sh" "$@"
 
 start_xvfb
@@ -28,6 +28,14 @@ read -r start sx sy _ _ < <(wait_window 81 30) || fail "start dialog not shown a
 sleep 0.5  # i3's own placement would have arrived by now
 read -r _ sx sy _ _ < <(wait_window 81 30)
 at "start dialog" "$start" "$sx" "$sy" 0 $((SCREEN_H - 30))
+# The About box centres itself.
+click_at $((sx + 40)) $((sy + 15))
+wait_titled "$ABOUT_TITLE" >/dev/null || fail "About box not shown"
+sleep 0.5
+read -r _ ax ay aw ah < <(wait_titled "$ABOUT_TITLE")
+at "About box" - "$ax" "$ay" $(((SCREEN_W - aw) / 2)) $(((SCREEN_H - ah) / 2))
+click_at $((ax + 1 + 205 + 26)) $((ay + 44))
+for _ in $(seq 50); do xdotool search --onlyvisible --name "^$ABOUT_TITLE\$" >/dev/null 2>&1 || break; sleep 0.1; done
 
 click_at $((sx + 10)) $((sy + 14))
 read -r _ px py _ _ < <(wait_window 8 18) || fail "balloon not shown"

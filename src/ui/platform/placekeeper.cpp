@@ -16,6 +16,8 @@ constexpr int kSettleMs = 500;
 PlaceKeeper::PlaceKeeper(QWidget *window) : QObject(window), window_(window)
 {
     window->installEventFilter(this);
+    for (QWidget *part : window->findChildren<QWidget *>())
+        part->installEventFilter(this);
 }
 
 void PlaceKeeper::keepCurrentPlace() { place_ = window_->pos(); }
@@ -28,8 +30,11 @@ void PlaceKeeper::stopWatching()
 
 bool PlaceKeeper::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != window_)
+    if (watched != window_) {
+        if (event->type() == QEvent::MouseButtonPress)
+            stopWatching();
         return false;
+    }
     switch (event->type()) {
     case QEvent::Show:
         keepCurrentPlace();
@@ -43,7 +48,13 @@ bool PlaceKeeper::eventFilter(QObject *watched, QEvent *event)
         stopWatching();
         break;
     case QEvent::Move:
-        if (place_ && window_->pos() != *place_) {
+        if (!place_)
+            break;
+        // The program's own moves set the place; the window system's
+        // report of one elsewhere is the window manager's placement.
+        if (!event->spontaneous()) {
+            keepCurrentPlace();
+        } else if (window_->pos() != *place_) {
             const QPoint place = *place_;
             stopWatching();
             window_->move(place);
