@@ -5,6 +5,7 @@
 #include "platform/captionbar.h"
 #include "platform/fonts.h"
 #include "platform/pictures.h"
+#include "platform/placekeeper.h"
 #include "platform/screen.h"
 
 #include <QCoreApplication>
@@ -90,6 +91,7 @@ frm_Version::frm_Version()
     caption->setGeometry(kBorder, kBorder, clientSize.width(), caption->barHeight());
     client->setGeometry(kBorder, caption->geometry().bottom() + 1, clientSize.width(), clientSize.height());
     setFixedSize(clientSize.width() + 2 * kBorder, client->geometry().bottom() + 1 + kBorder);
+    new PlaceKeeper(this);
 }
 
 void frm_Version::showEvent(QShowEvent *event)

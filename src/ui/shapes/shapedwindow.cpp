@@ -5,6 +5,7 @@
 #include "platform/desktopwindow.h"
 #include "platform/drag.h"
 #include "platform/handcursor.h"
+#include "platform/placekeeper.h"
 #include "platform/regionmask.h"
 
 #include <QCloseEvent>
@@ -23,6 +24,7 @@ ShapedWindow::ShapedWindow(const QString &title) : QWidget(nullptr, kFlags)
 {
     setWindowTitle(title);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    new PlaceKeeper(this);
 }
 
 void ShapedWindow::setVisible(bool visible)
