@@ -5,6 +5,7 @@
 #include "platform/captionbar.h"
 #include "score/frm_Version.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFontMetrics>
@@ -57,7 +58,9 @@ TEST(AboutBox, ClosesWithEnterSpaceOrItsCloseButtonButNotEscape)
     const auto clickCaption = [](int fromRight) {
         return [fromRight](frm_Version &box) {
             auto *caption = box.findChild<CaptionBar *>();
-            QTest::mouseClick(caption, Qt::LeftButton, {}, QPoint(caption->width() - fromRight, caption->height() / 2));
+            const QPoint at(caption->width() - fromRight, caption->height() / 2);
+            QWidget *target = caption->childAt(at) ? caption->childAt(at) : caption;
+            QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(caption, at));
         };
     };
     // clang-format off
@@ -86,6 +89,24 @@ TEST(AboutBox, ClosesWithEnterSpaceOrItsCloseButtonButNotEscape)
         QTimer::singleShot(300, &box, [&box] { box.done(kStillOpen); });
         EXPECT_EQ(box.exec(), row.result) << row.name;
     }
+}
+
+// Tab takes the keyboard from OK to the caption's close button, which tools
+// see as a named push button and can press.
+TEST(AboutBox, CloseButtonIsReachedByTabAndIsANamedButton)
+{
+    frm_Version box;
+    QTimer::singleShot(0, [&box] {
+        QTest::keyClick(box.focusWidget(), Qt::Key_Tab);
+        QAccessibleInterface *close = QAccessible::queryAccessibleInterface(box.focusWidget());
+        ASSERT_NE(close, nullptr);
+        EXPECT_EQ(close->role(), QAccessible::Button);
+        EXPECT_EQ(close->text(QAccessible::Name), QStringLiteral("閉じる"));
+        ASSERT_NE(close->actionInterface(), nullptr);
+        close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    });
+    QTimer::singleShot(1000, &box, [&box] { box.done(2); });
+    EXPECT_EQ(box.exec(), QDialog::Accepted);
 }
 
 // The boxes themselves, not their hooks: the program's title as caption and

@@ -7,6 +7,7 @@
 #include "platform/pictures.h"
 #include "platform/screen.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QFrame>
@@ -84,6 +85,7 @@ frm_Version::frm_Version()
     command1_->setAutoDefault(true);
     command1_->setFocus();
     connect(command1_, &QPushButton::clicked, this, &QDialog::accept);
+    setTabOrder(command1_, caption->closeButton());
 
     const QSize clientSize(kClientSize.width(),
                            qMax(kClientSize.height(), notice.bottom() + 1 + kBottomMargin));

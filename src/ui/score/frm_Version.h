@@ -8,7 +8,7 @@ class QPushButton;
 // The About box: product name, version and a one-line notice under a caption
 // bar of its own with only a close button, centred on the screen by its outer
 // size. OK (which has the focus, so Enter or Space work) and the caption's
-// close button close it; Escape does nothing.
+// close button (next by Tab) close it; Escape does nothing.
 class frm_Version : public QDialog
 {
 public:
