@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: 2026 The Marvolt developers
-# The About box on a desktop with a window manager (openbox): a drag by the
+# The About box on desktops with a window manager. openbox: a drag by the
 # caption moves the box by just the drag, every time it opens; the close
 # button lights up under the pointer, sinks while pressed and comes up again
 # when the pointer leaves it held, so that a release there keeps the box.
+# fluxbox: the window that had the keyboard before the box gets it back.
 source "$(dirname "$0")/lib.sh" "$@"
 
 WM_PID=""
@@ -83,4 +84,20 @@ wait_titled "$ABOUT_TITLE" >/dev/null || fail "a release off the close button cl
 click_at "$cx" "$cy"
 about_gone || fail "the close button left the About box up"
 game_running || fail "closing the About box ended the program"
+kill "$GAME_PID" "$WM_PID" $XM_PID; wait "$GAME_PID" "$WM_PID" $XM_PID 2>/dev/null || true
+GAME_PID="" WM_PID="" XM_PID=""
+
+# fluxbox, in a home of its own, gives the keyboard to no window when a box
+# goes: the box gives it back.
+# The background left alone: setting one fails here with a message window.
+mkdir -p "$E2E_TMP/home/.fluxbox"
+echo "background: none" >"$E2E_TMP/home/.fluxbox/overlay"
+echo "session.styleOverlay: $E2E_TMP/home/.fluxbox/overlay" >"$E2E_TMP/home/.fluxbox/init"
+HOME="$E2E_TMP/home" start_desktop fluxbox
+open_about
+is_active "$about" || fail "the About box has not the keyboard under fluxbox"
+xdotool key Return
+about_gone || fail "Enter left the About box up"
+sleep 0.5
+is_active "$typing" || fail "under fluxbox the keyboard went to $(active), not back to the window that had it"
 echo "PASS"

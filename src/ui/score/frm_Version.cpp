@@ -6,11 +6,13 @@
 #include "platform/fonts.h"
 #include "platform/pictures.h"
 #include "platform/screen.h"
+#include "platform/x11desktop.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QHideEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -100,6 +102,21 @@ void frm_Version::showEvent(QShowEvent *event)
     centredOuterSize_ = QSize();
     centre();
     command1_->setFocus();
+    previousActive_ = ActiveDesktopWindow();
+}
+
+// Some window managers give the keyboard to no window when the box goes;
+// the one that had it before the box came gets it back, unless the player
+// has since chosen another.
+void frm_Version::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    if (event->spontaneous())
+        return;
+    const DesktopWindowId own = static_cast<DesktopWindowId>(winId());
+    const DesktopWindowId active = ActiveDesktopWindow();
+    if (previousActive_ != own && (active == 0 || active == own))
+        ActivateDesktopWindow(previousActive_);
 }
 
 // The box draws its own caption, so its outer size is its own size; a window
