@@ -5,6 +5,7 @@
 #include "platform/captionbar.h"
 #include "score/frm_Version.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -107,6 +109,32 @@ TEST(AboutBox, CloseButtonIsReachedByTabAndIsANamedButton)
     });
     QTimer::singleShot(1000, &box, [&box] { box.done(2); });
     EXPECT_EQ(box.exec(), QDialog::Accepted);
+}
+
+// The box's texts are written in Japanese and translated like every other.
+TEST(AboutBox, TextsInJapaneseAndEnglish)
+{
+    // clang-format off
+    const struct { const char *translation; QString title, notice, close; } rows[] = {
+        {nullptr, "ﾊﾞｰｼﾞｮﾝ情報", "デスクトップでボウリング。", "閉じる"},
+        {":/i18n/marvolt_en.qm", "About Marvolt", "Bowling on your desktop.", "Close"},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        QTranslator translator;
+        if (row.translation) {
+            ASSERT_TRUE(translator.load(QString::fromLatin1(row.translation)));
+            QCoreApplication::installTranslator(&translator);
+        }
+        const frm_Version box;
+        QCoreApplication::removeTranslator(&translator);
+        QStringList labels;
+        for (const QLabel *l : box.findChildren<QLabel *>())
+            labels << l->text();
+        EXPECT_EQ(box.windowTitle(), row.title);
+        EXPECT_TRUE(labels.contains(row.notice)) << labels.join(u'|').toStdString();
+        EXPECT_EQ(box.findChild<CaptionBar *>()->closeButton()->accessibleName(), row.close);
+    }
 }
 
 // The boxes themselves, not their hooks: the program's title as caption and

@@ -23,7 +23,6 @@
 namespace {
 const QString kProduct = QStringLiteral("Marvolt");
 const QString kVersion = QStringLiteral("Version 1.2.0");
-const QString kNotice = QStringLiteral("Bowling on your desktop.");
 
 constexpr QSize kClientSize(263, 75);
 constexpr int kBorder = 1;  // the thin frame around caption and client
@@ -78,7 +77,8 @@ frm_Version::frm_Version()
     const QFont noticeFont = GameFont(kPGothic, kTextPoints);
     QRect notice = kNoticeLabel;
     notice.setHeight(qMax(notice.height(), qCeil(QFontMetricsF(noticeFont).height())));
-    label(client, kNotice, notice, noticeFont);
+    label(client, QCoreApplication::translate("frm_Version", "デスクトップでボウリング。"), notice,
+          noticeFont);
 
     command1_ = new QPushButton(QStringLiteral("OK"), client);
     command1_->setGeometry(kOkButton);
