@@ -4,6 +4,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>CaptionBar</name>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>DebugBranch</name>
     <message>
         <source>0～10で倒した本数<byte value="xd"/>
@@ -113,6 +120,10 @@ You are ranked number %1.</translation>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報</source>
         <translation>About Marvolt</translation>
+    </message>
+    <message>
+        <source>デスクトップでボウリング。</source>
+        <translation>Bowling on your desktop.</translation>
     </message>
 </context>
 </TS>

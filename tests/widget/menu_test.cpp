@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
+#include <QRawFont>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -53,6 +55,43 @@ TEST_F(MenuTest, TreeInJapaneseAndEnglish)
     EXPECT_EQ(tree, (QStringList{"High Scores>", "  1. (none)", "  2. (none)", "  3. (none)", "  4. (none)", "  5. (none)", "-",
                                  "Ball>", "  Black", "  Red", "  Blue*", "  Green", "  Clear", "-", "Switch Lane Look", "-",
                                  "About Marvolt", "-", "End Game"}));
+}
+
+// A line that mixes Japanese with digits takes both from one font: the
+// font the line asks for has the Japanese itself, so no fallback font of
+// another look draws part of it.
+TEST_F(MenuTest, DigitsAndJapaneseOfALineComeFromOneFont)
+{
+    settings_.write("[Data]\r\nHISCORE1=2003/07/15 21:04:09,9-,  ,087\r\n");
+    restart();
+    const QMenu *hiscores = windows().menu().mpop()->actions().first()->menu();
+    QString debugPrompt;
+    QFont debugFont;
+    QTimer::singleShot(0, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        const QLabel *prompt = box->findChild<QLabel *>();
+        debugPrompt = prompt->text();
+        debugFont = prompt->font();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    DebugBranch(windows());
+    // clang-format off
+    const struct { const char *name; QFont font; QString line; } rows[] = {
+        {"high-score menu", hiscores->font(), hiscores->actions().first()->text()},
+        {"debug box", debugFont, debugPrompt},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        const QRawFont font = QRawFont::fromFont(row.font);
+        QString missing;
+        for (const QChar c : row.line)
+            if (!c.isSpace() && !font.supportsCharacter(c))
+                missing += c;
+        EXPECT_TRUE(row.line.contains(u'0') && missing.isEmpty())
+            << row.name << ": " << font.familyName().toStdString() << " lacks \"" << missing.toStdString() << "\" of \""
+            << row.line.toStdString() << '"';
+    }
 }
 
 TEST(Languages, EnglishOnlyWhenTheFirstUiLanguageIsEnglish)

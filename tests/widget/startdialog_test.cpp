@@ -5,6 +5,8 @@
 #include "platform/captionbar.h"
 #include "score/frm_Version.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFontMetrics>
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -57,7 +60,9 @@ TEST(AboutBox, ClosesWithEnterSpaceOrItsCloseButtonButNotEscape)
     const auto clickCaption = [](int fromRight) {
         return [fromRight](frm_Version &box) {
             auto *caption = box.findChild<CaptionBar *>();
-            QTest::mouseClick(caption, Qt::LeftButton, {}, QPoint(caption->width() - fromRight, caption->height() / 2));
+            const QPoint at(caption->width() - fromRight, caption->height() / 2);
+            QWidget *target = caption->childAt(at) ? caption->childAt(at) : caption;
+            QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(caption, at));
         };
     };
     // clang-format off
@@ -85,6 +90,50 @@ TEST(AboutBox, ClosesWithEnterSpaceOrItsCloseButtonButNotEscape)
         });
         QTimer::singleShot(300, &box, [&box] { box.done(kStillOpen); });
         EXPECT_EQ(box.exec(), row.result) << row.name;
+    }
+}
+
+// Tab takes the keyboard from OK to the caption's close button, which tools
+// see as a named push button and can press.
+TEST(AboutBox, CloseButtonIsReachedByTabAndIsANamedButton)
+{
+    frm_Version box;
+    QTimer::singleShot(0, [&box] {
+        QTest::keyClick(box.focusWidget(), Qt::Key_Tab);
+        QAccessibleInterface *close = QAccessible::queryAccessibleInterface(box.focusWidget());
+        ASSERT_NE(close, nullptr);
+        EXPECT_EQ(close->role(), QAccessible::Button);
+        EXPECT_EQ(close->text(QAccessible::Name), QStringLiteral("閉じる"));
+        ASSERT_NE(close->actionInterface(), nullptr);
+        close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    });
+    QTimer::singleShot(1000, &box, [&box] { box.done(2); });
+    EXPECT_EQ(box.exec(), QDialog::Accepted);
+}
+
+// The box's texts are written in Japanese and translated like every other.
+TEST(AboutBox, TextsInJapaneseAndEnglish)
+{
+    // clang-format off
+    const struct { const char *translation; QString title, notice, close; } rows[] = {
+        {nullptr, "ﾊﾞｰｼﾞｮﾝ情報", "デスクトップでボウリング。", "閉じる"},
+        {":/i18n/marvolt_en.qm", "About Marvolt", "Bowling on your desktop.", "Close"},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        QTranslator translator;
+        if (row.translation) {
+            ASSERT_TRUE(translator.load(QString::fromLatin1(row.translation)));
+            QCoreApplication::installTranslator(&translator);
+        }
+        const frm_Version box;
+        QCoreApplication::removeTranslator(&translator);
+        QStringList labels;
+        for (const QLabel *l : box.findChildren<QLabel *>())
+            labels << l->text();
+        EXPECT_EQ(box.windowTitle(), row.title);
+        EXPECT_TRUE(labels.contains(row.notice)) << labels.join(u'|').toStdString();
+        EXPECT_EQ(box.findChild<CaptionBar *>()->closeButton()->accessibleName(), row.close);
     }
 }
 

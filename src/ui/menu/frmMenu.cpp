@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "menu/frmMenu.h"
 
+#include "platform/fonts.h"
 #include "platform/pictures.h"
 
 #include <QAction>
@@ -35,14 +36,17 @@ QIcon tickIcon()
 frmMenu::frmMenu() : mpop_(std::make_unique<QMenu>(QStringLiteral("mpop")))
 {
     lanes_ = {Picture("lane_solid"), Picture("lane_skeleton")};
+    mpop_->setFont(TextFont());  // submenus are windows of their own: each gets it
 
     mm_ = mpop_->addMenu(tr("ハイスコア"));
+    mm_->setFont(TextFont());
     for (int i = 0; i < kPlaces; ++i) {
         mhiscore_[i] = mm_->addAction(tr("(なし)"));
         connect(mhiscore_[i], &QAction::triggered, this, [this, i] { emit mhiscore_Click(i); });
     }
     sep01_ = mpop_->addSeparator();
     mballMenu_ = mpop_->addMenu(tr("ボール"));
+    mballMenu_->setFont(TextFont());
     mball_ = mballMenu_->menuAction();
     for (int i = 0; i < kColours; ++i) {
         mcolor_[i] = mballMenu_->addAction(tr(kColourCaptions[i]));

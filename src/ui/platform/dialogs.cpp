@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "platform/dialogs.h"
 
+#include "platform/fonts.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -46,6 +48,7 @@ QString Dialogs::InputBox(const QString &prompt) const
         return QString();
     QInputDialog dialog;
     dialog.setWindowTitle(kProgramTitle);
+    dialog.setFont(TextFont());
     dialog.setLabelText(shown(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "platform/drag.h"
 
+#include "platform/x11desktop.h"
+
 #include <QCursor>
 #include <QEvent>
 #include <QMouseEvent>
@@ -55,6 +57,11 @@ private:
 void StartWindowDrag(QWidget *window)
 {
     if (!window)
+        return;
+    // The toolkit's own request can carry a stale window position as the
+    // pointer's place on the screen, and the window manager then flings the
+    // window by that much; this one asks with the pointer's true place.
+    if (RequestWindowManagerMove(window->windowHandle()))
         return;
     if (QWindow *handle = window->windowHandle(); handle && handle->startSystemMove())
         return;

@@ -13,6 +13,7 @@ struct Substitution
 };
 constexpr double kDesignDpi = 96.0;
 constexpr double kPointsPerInch = 72.0;
+constexpr double kTextPoints = 9;
 }  // namespace
 
 void InstallFontSubstitutions()
@@ -35,3 +36,5 @@ QFont GameFont(const QString &family, double points, bool bold)
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
+
+QFont TextFont() { return GameFont(kPGothic, kTextPoints); }

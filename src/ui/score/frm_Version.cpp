@@ -7,10 +7,13 @@
 #include "platform/pictures.h"
 #include "platform/placekeeper.h"
 #include "platform/screen.h"
+#include "platform/x11desktop.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QHideEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,7 +24,6 @@
 namespace {
 const QString kProduct = QStringLiteral("Marvolt");
 const QString kVersion = QStringLiteral("Version 1.2.0");
-const QString kNotice = QStringLiteral("Bowling on your desktop.");
 
 constexpr QSize kClientSize(263, 75);
 constexpr int kBorder = 1;  // the thin frame around caption and client
@@ -76,7 +78,8 @@ frm_Version::frm_Version()
     const QFont noticeFont = GameFont(kPGothic, kTextPoints);
     QRect notice = kNoticeLabel;
     notice.setHeight(qMax(notice.height(), qCeil(QFontMetricsF(noticeFont).height())));
-    label(client, kNotice, notice, noticeFont);
+    label(client, QCoreApplication::translate("frm_Version", "デスクトップでボウリング。"), notice,
+          noticeFont);
 
     command1_ = new QPushButton(QStringLiteral("OK"), client);
     command1_->setGeometry(kOkButton);
@@ -85,6 +88,7 @@ frm_Version::frm_Version()
     command1_->setAutoDefault(true);
     command1_->setFocus();
     connect(command1_, &QPushButton::clicked, this, &QDialog::accept);
+    setTabOrder(command1_, caption->closeButton());
 
     const QSize clientSize(kClientSize.width(),
                            qMax(kClientSize.height(), notice.bottom() + 1 + kBottomMargin));
@@ -100,6 +104,21 @@ void frm_Version::showEvent(QShowEvent *event)
     centredOuterSize_ = QSize();
     centre();
     command1_->setFocus();
+    previousActive_ = ActiveDesktopWindow();
+}
+
+// Some window managers give the keyboard to no window when the box goes;
+// the one that had it before the box came gets it back, unless the player
+// has since chosen another.
+void frm_Version::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    if (event->spontaneous())
+        return;
+    const DesktopWindowId own = static_cast<DesktopWindowId>(winId());
+    const DesktopWindowId active = ActiveDesktopWindow();
+    if (previousActive_ != own && (active == 0 || active == own))
+        ActivateDesktopWindow(previousActive_);
 }
 
 // The box draws its own caption, so its outer size is its own size; a window
