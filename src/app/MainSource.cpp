@@ -12,6 +12,7 @@
 #include "platform/fonts.h"
 #include "platform/pacer.h"
 #include "platform/pictures.h"
+#include "platform/steadyicons.h"
 #include "settings/settings.h"
 
 #include <QApplication>
@@ -109,6 +110,7 @@ int Main(int argc, char **argv)
     // Closing a box must not end the program: only "end" does.
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutions();
+    InstallSteadyIcons();
     InstallTranslations(app);
 
     Settings settings;

@@ -8,12 +8,21 @@
 
 #include "game/game.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 void StartDlgBranch(GameWindows &w)
 {
     w.game().LoopDelay = 0;
     frmStart &dialog = w.startDialog();
     dialog.moveTwips(0, ScreenHeightTwips() - dialog.geometryTwips().height);
     dialog.show();
+#if defined(__GLIBC__)
+    // The allocator keeps what the game's windows and boxes freed for reuse;
+    // the start dialog may stay up for hours, so hand it back now.
+    malloc_trim(0);
+#endif
     w.game().state = GameState::StartWait;
 }
 

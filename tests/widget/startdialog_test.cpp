@@ -3,6 +3,8 @@
 #include "common/gamefixture.h"
 
 #include "platform/captionbar.h"
+#include "platform/dialogs.h"
+#include "platform/steadyicons.h"
 #include "score/frm_Version.h"
 
 #include <QAbstractButton>
@@ -12,7 +14,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -168,4 +172,52 @@ TEST_F(GameFixture, BoxesCarryTheProgramTitleAndTheirTexts)
         row.open(windows());
         EXPECT_EQ(std::tuple(title, text, exitCode != 0), std::tuple(QStringLiteral("Marvolt"), row.text, row.fails)) << row.name;
     }
+}
+
+// A desktop whose boxes show icons on their buttons (as X desktops do; the
+// offscreen platform shows none), whatever style the player chose.
+class IconButtonsStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget, QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// Every box shown again draws the very icons the last one drew: fresh icons
+// would fill the pixmap cache with copies no later box finds.
+TEST(BoxIcons, BoxesShownAgainDrawTheSameButtonIcons)
+{
+    const QString before = QApplication::style()->name();
+    QApplication::setStyle(new IconButtonsStyle(QStyleFactory::create(QStringLiteral("windows"))));
+    InstallSteadyIcons();
+    const Dialogs dialogs;
+    // clang-format off
+    const struct { const char *name; std::function<void()> open; } rows[] = {
+        {"debug box", [&] { dialogs.InputBox(QStringLiteral("?")); }},
+        {"question", [&] { dialogs.AskYesNo(QStringLiteral("?")); }},
+        {"message", [&] { dialogs.ShowOkMessage(QStringLiteral("!")); }},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        QList<qint64> keys[2];
+        for (QList<qint64> &shown : keys) {
+            QTimer::singleShot(0, [&shown] {
+                QWidget *box = QApplication::activeModalWidget();
+                ASSERT_NE(box, nullptr);
+                for (const QAbstractButton *button : box->findChildren<QAbstractButton *>())
+                    shown << (button->icon().isNull() ? 0 : button->icon().cacheKey());
+                QTest::keyClick(box, Qt::Key_Escape);
+            });
+            row.open();
+        }
+        // Icons at all: the chosen style is still the one in force.
+        EXPECT_FALSE(keys[0].isEmpty() || keys[0].contains(0)) << row.name;
+        EXPECT_EQ(keys[0], keys[1]) << row.name;
+    }
+    QApplication::setStyle(QStyleFactory::create(before));
 }
