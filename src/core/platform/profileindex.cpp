@@ -250,11 +250,6 @@ QByteArray WithValue(const QByteArray &contents, const QByteArray &section, cons
     return ProfileIndex(contents).withValue({section, key, value});
 }
 
-QByteArray WithValues(const QByteArray &contents, const Assignments &values)
-{
-    return ProfileIndex(contents).withValues(values);
-}
-
 // The index of each step is gone before contents change, so contents are not
 // shared and change in place.
 void SetValues(QByteArray &contents, const Assignments &values)

@@ -87,8 +87,7 @@ private:
 QByteArray LookupValue(const QByteArray &contents, const QByteArray &section, const QByteArray &key);
 QByteArray WithValue(const QByteArray &contents, const QByteArray &section, const QByteArray &key,
                      const QByteArray &value);
-QByteArray WithValues(const QByteArray &contents, const Assignments &values);
-// WithValues in place, so that big contents are not copied.
+// withValues in place, so that big contents are not copied.
 void SetValues(QByteArray &contents, const Assignments &values);
 // Whether the two assign the same key of the same section.
 bool SameKey(const Assignment &a, const Assignment &b);
