@@ -17,7 +17,7 @@ MARVOLT_PACKAGES=(
   qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
 )
-[ "$MARVOLT_FOR" = play ] || MARVOLT_PACKAGES+=(libgtest-dev python3 xvfb xdotool imagemagick x11-utils openbox wmctrl kwin-x11 fluxbox)
+[ "$MARVOLT_FOR" = play ] || MARVOLT_PACKAGES+=(libgtest-dev python3 xvfb xdotool imagemagick x11-utils openbox wmctrl kwin-x11 fluxbox mutter)
 
 marvolt_install_packages() {
   local missing=()
