@@ -8,7 +8,8 @@
 # demands no attention, stays off the taskbar and the pager, declares zero
 # frame extents (compositors then draw no shadow into its cut-away parts),
 # and the focus stays where it was. Then under fluxbox, whose taskbar
-# gains no button while the game plays.
+# gains no button while the game plays, and under mutter, which draws no
+# shadow around the start dialog.
 source "$(dirname "$0")/lib.sh" "$@"
 
 start_xvfb
@@ -18,7 +19,7 @@ export XDG_RUNTIME_DIR="$E2E_TMP/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 WM_PID=""
 XM_PID=""
-trap 'kill $XM_PID $WM_PID 2>/dev/null || true; wait $WM_PID 2>/dev/null || true; cleanup' EXIT
+trap 'kill $XM_PID 2>/dev/null || true; stop_wm; cleanup' EXIT
 start_wm() {  # name command...
   local name=$1
   shift
@@ -26,6 +27,11 @@ start_wm() {  # name command...
   WM_PID=$!
   for _ in $(seq 100); do wmctrl -m 2>/dev/null | grep -qi "Name: $name" && return 0; sleep 0.1; done
   fail "$name did not start"
+}
+# fluxbox may linger on SIGTERM.
+stop_wm() {
+  kill -KILL "$WM_PID" 2>/dev/null || true
+  wait "$WM_PID" 2>/dev/null || true
 }
 start_wm KWin env KWIN_COMPOSE=N kwin_x11 --replace
 
@@ -82,8 +88,7 @@ check_window "$sheet" "the score sheet"
 screenshot kwin
 kill -TERM "$GAME_PID"
 wait "$GAME_PID" || fail "the game did not end cleanly under KWin"
-kill "$WM_PID"
-wait "$WM_PID" 2>/dev/null || true
+stop_wm
 
 # fluxbox with a toolbar of only its taskbar and no wallpaper: the taskbar
 # looks the same before the game starts and with its windows up.
@@ -111,4 +116,26 @@ taskbar taskbar-during
 screenshot fluxbox
 changed=$(compare -metric AE "$E2E_OUT/taskbar-before.png" "$E2E_OUT/taskbar-during.png" null: 2>&1 || true)
 [ "${changed%% *}" = 0 ] || fail "fluxbox's taskbar changed in $changed pixels while the game plays"
+kill -TERM "$GAME_PID"
+wait "$GAME_PID" || fail "the game did not end cleanly under fluxbox"
+stop_wm
+
+# mutter composites on Xvfb: over a white window, the strips right of and
+# above the start dialog stay white.
+start_wm Mutter env -u DBUS_SESSION_BUS_ADDRESS mutter --x11 --replace
+convert -size "${SCREEN_W}x$SCREEN_H" xc:white "$E2E_TMP/white.png"
+display -geometry +0+0 "$E2E_TMP/white.png" >/dev/null 2>&1 &
+XM_PID="$XM_PID $!"
+sleep 1
+start_game
+read -r _ sx sy sw sh < <(wait_window 81 30) || fail "start dialog not shown under mutter"
+sleep 1
+screenshot mutter
+not_white() {  # x y w h
+  import -window root -crop "${3}x$4+$1+$2" +repage png:- |
+    convert png:- -fill black +opaque white -format '%[fx:round((1-mean)*w*h)]' info:
+}
+right=$(not_white $((sx + sw)) "$sy" 20 "$sh")
+above=$(not_white "$sx" $((sy - 10)) "$sw" 10)
+[ "$right/$above" = 0/0 ] || fail "mutter shades $right pixels right of the start dialog and $above above it"
 echo "PASS"

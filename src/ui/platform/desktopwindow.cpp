@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "platform/desktopwindow.h"
 
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +19,9 @@ constexpr std::array<const char *, AtomCount> kAtomNames = {
 // _NET_WM_STATE client message: remove a state, asked by a normal application.
 constexpr uint32_t kStateRemove = 0;
 constexpr uint32_t kSourceApplication = 1;
+// The top bit of an event's type says it came from another client.
+constexpr uint8_t kEventTypeMask = 0x7f;
+constexpr uint32_t kMaxStates = 64;
 
 struct X11Target
 {
@@ -66,22 +71,42 @@ void PrepareDesktopWindow(QWidget *window)
                         XCB_ATOM_CARDINAL, 32, noExtents.size(), noExtents.data());
 }
 
-void WithdrawAttention(QWidget *window)
+void WithdrawAttention(QWidget *window, const QByteArray &eventType, void *message)
 {
-    const X11Target x = TargetOf(window);
-    if (!x.connection)
+    if (eventType != "xcb_generic_event_t" || !message)
         return;
-    xcb_client_message_event_t event{};
-    event.response_type = XCB_CLIENT_MESSAGE;
-    event.format = 32;
-    event.window = x.window;
-    event.type = x.atoms[NetWmState];
-    event.data.data32[0] = kStateRemove;
-    event.data.data32[1] = x.atoms[DemandsAttention];
-    event.data.data32[3] = kSourceApplication;
+    const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    if ((event->response_type & kEventTypeMask) != XCB_PROPERTY_NOTIFY)
+        return;
+    const auto *notify = static_cast<const xcb_property_notify_event_t *>(message);
+    if (notify->state != XCB_PROPERTY_NEW_VALUE)
+        return;
+    const X11Target x = TargetOf(window);
+    if (!x.connection || notify->window != x.window || notify->atom != x.atoms[NetWmState])
+        return;
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        x.connection,
+        xcb_get_property(x.connection, 0, x.window, x.atoms[NetWmState], XCB_ATOM_ATOM, 0, kMaxStates),
+        nullptr);
+    if (!reply)
+        return;
+    const auto *states = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
+    const int count = reply->format == 32 ? xcb_get_property_value_length(reply) / 4 : 0;
+    const bool marked = std::find(states, states + count, x.atoms[DemandsAttention]) != states + count;
+    std::free(reply);
+    if (!marked)
+        return;
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = x.window;
+    request.type = x.atoms[NetWmState];
+    request.data.data32[0] = kStateRemove;
+    request.data.data32[1] = x.atoms[DemandsAttention];
+    request.data.data32[3] = kSourceApplication;
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x.connection)).data->root;
     xcb_send_event(x.connection, 0, root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char *>(&event));
+                   reinterpret_cast<const char *>(&request));
     xcb_flush(x.connection);
 }

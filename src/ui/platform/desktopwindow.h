@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
 
+class QByteArray;
 class QWidget;
 
 // What the game's small windows tell an X11 window manager beyond Qt's window
@@ -15,8 +16,8 @@ class QWidget;
 // of its shape.
 void PrepareDesktopWindow(QWidget *window);
 
-// Call right after mapping. A window shown without being activated is marked
-// as demanding attention by some window managers (KWin); this takes the mark
-// back, as the window wants nothing from the player. The request reaches the
-// window manager after the map, on the same connection.
-void WithdrawAttention(QWidget *window);
+// Call with every native event of the window. Some window managers (KWin,
+// mutter) mark a window that is shown without being activated as demanding
+// attention; whenever the mark appears, this takes it back, as the window
+// wants nothing from the player.
+void WithdrawAttention(QWidget *window, const QByteArray &eventType, void *message);

@@ -27,11 +27,10 @@ ShapedWindow::ShapedWindow(const QString &title) : QWidget(nullptr, kFlags)
     new PlaceKeeper(this);
 }
 
-void ShapedWindow::setVisible(bool visible)
+bool ShapedWindow::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
 {
-    QWidget::setVisible(visible);
-    if (visible)
-        WithdrawAttention(this);
+    WithdrawAttention(this, eventType, message);
+    return QWidget::nativeEvent(eventType, message, result);
 }
 
 void ShapedWindow::showEvent(QShowEvent *event)

@@ -39,14 +39,13 @@ public:
     // Moves the window with the mouse until the button is released.
     void startDrag();
 
-    void setVisible(bool visible) override;
-
 signals:
     void closeRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
     // The pointer turns into a hand over these areas (pixels).
     void setClickAreas(std::vector<QRect> areas);
     bool inClickArea(const QPoint &at) const;
