@@ -11,8 +11,6 @@ source "$(dirname "$0")/lib.sh" "$@"
 WM_PID=""
 XM_PID=""
 trap 'kill $XM_PID $WM_PID 2>/dev/null || true; cleanup' EXIT
-active() { xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}'; }
-is_active() { [ $(($(active))) -eq $(($1)) ]; }
 
 # A window manager, a window the player types in holding the keyboard, and
 # the game at its start dialog; sets typing, sx and sy.
@@ -21,11 +19,7 @@ start_desktop() {  # window manager command...
   WM_PID=$!
   for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
   wmctrl -m >/dev/null 2>&1 || fail "$1 did not start"
-  xmessage -name typing -geometry +600+100 "typing here" >/dev/null 2>&1 &
-  XM_PID=$!
-  typing=$(timeout 10 xdotool search --sync --onlyvisible --classname '^typing$' | head -n1)
-  [ -n "$typing" ] || fail "no window to type in"
-  xdotool windowactivate --sync "$typing"
+  open_typing_window
   start_game
   read -r _ sx sy _ _ < <(wait_window 81 30) || fail "start dialog not shown"
 }

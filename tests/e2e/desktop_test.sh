@@ -20,8 +20,6 @@ for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
 wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
 
 takes_no_focus() { xprop -id "$1" WM_HINTS | grep -q "accepts input or input focus: False" || fail "$2 takes the focus"; }
-active() { xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}'; }
-is_active() { [ $(($(active))) -eq $(($1)) ]; }
 wait_gone() {  # pid
   for _ in $(seq 10); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
   return 1
@@ -40,11 +38,7 @@ ended_with_zero "a close request on the start dialog"
 
 # The program the player types in holds the focus throughout, but while the
 # About box is up.
-xmessage -name typing -geometry +600+100 "typing here" >/dev/null 2>&1 &
-XM_PID=$!
-typing=$(timeout 10 xdotool search --sync --onlyvisible --classname '^typing$' | head -n1)
-[ -n "$typing" ] || fail "no window to type in"
-xdotool windowactivate --sync "$typing"
+open_typing_window
 start_game
 read -r start sx sy _ _ < <(wait_window 81 30) || fail "start dialog not shown"
 is_active "$typing" || fail "the start dialog took the focus"

@@ -75,6 +75,19 @@ start_game() {
 
 game_running() { kill -0 "$GAME_PID" 2>/dev/null; }
 
+# The desktop's active window, and whether it is the given one.
+active() { xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}'; }
+is_active() { [ $(($(active))) -eq $(($1)) ]; }
+
+# A window the player types in, given the keyboard; sets typing and XM_PID.
+open_typing_window() {
+  xmessage -name typing -geometry +600+100 "typing here" >/dev/null 2>&1 &
+  XM_PID=$!
+  typing=$(timeout 10 xdotool search --sync --onlyvisible --classname '^typing$' | head -n1)
+  [ -n "$typing" ] || fail "no window to type in"
+  timeout 10 xdotool windowactivate --sync "$typing" || fail "the window to type in is not active"
+}
+
 # Prints "x y w h" of every viewable top-level window of the game.
 game_windows() {
   local w

@@ -47,12 +47,7 @@ game_windows() {
   done
 }
 
-active() { xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}'; }
-xmessage -name typing -geometry +600+100 "typing here" >/dev/null 2>&1 &
-XM_PID=$!
-typing=$(timeout 10 xdotool search --sync --onlyvisible --classname '^typing$' | head -n1)
-[ -n "$typing" ] || fail "no window to type in"
-timeout 10 xdotool windowactivate --sync "$typing" || fail "no window to type in is active"
+open_typing_window
 
 # What KWin holds for a window: its state list and frame extents on one line.
 wm_view() { xprop -id "$1" _NET_WM_STATE _GTK_FRAME_EXTENTS | tr '\n' ' '; }
