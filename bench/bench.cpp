@@ -227,8 +227,8 @@ void junkStartPhase(Verdicts &verdicts, Pacer &pacer)
         Game game;
         GameWindows windows(game, settings, pacer);
         const Figures f = measure(1, [&windows] { StartUp(windows, {}); });
-        std::printf("%-24s %.0f ms  CPU %.0f ms (target: start dialog within %.0f ms of exec) %s\n", name,
-                    f.median(), 1000 * f.cpuSeconds, kJunkStartTargetMs, verdicts.Judge(f.median() <= kJunkStartTargetMs));
+        std::printf("%-24s %.0f ms  CPU %.0f ms (target: start dialog within %.0f ms of exec) %s\n", name, f.median(),
+                    1000 * f.cpuSeconds, kJunkStartTargetMs, verdicts.Judge(f.median() <= kJunkStartTargetMs));
     }
 }
 }  // namespace
