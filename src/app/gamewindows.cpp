@@ -238,8 +238,8 @@ void GameWindows::PlayBoard(const BoardSequence &steps)
 void GameWindows::ShowMessageBalloon(const QString &text, int milliseconds)
 {
     game_.BalloonBusy = true;
-    reportShape(
-        balloon_.show(text, kMessageX, lane().geometryTwips().top - kMessageAboveLane, Balloon::kTailLeft));
+    reportShape(balloon_.show(text, kMessageX, lane().geometryTwips().top - kMessageAboveLane,
+                              Balloon::Tail::Left));
     Wait(milliseconds);
     balloon_.hide();
     game_.BalloonBusy = false;

@@ -44,13 +44,10 @@ public:
     // Windows that exist only while the game uses them: created (hidden) on
     // first use, destroyed by unloading.
     frmLane &lane();
-    bool laneLoaded() const { return lane_ != nullptr; }
     void unloadLane();
     frmDenkou &board();
-    bool boardLoaded() const { return board_ != nullptr; }
     void unloadBoard();
     frmStart &startDialog();
-    bool startDialogLoaded() const { return start_ != nullptr; }
     void unloadStartDialog();
     // The live score sheet. It is loaded at its stored place (or above the
     // lane); unloading it, by its close button too, stores that place.
@@ -82,7 +79,6 @@ public:
     // Shows a balloon above the lane, waits `milliseconds` and takes it away;
     // presses are ignored meanwhile.
     void ShowMessageBalloon(const QString &text, int milliseconds);
-    Balloon &balloon() { return balloon_; }
     void reportShape(ShapedWindow::ShapeResult result);
 
     // Rewrites the menu's five high-score captions from the settings file.

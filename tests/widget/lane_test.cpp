@@ -128,10 +128,11 @@ TEST_F(LaneTest, MessageBalloonStandsItsTimeAboveTheLaneThenGoes)
     std::vector<QRect> whileUp;
     pacer().SetTickSource([&] {
         now += 100;
-        if (game().BalloonBusy && windows().balloon().isUp()) {
+        std::vector<QRect> pieces = game().BalloonBusy ? BalloonPieces() : std::vector<QRect>{};
+        if (!pieces.empty()) {
             firstUp = firstUp < 0 ? now : firstUp;
             lastUp = now;
-            whileUp = BalloonPieces();
+            whileUp = std::move(pieces);
         }
         QCoreApplication::postEvent(qApp, new QEvent(QEvent::User));  // no real wait between readings
         return now;
@@ -141,7 +142,7 @@ TEST_F(LaneTest, MessageBalloonStandsItsTimeAboveTheLaneThenGoes)
     EXPECT_FALSE(game().BalloonBusy);
     EXPECT_TRUE(BalloonPieces().empty());
     Balloon expected;
-    expected.show(text, 130, windows().lane().geometryTwips().top - 80, Balloon::kTailLeft);
+    expected.show(text, 130, windows().lane().geometryTwips().top - 80, Balloon::Tail::Left);
     EXPECT_EQ(whileUp, BalloonPieces());
     ASSERT_EQ(whileUp.size(), 3u);
     const QRect &left = whileUp[0], &centre = whileUp[1], &right = whileUp[2];

@@ -158,7 +158,10 @@ TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
     EXPECT_EQ(game().state, GameState::GameOver);
 
     RunPass(game(), pacer(), branches);
-    EXPECT_FALSE(windows().laneLoaded() || windows().boardLoaded() || windows().scoreSheetLoaded());
+    for (const QWidget *top : QApplication::topLevelWidgets())
+        EXPECT_FALSE(qobject_cast<const frmLane *>(top) || qobject_cast<const frmDenkou *>(top))
+            << top->metaObject()->className();
+    EXPECT_FALSE(windows().scoreSheetLoaded());
     RunPass(game(), pacer(), branches);
     EXPECT_EQ(game().state, GameState::StartWait);
     EXPECT_TRUE(windows().startDialog().isVisible());

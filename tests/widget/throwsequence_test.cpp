@@ -5,6 +5,7 @@
 #include "score/frmScore.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QStringList>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -81,7 +82,9 @@ TEST_F(ThrowSequenceTest, BallsReachTheRecordAndTheSheetUntilTheLastOne)
     }
     // After the strike of the last row the next frame starts on a fresh rack.
     runBranch();
-    EXPECT_EQ(windows().board().frameLabel(), QStringLiteral("F-04"));
+    const auto *frameLabel = windows().board().findChild<QLabel *>();
+    ASSERT_TRUE(frameLabel);
+    EXPECT_EQ(frameLabel->text(), QStringLiteral("F-04"));
     EXPECT_EQ(std::count(game().rack.PinState + 1, game().rack.PinState + 11, 0), 10) << "pins standing";
 }
 

@@ -78,7 +78,6 @@ void frmDenkou::setMarkVisible(int mark, bool visible)
 }
 
 void frmDenkou::setFrameLabel(const QString &text) { fno_->setText(text); }
-QString frmDenkou::frameLabel() const { return fno_->text(); }
 
 void frmDenkou::paintEvent(QPaintEvent *)
 {

@@ -28,7 +28,6 @@ public:
     void setMarkVisible(int mark, bool visible);
     bool markVisible(int mark) const { return markShown_[mark]; }
     void setFrameLabel(const QString &text);
-    QString frameLabel() const;
 
 protected:
     void paintEvent(QPaintEvent *) override;

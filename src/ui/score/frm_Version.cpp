@@ -157,9 +157,3 @@ void frm_Version::keyPressEvent(QKeyEvent *event)
         return event->accept();
     QDialog::keyPressEvent(event);
 }
-
-void ShowAboutBox()
-{
-    frm_Version box;
-    box.exec();
-}

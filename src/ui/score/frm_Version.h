@@ -31,6 +31,3 @@ private:
     QSize centredOuterSize_;
     DesktopWindowId previousActive_ = 0;
 };
-
-// Shows the About box modally; returns when it is closed.
-void ShowAboutBox();

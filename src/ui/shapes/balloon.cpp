@@ -16,7 +16,7 @@ struct PieceLayout
     int width;
     int shape;
 };
-// Left and right pieces of each style.
+// Left and right pieces for each tail.
 constexpr PieceLayout kLayouts[2][2] = {
     {{"balloon_l_tail", kTailWidth, 0}, {"balloon_r", kPlainWidth, 1}},
     {{"balloon_l", kPlainWidth, 2}, {"balloon_r_tail", kTailWidth, 3}},
@@ -32,7 +32,7 @@ ShapeResult layOut(BalloonPiece &piece, const PieceLayout &layout, const PopRegi
 }
 }  // namespace
 
-ShapeResult Balloon::show(const QString &text, int x, int y, int style)
+ShapeResult Balloon::show(const QString &text, int x, int y, Tail tail)
 {
     if (!left_)
         left_ = std::make_unique<frmL>();
@@ -44,15 +44,14 @@ ShapeResult Balloon::show(const QString &text, int x, int y, int style)
         regions_ = BuildPopRegionData();
     y -= left_->geometryTwips().height;
     centre_->printText(text);
-    if (style == kTailLeft || style == kTailRight) {
-        for (const ShapeResult result : {layOut(*left_, kLayouts[style][0], *regions_),
-                                         layOut(*right_, kLayouts[style][1], *regions_)})
-            if (result != ShapeResult::Done)
-                return result;
-    }
+    const auto &layouts = kLayouts[static_cast<int>(tail)];
+    for (const ShapeResult result :
+         {layOut(*left_, layouts[0], *regions_), layOut(*right_, layouts[1], *regions_)})
+        if (result != ShapeResult::Done)
+            return result;
     const int leftWidth = left_->geometryTwips().width;
     const int centreWidth = centre_->geometryTwips().width;
-    if (style == kTailRight)
+    if (tail == Tail::Right)
         x -= centreWidth + leftWidth;
     // The balloon's corner is converted once and the pieces placed from it in
     // pixels: converted piece by piece, the centre's 10-twip drop could round

@@ -16,16 +16,16 @@
 class Balloon
 {
 public:
-    enum Style : int { kTailLeft = 0, kTailRight = 1 };
+    // The end that carries the tail, pointing at (x, y).
+    enum class Tail : int { Left = 0, Right = 1 };
 
     // Lays the balloon out for the point (x, y), twips on the screen, and
     // shows it; returns at once. The end pieces' region table is filled on
     // the first showing. Any result but Done means a piece could not be cut
     // to its shape.
-    ShapedWindow::ShapeResult show(const QString &text, int x, int y, int style);
+    ShapedWindow::ShapeResult show(const QString &text, int x, int y, Tail tail);
     // Takes the balloon away.
     void hide();
-    bool isUp() const { return left_ || centre_ || right_; }
 
 private:
     std::unique_ptr<frmL> left_;
