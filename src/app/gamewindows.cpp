@@ -253,7 +253,7 @@ void GameWindows::chooseColour(int colour)
 
 void GameWindows::ListHighScores()
 {
-    for (int place = 1; place <= frmMenu::kPlaces; ++place)
+    for (int place = 1; place <= kHighScorePlaces; ++place)
         menu_.setHighScoreCaption(place - 1, HighScoreCaption(place, StoredHighScore(settings_, place)));
 }
 

@@ -11,7 +11,7 @@
 inline int checkedColour(const frmMenu &menu)
 {
     int checked = -1;
-    for (int i = 0; i < frmMenu::kColours; ++i)
+    for (int i = 0; i < kBallColours; ++i)
         if (menu.colourTicked(i))
             checked = checked == -1 ? i : -2;
     return checked;

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "hiscore/hiscorecaptions.h"
 
+#include "hiscore/hiscoretable.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QStringList>
@@ -9,7 +11,6 @@
 
 namespace {
 
-const QChar kFieldSeparator = u',';
 // Texts in the player's language, looked up when a caption is made.
 constexpr char kContext[] = "HighScoreCaptions";
 const char *const kPlaceDigits = QT_TRANSLATE_NOOP("HighScoreCaptions", "１２３４５");
@@ -39,7 +40,7 @@ QString Between(const QString &entry, int from, int to)
 
 int NextComma(const QString &entry, int after)
 {
-    return after < 0 ? -1 : entry.indexOf(kFieldSeparator, after + 1);
+    return after < 0 ? -1 : entry.indexOf(kHighScoreFieldSeparator, after + 1);
 }
 
 QString PlaceDigit(int place)
@@ -54,10 +55,10 @@ QString PlaceDigit(int place)
 
 HighScoreEntryFields HighScoreFields(const QString &entry)
 {
-    const int first = entry.indexOf(kFieldSeparator);
+    const int first = entry.indexOf(kHighScoreFieldSeparator);
     const int second = NextComma(entry, first);
     const int third = NextComma(entry, second);
-    const int last = entry.lastIndexOf(kFieldSeparator);
+    const int last = entry.lastIndexOf(kHighScoreFieldSeparator);
 
     HighScoreEntryFields f;
     f.date = first < 0 ? entry : entry.left(first);

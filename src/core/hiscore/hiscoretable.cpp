@@ -10,7 +10,6 @@
 
 namespace {
 
-const QChar kFieldSeparator = u',';
 const QString kKeyPrefix = QStringLiteral("HISCORE");
 
 void WriteSlot(Settings &settings, int place, const QString &value)
@@ -32,7 +31,7 @@ QString HighScoreKey(int place) { return kKeyPrefix + QString::number(place); }
 
 qint16 HighScoreValue(const QString &entry)
 {
-    const int comma = entry.lastIndexOf(kFieldSeparator);
+    const int comma = entry.lastIndexOf(kHighScoreFieldSeparator);
     if (comma < 0)
         return 0;
     return RoundToInt16(LeadingNumber(entry.mid(comma + 1))).value_or(0);
@@ -54,7 +53,7 @@ qint16 RecordHighScore(Settings &settings, const QString &szScore, const QString
     const QString scoreText = HighScoreText(szScore);
     const qint16 score = RoundToInt16(LeadingNumber(scoreText)).value_or(0);
     const QString entry = QStringList{now.toString(kHighScoreDateFormat), szScore, szSprit, scoreText}.join(
-        kFieldSeparator);
+        kHighScoreFieldSeparator);
 
     for (int place = 1; place <= kHighScorePlaces; ++place) {
         const QString current = StoredHighScore(settings, place);

@@ -18,6 +18,7 @@ constexpr int kHighScorePlaces = 5;
 inline const QString kHighScoreSection = QStringLiteral("Data");
 inline const QString kHighScoreDateFormat = QStringLiteral("yyyy/MM/dd hh:mm:ss");
 constexpr int kHighScoreDigits = 3;
+constexpr QChar kHighScoreFieldSeparator = u',';
 
 // "HISCORE" followed by the place digit.
 QString HighScoreKey(int place);

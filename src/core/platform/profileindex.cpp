@@ -21,7 +21,7 @@ constexpr char kLineBreak[] = "\r\n";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
 // Around the names a caller gives only spaces are trimmed: "\tS" is not "S".
-bool IsNameBlank(char c) { return c == ' '; }
+bool IsSpace(char c) { return c == ' '; }
 
 QByteArrayView Trimmed(QByteArrayView text, bool (*blank)(char) = IsBlank)
 {
@@ -34,7 +34,7 @@ QByteArrayView Trimmed(QByteArrayView text, bool (*blank)(char) = IsBlank)
     return text.sliced(begin, end - begin);
 }
 
-QByteArrayView GivenName(QByteArrayView name) { return Trimmed(name, IsNameBlank); }
+QByteArrayView GivenName(QByteArrayView name) { return WithoutOuterSpaces(name); }
 
 // ASCII only: bytes above 127 compare exactly, whatever code page wrote them.
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
@@ -267,5 +267,7 @@ bool SameKey(const Assignment &a, const Assignment &b)
 }
 
 bool NamesAKey(const Assignment &a) { return !GivenName(a.key).isEmpty(); }
+
+QByteArrayView WithoutOuterSpaces(QByteArrayView text) { return Trimmed(text, IsSpace); }
 
 }  // namespace profile

@@ -93,5 +93,7 @@ void SetValues(QByteArray &contents, const Assignments &values);
 bool SameKey(const Assignment &a, const Assignment &b);
 // Whether the key name is more than spaces.
 bool NamesAKey(const Assignment &a);
+// The text without the spaces at either end; tabs stay.
+QByteArrayView WithoutOuterSpaces(QByteArrayView text);
 
 }  // namespace profile

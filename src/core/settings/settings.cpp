@@ -19,7 +19,6 @@ constexpr char kConfigHomeVariable[] = "XDG_CONFIG_HOME";
 constexpr char kDefaultConfigHome[] = ".config";  // below the home directory
 constexpr char kPerUserSubdirectory[] = "marvolt";
 constexpr char kNul = '\0';
-constexpr char kSpace = ' ';
 constexpr std::chrono::milliseconds kNoWait{0};
 
 // A copy that keeps its settings beside itself: a build folder (marked by the
@@ -47,18 +46,6 @@ QByteArray UpToNul(QByteArray bytes)
 }
 
 QByteArray ToFileText(const QString &text) { return UpToNul(text.toUtf8()); }
-
-// Only spaces: a tab kept inside quotes in the file stays part of the value.
-QByteArray WithoutOuterSpaces(const QByteArray &bytes)
-{
-    qsizetype begin = 0;
-    qsizetype end = bytes.size();
-    while (begin < end && bytes[begin] == kSpace)
-        ++begin;
-    while (end > begin && bytes[end - 1] == kSpace)
-        --end;
-    return bytes.mid(begin, end - begin);
-}
 
 }  // namespace
 
@@ -89,7 +76,8 @@ QString Settings::ReadIniValue(const QString &section, const QString &key) const
     const QByteArray value = pending_.isEmpty()
                                  ? file.value(sectionText, keyText)
                                  : profile::LookupValue(file.withValues(pending_), sectionText, keyText);
-    return QString::fromUtf8(WithoutOuterSpaces(UpToNul(value)));
+    // Only spaces: a tab kept inside quotes in the file stays part of the value.
+    return QString::fromUtf8(profile::WithoutOuterSpaces(UpToNul(value)));
 }
 
 void Settings::WriteIniValue(const QString &section, const QString &key, const QString &value)

@@ -12,7 +12,7 @@
 #include <QPainter>
 
 namespace {
-constexpr const char *kColourCaptions[frmMenu::kColours] = {
+constexpr const char *kColourCaptions[kBallColours] = {
     QT_TRANSLATE_NOOP("frmMenu", "黒"), QT_TRANSLATE_NOOP("frmMenu", "赤"),
     QT_TRANSLATE_NOOP("frmMenu", "青"), QT_TRANSLATE_NOOP("frmMenu", "緑"),
     QT_TRANSLATE_NOOP("frmMenu", "無")};
@@ -40,7 +40,7 @@ frmMenu::frmMenu() : mpop_(std::make_unique<QMenu>(QStringLiteral("mpop")))
 
     mm_ = mpop_->addMenu(tr("ハイスコア"));
     mm_->setFont(TextFont());
-    for (int i = 0; i < kPlaces; ++i) {
+    for (int i = 0; i < kHighScorePlaces; ++i) {
         mhiscore_[i] = mm_->addAction(tr("(なし)"));
         connect(mhiscore_[i], &QAction::triggered, this, [this, i] { emit mhiscore_Click(i); });
     }
@@ -48,7 +48,7 @@ frmMenu::frmMenu() : mpop_(std::make_unique<QMenu>(QStringLiteral("mpop")))
     mballMenu_ = mpop_->addMenu(tr("ボール"));
     mballMenu_->setFont(TextFont());
     mball_ = mballMenu_->menuAction();
-    for (int i = 0; i < kColours; ++i) {
+    for (int i = 0; i < kBallColours; ++i) {
         mcolor_[i] = mballMenu_->addAction(tr(kColourCaptions[i]));
         connect(mcolor_[i], &QAction::triggered, this, [this, i] {
             checkColour(i);
@@ -87,7 +87,7 @@ void frmMenu::setHighScoreCaption(int index, const QString &caption) { mhiscore_
 void frmMenu::checkColour(int colour)
 {
     const QIcon tick = tickIcon();
-    for (int i = 0; i < kColours; ++i)
+    for (int i = 0; i < kBallColours; ++i)
         mcolor_[i]->setIcon(i == colour ? tick : QIcon());
 }
 

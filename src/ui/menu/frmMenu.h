@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
+#include "game/rules.h"
+#include "hiscore/hiscoretable.h"
+
 #include <QObject>
 #include <QPixmap>
 #include <QString>
@@ -17,9 +20,6 @@ class frmMenu : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int kPlaces = 5;
-    static constexpr int kColours = 5;
-
     frmMenu();
     ~frmMenu() override;
 
@@ -55,7 +55,7 @@ private:
     QMenu *mm_;
     QMenu *mballMenu_;
     QAction *sep01_, *mball_, *sepp_, *mscreen_, *sepx_, *mver_, *sep001_, *mend_;
-    std::array<QAction *, kPlaces> mhiscore_{};
-    std::array<QAction *, kColours> mcolor_{};
+    std::array<QAction *, kHighScorePlaces> mhiscore_{};
+    std::array<QAction *, kBallColours> mcolor_{};
     std::array<QPixmap, 2> lanes_;
 };
