@@ -5,6 +5,7 @@
 #include "game/game.h"
 #include "game/rules.h"
 #include "lane/pinmodel.h"
+#include "platform/linepixels.h"
 #include "platform/pictures.h"
 
 #include <QMouseEvent>
@@ -64,10 +65,8 @@ void frmLane::paintMarker(const MarkerLine &line)
 {
     if (drawing_.isNull())
         return;
-    // Lines leave out their end point; markers are horizontal, one window
-    // pixel high at every scale.
-    const int from = line.x2 > line.x1 ? line.x1 : line.x2 + 1;
-    QPainter(&drawing_).fillRect(QRect(from, line.y1, qAbs(line.x2 - line.x1), 1),
+    // Markers are horizontal, one window pixel high at every scale.
+    QPainter(&drawing_).fillRect(LinePixels(QLine(line.x1, line.y1, line.x2, line.y1)),
                                  QColor(line.colour.red, line.colour.green, line.colour.blue));
 }
 

@@ -3,6 +3,7 @@
 #include "score/frmScore.h"
 
 #include "platform/fonts.h"
+#include "platform/linepixels.h"
 #include "platform/numparse.h"
 #include "platform/pictures.h"
 #include "score/scorerecord.h"
@@ -21,18 +22,6 @@ constexpr int kMinFontPixels = 6;
 const QString kFontProbe = QStringLiteral("0123456789G-");
 const QColor kTextColor{0, 0, 0};
 const QColor kPanelColor{0xD6, 0xD4, 0xCC};  // stands in while the artwork is missing
-
-// The pixels a line control covers: like the platform's lines, the end
-// point is left out. Every line of the sheet is horizontal or vertical.
-QRect LinePixels(const QLine &line)
-{
-    if (line.y1() == line.y2()) {
-        const int from = line.x2() >= line.x1() ? line.x1() : line.x2() + 1;
-        return QRect(from, line.y1(), qAbs(line.dx()), 1);
-    }
-    const int from = line.y2() >= line.y1() ? line.y1() : line.y2() + 1;
-    return QRect(line.x1(), from, 1, qAbs(line.dy()));
-}
 
 // The game font at the layout's size, made smaller where the installed
 // replacement's digits would not fit the 12-pixel rows.
