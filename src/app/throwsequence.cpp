@@ -14,23 +14,25 @@
 #include "hiscore/hiscoretable.h"
 #include "lane/ballmotion.h"
 #include "lane/lanemodel.h"
+#include "lane/pinboardsequence.h"
 #include "settings/settings.h"
 
 #include <QDateTime>
 
 namespace {
 // Pauses, ms.
-constexpr int kLampStep = 30;
 constexpr int kBeforeRoll = 500;
 constexpr int kAfterRoll = 150;
 constexpr int kGameStartBalloon = 2000;
 
 const QString kGameStart = QStringLiteral("Game Start!!");
 
-void showWindow(QWidget &window, bool keepHidden)
+// A window that is to stay out of sight is still shown once, then hidden.
+enum class AfterShow { Stay, Hide };
+void showWindow(QWidget &window, AfterShow after)
 {
     window.show();
-    if (keepHidden)
+    if (after == AfterShow::Hide)
         window.hide();
 }
 
@@ -75,8 +77,9 @@ void InitBranch(GameWindows &w)
     }
     ClearRecord(game);
     w.scoreSheet().DisplayScore(game.record.szScore, game.record.szSprit);
-    showWindow(w.lane(), game.ScoreSheetOnly);
-    showWindow(w.board(), game.ScoreSheetOnly);
+    const AfterShow after = game.ScoreSheetOnly ? AfterShow::Hide : AfterShow::Stay;
+    showWindow(w.lane(), after);
+    showWindow(w.board(), after);
     if (game.DebugMode)
         w.scoreSheet().show();
     w.lane().setBallColour(StoredColourIndex(w.settings().ReadIniValue(kBallSection, kColorKey)));

@@ -6,7 +6,6 @@
 
 namespace {
 // Pauses, ms.
-constexpr int kLampStep = 30;
 constexpr int kDarkStep = 5;
 constexpr int kAfterDarken = 250;
 constexpr int kBlinkStep = 200;

@@ -12,6 +12,7 @@ struct Rack;
 // each pause a Wait, so events keep flowing during a sequence.
 
 constexpr int kBoardLamps = 10;  // lamp i shows pin i + 1
+constexpr int kLampStep = 30;    // ms after each lamp that lights or goes dark
 
 // The board's mark pictures; a blank covers the mark it blinks with.
 enum BoardMark : int { kMarkBlank = 0, kMarkSpare = 1, kMarkStrike = 2 };

@@ -63,43 +63,40 @@ qint16 GetThrowPins(const QString &szScore, int frame, int ball)
 
 QString CalcFrameTotals(const QString &szScore)
 {
-    const auto P = [&szScore](int k, int t) { return int(GetThrowPins(szScore, k, t)); };
+    const auto pins = [&szScore](int k, int t) { return int(GetThrowPins(szScore, k, t)); };
     constexpr int kNotThrown = -1;
     std::array<qint16, kFrames + 1> total{};
     QString out;
 
     for (int k = 1; k <= kFrames; ++k) {
-        const int first = P(k, 1);
+        const int first = pins(k, 1);
         if (first == kNotThrown)
             break;
         int frameScore = 0;
         if (k == kFrames) {
-            const int second = P(k, 2);
-            const int third = P(k, 3);
+            const int second = pins(k, 2);
+            const int third = pins(k, 3);
             if (second == kNotThrown || (first + second >= kPinsPerRack && third == kNotThrown))
                 break;
             frameScore = first + second + qMax(third, 0);
         } else if (first == kPinsPerRack) {
-            const int next = P(k + 1, 1);
+            const int next = pins(k + 1, 1);
             if (next == kNotThrown)
                 break;
             // After a second strike the bonus reaches the frame after that,
             // except in frame 9 where the tenth frame holds both bonus balls.
-            int bonus2;
-            if (next == kPinsPerRack && k < kFrames - 1)
-                bonus2 = P(k + 2, 1);
-            else
-                bonus2 = P(k + 1, 2);
-            if (bonus2 == kNotThrown)
+            const int secondBonus = next == kPinsPerRack && k < kFrames - 1 ? pins(k + 2, 1)
+                                                                            : pins(k + 1, 2);
+            if (secondBonus == kNotThrown)
                 break;
-            frameScore = kPinsPerRack + next + bonus2;
+            frameScore = kPinsPerRack + next + secondBonus;
         } else {
-            const int second = P(k, 2);
+            const int second = pins(k, 2);
             if (second == kNotThrown)
                 break;
             frameScore = first + second;
             if (frameScore == kPinsPerRack) {
-                const int next = P(k + 1, 1);
+                const int next = pins(k + 1, 1);
                 if (next == kNotThrown)
                     break;
                 frameScore += next;

@@ -23,10 +23,10 @@ void frmStart::paintEvent(QPaintEvent *) { QPainter(this).drawPixmap(0, 0, face_
 void frmStart::mousePressEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
-    const int label = kLabel1.contains(at) ? 1 : kLabel2.contains(at) ? 2 : 0;
-    if (label != 0) {
+    const Label label = kLabel1.contains(at) ? Label::S : kLabel2.contains(at) ? Label::E : Label::None;
+    if (label != Label::None) {
         // A label is clicked by a left press and release on it.
-        pressedLabel_ = event->button() == Qt::LeftButton ? label : 0;
+        pressedLabel_ = event->button() == Qt::LeftButton ? label : Label::None;
         return;
     }
     emit Form_MouseDown(event->button());
@@ -35,11 +35,11 @@ void frmStart::mousePressEvent(QMouseEvent *event)
 void frmStart::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
-    const int label = std::exchange(pressedLabel_, 0);
+    const Label label = std::exchange(pressedLabel_, Label::None);
     if (event->button() != Qt::LeftButton)
         return;
-    if (label == 1 && kLabel1.contains(at))
+    if (label == Label::S && kLabel1.contains(at))
         emit Label1_Click();
-    else if (label == 2 && kLabel2.contains(at))
+    else if (label == Label::E && kLabel2.contains(at))
         emit Label2_Click();
 }

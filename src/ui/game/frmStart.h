@@ -31,5 +31,6 @@ protected:
 
 private:
     QPixmap face_;
-    int pressedLabel_ = 0;  // 1 or 2 while a left press on a label is held
+    enum class Label { None, S, E };
+    Label pressedLabel_ = Label::None;  // while a left press on it is held
 };
