@@ -66,7 +66,7 @@ void InitBranch(GameWindows &w)
     w.ToggleScreenMode();
     BeginGame(game);
     for (int i = 0; i <= kLastPin; ++i) {
-        RaisePin(game.rack, i);
+        game.rack.raise(i);
         w.lane().refresh();
         if (i < kBoardLamps) {
             w.board().setLamp(i, true);

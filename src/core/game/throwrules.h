@@ -17,9 +17,8 @@ constexpr qint16 kAimingLoopDelay = 50;
 void MoveOn(Game &game, GameState next);
 
 // "init": a new game; the next state is "next-throw". The rack is raised pin
-// image by pin image with RaisePin, then the record starts empty.
+// image by pin image (Rack::raise), then the record starts empty.
 void BeginGame(Game &game);
-void RaisePin(Rack &rack, int image);
 void ClearRecord(Game &game);
 
 // "next-throw": the aiming markers start again from row 0, the loop paces
