@@ -44,8 +44,8 @@ void endOfGame(GameWindows &w)
     const bool sheetWasVisible = w.scoreSheetShown();
     if (!sheetWasVisible)
         w.scoreSheet().show();
-    const qint16 place = RecordHighScore(w.settings(), game.record.szScore, game.record.szSprit,
-                                         QDateTime::currentDateTime());
+    const int place = RecordHighScore(w.settings(), game.record.szScore, game.record.szSprit,
+                                      QDateTime::currentDateTime());
     w.ListHighScores();
     const EndOfGameBox box = EndOfGameBoxFor(game, place);
     if (box.question)

@@ -5,7 +5,7 @@
 #include "lane/lanemodel.h"
 
 namespace {
-int countPins(const Rack &rack, qint16 state)
+int countPins(const Rack &rack, int state)
 {
     int n = 0;
     for (int pin = kFirstPin; pin <= kLastPin; ++pin)

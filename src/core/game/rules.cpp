@@ -62,10 +62,10 @@ CommandLineSwitches ParseCommandLine(const QString &args)
     return {};
 }
 
-qint16 StoredColourIndex(const QString &text)
+int StoredColourIndex(const QString &text)
 {
-    const qint16 c = RoundToInt16(LeadingNumber(text)).value_or(0);
-    return c >= 0 && c < kBallColours ? c : qint16(0);
+    const int c = RoundToInt16(LeadingNumber(text)).value_or(0);
+    return c >= 0 && c < kBallColours ? c : 0;
 }
 
 void ApplyDebugAnswer(Game &game, const QString &answer)
@@ -75,7 +75,7 @@ void ApplyDebugAnswer(Game &game, const QString &answer)
     game.roll.StrikeFlag = false;
     game.roll.NextPin = kFirstPin;
 
-    qint16 n = DebugCount(answer);
+    int n = DebugCount(answer);
     if (n == kDebugQuit) {
         game.state = GameState::GameOver;
         return;

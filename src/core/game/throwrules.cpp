@@ -60,7 +60,7 @@ void StartRoll(Game &game)
 void ToppleAfterSplit(Game &game)
 {
     if (game.record.szSprit.endsWith(kSplitChar) && !game.rack.FirstBallOfRack)
-        for (qint16 pin : game.roll.PathPins)
+        for (int pin : game.roll.PathPins)
             TopplePathNeighbour(game, pin);
 }
 
@@ -82,7 +82,7 @@ BallCount CountBall(Game &game)
     return count;
 }
 
-EndOfGameBox EndOfGameBoxFor(const Game &game, qint16 place)
+EndOfGameBox EndOfGameBoxFor(const Game &game, int place)
 {
     const QString announcement = place != 0
                                      ? QCoreApplication::translate(kContext, kNewHighScore).arg(place)

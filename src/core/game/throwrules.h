@@ -55,7 +55,7 @@ struct EndOfGameBox
     QString text;   // "" for no box
     bool question;  // Yes/No, else OK only
 };
-EndOfGameBox EndOfGameBoxFor(const Game &game, qint16 place);
+EndOfGameBox EndOfGameBoxFor(const Game &game, int place);
 
 // After the question: "init" for another game, else "game-over".
 void EndGame(Game &game, bool playOn);

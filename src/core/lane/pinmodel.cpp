@@ -10,7 +10,7 @@ namespace {
 
 // A hook of at least this size (either way) makes a felled path pin push
 // its neighbour over; the pin on the side the ball curves away from falls.
-constexpr qint16 kToppleHook = 2;
+constexpr int kToppleHook = 2;
 
 // The hit band starts this fraction of the pin's height below its top.
 constexpr int kBandStartDivisor = 3;
@@ -19,7 +19,7 @@ bool ValidPin(int pin) { return pin >= kFirstPin && pin <= kLastPin; }
 
 bool AnySupportFelledThisRoll(const Rack &rack, const PinList &supports)
 {
-    for (qint16 s : supports) {
+    for (int s : supports) {
         if (rack.PinState[s] == kFelledThisRoll)
             return true;
     }
@@ -28,7 +28,7 @@ bool AnySupportFelledThisRoll(const Rack &rack, const PinList &supports)
 
 bool AllDown(const Rack &rack, const PinList &pins)
 {
-    for (qint16 p : pins) {
+    for (int p : pins) {
         if (rack.standing(p))
             return false;
     }
@@ -37,7 +37,7 @@ bool AllDown(const Rack &rack, const PinList &pins)
 
 bool AllStanding(const Rack &rack, const PinList &pins)
 {
-    for (qint16 p : pins) {
+    for (int p : pins) {
         if (!rack.standing(p))
             return false;
     }
