@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -82,7 +81,7 @@ TEST_F(ThrowSequenceTest, BallsReachTheRecordAndTheSheetUntilTheLastOne)
     // After the strike of the last row the next frame starts on a fresh rack.
     runBranch();
     EXPECT_EQ(windows().board().frameLabel(), QStringLiteral("F-04"));
-    EXPECT_EQ(std::count(game().rack.PinState + 1, game().rack.PinState + 11, 0), 10) << "pins standing";
+    EXPECT_EQ(game().rack.standingCount(), 10) << "pins standing";
 }
 
 // A game that places is entered, listed and announced: with the question
