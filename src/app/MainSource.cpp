@@ -78,7 +78,7 @@ void StartUp(GameWindows &w, const QString &arguments)
     game.ScoreSheetOnly = switches.scoreSheetOnly;
     w.BuildRegionData();
     w.ListHighScores();
-    const qint16 colour = StoredColourIndex(w.settings().ReadIniValue(kBallSection, kColorKey));
+    const int colour = StoredColourIndex(w.settings().ReadIniValue(kBallSection, kColorKey));
     w.menu().checkColour(colour);
     w.lane().setBallColour(colour);
     w.settings().WriteIniValue(kBallSection, kColorKey, QString::number(colour));

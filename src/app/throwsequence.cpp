@@ -46,8 +46,8 @@ void endOfGame(GameWindows &w)
     const bool sheetWasVisible = w.scoreSheetShown();
     if (!sheetWasVisible)
         w.scoreSheet().show();
-    const qint16 place = RecordHighScore(w.settings(), game.record.szScore, game.record.szSprit,
-                                         QDateTime::currentDateTime());
+    const int place = RecordHighScore(w.settings(), game.record.szScore, game.record.szSprit,
+                                      QDateTime::currentDateTime());
     w.ListHighScores();
     const EndOfGameBox box = EndOfGameBoxFor(game, place);
     if (box.question)
@@ -68,7 +68,7 @@ void InitBranch(GameWindows &w)
     w.ToggleScreenMode();
     BeginGame(game);
     for (int i = 0; i <= kLastPin; ++i) {
-        RaisePin(game.rack, i);
+        game.rack.raise(i);
         w.lane().refresh();
         if (i < kBoardLamps) {
             w.board().setLamp(i, true);

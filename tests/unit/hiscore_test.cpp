@@ -25,7 +25,7 @@ TEST(HighScoreTable, PlacesShiftsAndBreaksTiesForTheOlderEntry)
     const QString now = "2003/07/15 21:04:09", marks = "    O               ";
     const QString A = "a,9-,  ,090", B = "b,8-,  ,080", C = "c,7-,  ,070", D = "d,6-,  ,060", E = "e,5-,  ,050";
     // clang-format off
-    const struct { const char *name; QStringList before; QString record; qint16 place; QStringList after; } rows[] = {
+    const struct { const char *name; QStringList before; QString record; int place; QStringList after; } rows[] = {
         // "NEW" stands for this game's entry.
         {"TieStaysBelowOlder", {A, B, C, D, E}, OpenGame(8), 3, {A, B, "NEW", C, D}},
         {"FullTableTieNotEntered", {A, B, C, D, E}, OpenGame(5), 0, {A, B, C, D, E}},

@@ -24,7 +24,7 @@ TEST(Rules, CommandLineMustBeExactlyOneSwitch)
 TEST(Rules, StoredColourSelectsAnExistingColour)
 {
     // clang-format off
-    const std::pair<const char *, qint16> rows[] = {{"", 0},    {"2.5", 2}, {"3.5", 4}, {"  3 ", 3}, {"abc", 0},
+    const std::pair<const char *, int> rows[] = {{"", 0},    {"2.5", 2}, {"3.5", 4}, {"  3 ", 3}, {"abc", 0},
                                                     {"4.5", 4}, {"7", 0},   {"-1", 0},  {"99999999", 0}};
     // clang-format on
     for (const auto &[text, colour] : rows)

@@ -132,7 +132,7 @@ TEST(ThrowRules, EndOfGameBoxAnnouncesANewPlaceAndAsksUnlessTheGameWasEnded)
     const QString placed = QStringLiteral("ハイスコアがでました！\r\nあなたは、1位にランキングされました。");
     const QString question = QStringLiteral("続けてゲームしますか？");
     // clang-format off
-    const struct { const char *name; GameState state; qint16 place; QString text; bool question; } rows[] = {
+    const struct { const char *name; GameState state; int place; QString text; bool question; } rows[] = {
         {"NotPlaced", GameState::ThrowE, 0, question, true},
         {"Placed", GameState::ThrowE, 1, placed + "\r\n" + question, true},
         {"EndedAndPlaced", GameState::GameOver, 1, placed, false},

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QStringList>
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -85,7 +84,7 @@ TEST_F(ThrowSequenceTest, BallsReachTheRecordAndTheSheetUntilTheLastOne)
     const auto *frameLabel = windows().board().findChild<QLabel *>();
     ASSERT_TRUE(frameLabel);
     EXPECT_EQ(frameLabel->text(), QStringLiteral("F-04"));
-    EXPECT_EQ(std::count(game().rack.PinState + 1, game().rack.PinState + 11, 0), 10) << "pins standing";
+    EXPECT_EQ(game().rack.standingCount(), 10) << "pins standing";
 }
 
 // A game that places is entered, listed and announced: with the question

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
+#include "game/rack.h"
 #include "platform/random.h"
 
 #include <QString>
@@ -60,20 +61,6 @@ struct Roll
     qint16 NextPin = 0;       // lead pin of the next row the ball reaches
     bool GutterFlag = false;  // the ball left the lane sideways
     bool StrikeFlag = false;  // every standing pin the ball reaches falls
-};
-
-// Pin states, PinState entries 1..10.
-constexpr qint16 kStanding = 0;
-constexpr qint16 kFelledThisRoll = 1;
-constexpr qint16 kFelledEarlier = 2;
-
-// The pins.
-struct Rack
-{
-    qint16 PinState[12] = {};      // 1..10: kStanding, kFelledThisRoll or kFelledEarlier
-    bool PinVisible[11] = {};      // image Pin(0)..Pin(10); Pin(0) stands beyond the lane
-    bool FirstBallOfRack = false;  // the current ball is the first on a fresh rack
-    int standingAtThrow = 0;       // pins standing when the current ball was thrown
 };
 
 // The current game: throw record and split marks, one character per slot.

@@ -47,7 +47,7 @@ qint16 DebugCount(const QString &answer)
 void KnockAll(Rack &rack)
 {
     for (int p = kFirstPin; p <= kLastPin; ++p)
-        KnockPin(rack, p);
+        rack.knock(p);
 }
 
 }  // namespace
@@ -62,10 +62,10 @@ CommandLineSwitches ParseCommandLine(const QString &args)
     return {};
 }
 
-qint16 StoredColourIndex(const QString &text)
+int StoredColourIndex(const QString &text)
 {
-    const qint16 c = RoundToInt16(LeadingNumber(text)).value_or(0);
-    return c >= 0 && c < kBallColours ? c : qint16(0);
+    const int c = RoundToInt16(LeadingNumber(text)).value_or(0);
+    return c >= 0 && c < kBallColours ? c : 0;
 }
 
 void ApplyDebugAnswer(Game &game, const QString &answer)
@@ -75,7 +75,7 @@ void ApplyDebugAnswer(Game &game, const QString &answer)
     game.roll.StrikeFlag = false;
     game.roll.NextPin = kFirstPin;
 
-    qint16 n = DebugCount(answer);
+    int n = DebugCount(answer);
     if (n == kDebugQuit) {
         game.state = GameState::GameOver;
         return;
@@ -87,9 +87,9 @@ void ApplyDebugAnswer(Game &game, const QString &answer)
         // count, as with any answer, so a frame never counts more than ten.
         for (int p = kFirstPin; p <= kLastPin; ++p) {
             if (rack.PinState[p] == kFelledThisRoll)
-                rack.PinState[p] = kFelledEarlier;
-            else if (rack.PinState[p] == kStanding)
-                KnockPin(rack, p);
+                rack.retire(p);
+            else if (rack.standing(p))
+                rack.knock(p);
             rack.PinVisible[p] = false;
         }
         for (int p : kSplitLeave)
@@ -104,13 +104,12 @@ void ApplyDebugAnswer(Game &game, const QString &answer)
         game.roll.GutterFlag = true;
     }
     for (int p = kFirstPin; p <= kLastPin; ++p) {
-        if (rack.PinState[p] == kStanding && n > 0) {
-            KnockPin(rack, p);
+        if (rack.standing(p) && n > 0) {
+            rack.knock(p);
             --n;
         } else if (rack.PinState[p] == kFelledThisRoll) {
             // Felled by the rack's first ball: no longer part of this count.
-            rack.PinState[p] = kFelledEarlier;
-            rack.PinVisible[p] = false;
+            rack.retire(p);
         }
     }
 }

@@ -30,11 +30,11 @@ inline const QString kColorKey = QStringLiteral("COLOR");
 // The ball colour index 0..4 stored as text: its leading number rounded half
 // to even. Empty or non-numeric text, a value outside 0..4 and one too large
 // for 16 bits all select colour 0.
-qint16 StoredColourIndex(const QString &text);
+int StoredColourIndex(const QString &text);
 
 // Answers of the debug input box.
-constexpr qint16 kDebugQuit = -1;   // back to the start dialog
-constexpr qint16 kDebugSplit = -2;  // leave pins 7 and 10 (meant for a first ball)
+constexpr int kDebugQuit = -1;   // back to the start dialog
+constexpr int kDebugSplit = -2;  // leave pins 7 and 10 (meant for a first ball)
 
 // The typed-in result of one ball, applied instead of a roll. Clears
 // GutterFlag and StrikeFlag and sets NextPin to 1, then:

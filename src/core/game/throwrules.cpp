@@ -15,19 +15,6 @@ const char *const kNewHighScore = QT_TRANSLATE_NOOP(
 const char *const kPlayAgain = QT_TRANSLATE_NOOP("ThrowRules", "続けてゲームしますか？");
 const QString kLineBreak = QStringLiteral("\r\n");
 
-int standingPins(const Rack &rack)
-{
-    int n = 0;
-    for (int pin = kFirstPin; pin <= kLastPin; ++pin)
-        n += rack.PinState[pin] == kStanding;
-    return n;
-}
-
-void freshRack(Rack &rack)
-{
-    for (int i = 0; i <= kLastPin; ++i)
-        RaisePin(rack, i);
-}
 }  // namespace
 
 void MoveOn(Game &game, GameState next)
@@ -44,12 +31,6 @@ void ClearRecord(Game &game)
     game.rack.FirstBallOfRack = false;
 }
 
-void RaisePin(Rack &rack, int image)
-{
-    rack.PinState[image] = kStanding;
-    rack.PinVisible[image] = true;
-}
-
 void PrepareThrow(Game &game)
 {
     game.aim.HoldCount = 0;
@@ -57,8 +38,8 @@ void PrepareThrow(Game &game)
     Rack &rack = game.rack;
     rack.FirstBallOfRack = !rack.FirstBallOfRack;
     if (rack.FirstBallOfRack)
-        freshRack(rack);
-    rack.standingAtThrow = standingPins(rack);
+        rack.raiseAll();
+    rack.standingAtThrow = rack.standingCount();
     Aim &aim = game.aim;
     aim.StartPos = aim.TargetPos = aim.HookPos = 0;
     aim.StartDir = aim.TargetDir = aim.HookDir = 1;
@@ -79,23 +60,20 @@ void StartRoll(Game &game)
 void ToppleAfterSplit(Game &game)
 {
     if (game.record.szSprit.endsWith(kSplitChar) && !game.rack.FirstBallOfRack)
-        for (qint16 pin : game.roll.PathPins)
+        for (int pin : game.roll.PathPins)
             TopplePathNeighbour(game, pin);
 }
 
 BallCount CountBall(Game &game)
 {
     Rack &rack = game.rack;
-    int felled = 0;
-    for (int pin = kFirstPin; pin <= kLastPin; ++pin)
-        felled += rack.PinState[pin] == kFelledThisRoll;
     // A ball with StrikeFlag fells every pin standing at the throw; typed-in
     // results of ten move pins past the count, so its count comes from there.
     ThrowResult ball;
     ball.firstBall = rack.FirstBallOfRack;
     ball.gutter = game.roll.GutterFlag;
-    ball.allDown = game.roll.StrikeFlag || standingPins(rack) == 0;
-    ball.felled = game.roll.StrikeFlag ? rack.standingAtThrow : felled;
+    ball.allDown = game.roll.StrikeFlag || rack.standingCount() == 0;
+    ball.felled = game.roll.StrikeFlag ? rack.standingAtThrow : rack.felledThisRollCount();
     ball.split = ball.firstBall && !ball.allDown && IsSplit(rack);
     BallCount count;
     count.over = AppendThrow(game.record.szScore, game.record.szSprit, ball, &count.mark);
@@ -104,7 +82,7 @@ BallCount CountBall(Game &game)
     return count;
 }
 
-EndOfGameBox EndOfGameBoxFor(const Game &game, qint16 place)
+EndOfGameBox EndOfGameBoxFor(const Game &game, int place)
 {
     const QString announcement = place != 0
                                      ? QCoreApplication::translate(kContext, kNewHighScore).arg(place)

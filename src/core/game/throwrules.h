@@ -17,9 +17,8 @@ constexpr qint16 kAimingLoopDelay = 50;
 void MoveOn(Game &game, GameState next);
 
 // "init": a new game; the next state is "next-throw". The rack is raised pin
-// image by pin image with RaisePin, then the record starts empty.
+// image by pin image (Rack::raise), then the record starts empty.
 void BeginGame(Game &game);
-void RaisePin(Rack &rack, int image);
 void ClearRecord(Game &game);
 
 // "next-throw": the aiming markers start again from row 0, the loop paces
@@ -56,7 +55,7 @@ struct EndOfGameBox
     QString text;   // "" for no box
     bool question;  // Yes/No, else OK only
 };
-EndOfGameBox EndOfGameBoxFor(const Game &game, qint16 place);
+EndOfGameBox EndOfGameBoxFor(const Game &game, int place);
 
 // After the question: "init" for another game, else "game-over".
 void EndGame(Game &game, bool playOn);

@@ -29,7 +29,7 @@ void ShiftDownFrom(Settings &settings, int place)
 
 QString HighScoreKey(int place) { return kKeyPrefix + QString::number(place); }
 
-qint16 HighScoreValue(const QString &entry)
+int HighScoreValue(const QString &entry)
 {
     const int comma = entry.lastIndexOf(kHighScoreFieldSeparator);
     if (comma < 0)
@@ -47,11 +47,11 @@ QString StoredHighScore(const Settings &settings, int place)
     return settings.ReadIniValue(kHighScoreSection, HighScoreKey(place));
 }
 
-qint16 RecordHighScore(Settings &settings, const QString &szScore, const QString &szSprit,
-                       const QDateTime &now)
+int RecordHighScore(Settings &settings, const QString &szScore, const QString &szSprit,
+                    const QDateTime &now)
 {
     const QString scoreText = HighScoreText(szScore);
-    const qint16 score = RoundToInt16(LeadingNumber(scoreText)).value_or(0);
+    const int score = RoundToInt16(LeadingNumber(scoreText)).value_or(0);
     const QString entry = QStringList{now.toString(kHighScoreDateFormat), szScore, szSprit, scoreText}.join(
         kHighScoreFieldSeparator);
 
@@ -59,13 +59,13 @@ qint16 RecordHighScore(Settings &settings, const QString &szScore, const QString
         const QString current = StoredHighScore(settings, place);
         if (current.isEmpty()) {
             WriteSlot(settings, place, entry);
-            return static_cast<qint16>(place);
+            return place;
         }
         // Strictly greater: a tie leaves the older entry above the new one.
         if (score > HighScoreValue(current)) {
             ShiftDownFrom(settings, place);
             WriteSlot(settings, place, entry);
-            return static_cast<qint16>(place);
+            return place;
         }
     }
     return 0;

@@ -26,7 +26,7 @@ QString HighScoreKey(int place);
 // The value an entry competes with: the leading number of the text after its
 // last comma. An entry without a comma, with an empty or non-numeric score
 // field, or with a score that does not fit 16 bits counts as 0.
-qint16 HighScoreValue(const QString &entry);
+int HighScoreValue(const QString &entry);
 
 // The score text stored for a record: the last three characters of its frame
 // totals. A record too short to have finished a frame (only ever seen for an
@@ -38,8 +38,8 @@ QString HighScoreText(const QString &szScore);
 // place 1..5 it was entered at, or 0 when it did not beat any entry of a
 // full table. The entries below the new one move down one place and the
 // fifth is dropped.
-qint16 RecordHighScore(Settings &settings, const QString &szScore, const QString &szSprit,
-                       const QDateTime &now);
+int RecordHighScore(Settings &settings, const QString &szScore, const QString &szSprit,
+                    const QDateTime &now);
 
 // The stored entry of `place` (1..5), "" for an empty slot.
 QString StoredHighScore(const Settings &settings, int place);

@@ -25,10 +25,10 @@ bool LeadsRow(int pin)
 // After the back row NextPin moves on to pin 10, which leads no row, so the
 // back row runs only once although the ball is still over its column in the
 // following step.
-qint16 LeadAfter(int lead)
+int LeadAfter(int lead)
 {
     const int r = RowIndexOf(lead) + 1;
-    return r < kPinRows ? kRows[r].lead : static_cast<qint16>(kLastPin);
+    return r < kPinRows ? kRows[r].lead : kLastPin;
 }
 
 }  // namespace

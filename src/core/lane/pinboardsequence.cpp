@@ -18,7 +18,7 @@ BoardStep lamp(int index, bool lit, int pauseMs) { return {What::Lamp, index, li
 BoardStep mark(int index, bool shown, int pauseMs = 0) { return {What::Mark, index, shown, pauseMs}; }
 BoardStep pause(int ms) { return {What::Pause, 0, false, ms}; }
 
-bool standing(const Rack &rack, int lampIndex) { return rack.PinState[lampIndex + 1] == kStanding; }
+bool standing(const Rack &rack, int lampIndex) { return rack.standing(lampIndex + 1); }
 }  // namespace
 
 BoardSequence LightStandingPins(const Rack &rack)

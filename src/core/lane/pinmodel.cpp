@@ -10,7 +10,7 @@ namespace {
 
 // A hook of at least this size (either way) makes a felled path pin push
 // its neighbour over; the pin on the side the ball curves away from falls.
-constexpr qint16 kToppleHook = 2;
+constexpr int kToppleHook = 2;
 
 // The hit band starts this fraction of the pin's height below its top.
 constexpr int kBandStartDivisor = 3;
@@ -19,7 +19,7 @@ bool ValidPin(int pin) { return pin >= kFirstPin && pin <= kLastPin; }
 
 bool AnySupportFelledThisRoll(const Rack &rack, const PinList &supports)
 {
-    for (qint16 s : supports) {
+    for (int s : supports) {
         if (rack.PinState[s] == kFelledThisRoll)
             return true;
     }
@@ -28,8 +28,8 @@ bool AnySupportFelledThisRoll(const Rack &rack, const PinList &supports)
 
 bool AllDown(const Rack &rack, const PinList &pins)
 {
-    for (qint16 p : pins) {
-        if (rack.PinState[p] == kStanding)
+    for (int p : pins) {
+        if (rack.standing(p))
             return false;
     }
     return true;
@@ -37,19 +37,11 @@ bool AllDown(const Rack &rack, const PinList &pins)
 
 bool AllStanding(const Rack &rack, const PinList &pins)
 {
-    for (qint16 p : pins) {
-        if (rack.PinState[p] != kStanding)
+    for (int p : pins) {
+        if (!rack.standing(p))
             return false;
     }
     return true;
-}
-
-int StandingCount(const Rack &rack)
-{
-    int n = 0;
-    for (int p = kFirstPin; p <= kLastPin; ++p)
-        n += rack.PinState[p] == kStanding ? 1 : 0;
-    return n;
 }
 
 }  // namespace
@@ -86,8 +78,7 @@ void KnockPin(Rack &rack, int pin)
 {
     if (!ValidPin(pin))
         return;
-    rack.PinState[pin] = kFelledThisRoll;
-    rack.PinVisible[pin] = false;
+    rack.knock(pin);
 }
 
 void PinReached(Game &game, int pin)
@@ -102,8 +93,7 @@ void PinReached(Game &game, int pin)
     case kFelledThisRoll:
         // Felled by the first ball and now passed by the second: it no longer
         // counts for this ball nor supports the pins behind it.
-        rack.PinState[pin] = kFelledEarlier;
-        rack.PinVisible[pin] = false;
+        rack.retire(pin);
         break;
     default:
         break;
@@ -176,7 +166,7 @@ void TopplePathNeighbour(Game &game, int pin)
     for (int p = pin + step; p >= row.lead && p <= row.last; p += step) {
         if (rack.PinState[p] == kFelledEarlier)
             continue;
-        if (rack.PinState[p] == kStanding && Chance(game.random, kChanceRange, kToppleLimit))
+        if (rack.standing(p) && Chance(game.random, kChanceRange, kToppleLimit))
             KnockPin(rack, p);
         return;
     }
@@ -184,18 +174,18 @@ void TopplePathNeighbour(Game &game, int pin)
 
 bool IsSplit(const Rack &rack)
 {
-    if (rack.PinState[kFirstPin] == kStanding)
+    if (rack.standing(kFirstPin))
         return false;
     // A standing pin cut off from every neighbour, with another pin left.
-    if (StandingCount(rack) > 1) {
+    if (rack.standingCount() > 1) {
         for (int n = kFirstPin + 1; n <= kLastPin; ++n) {
-            if (rack.PinState[n] == kStanding && AllDown(rack, kNeighbours[n]))
+            if (rack.standing(n) && AllDown(rack, kNeighbours[n]))
                 return true;
         }
     }
     // A gap in front: a felled pin with both pins behind it still standing.
     for (int q = kFirstPin; q <= kLastPinWithPinsBehind; ++q) {
-        if (rack.PinState[q] != kStanding && AllStanding(rack, kBehind[q]))
+        if (!rack.standing(q) && AllStanding(rack, kBehind[q]))
             return true;
     }
     return false;

@@ -18,10 +18,10 @@
 struct PinList
 {
     static constexpr int kCapacity = 6;
-    std::array<qint16, kCapacity> pins;
+    std::array<int, kCapacity> pins;
     int size;
-    constexpr const qint16 *begin() const { return pins.data(); }
-    constexpr const qint16 *end() const { return pins.data() + size; }
+    constexpr const int *begin() const { return pins.data(); }
+    constexpr const int *end() const { return pins.data() + size; }
 };
 
 // Pins standing directly in front of a pin: when one of them fell in this
@@ -72,8 +72,8 @@ constexpr std::array<PinList, kLastPinWithPinsBehind + 1> kBehind = {{
 // led by its lowest pin.
 struct PinRow
 {
-    qint16 lead;
-    qint16 last;
+    int lead;
+    int last;
 };
 constexpr int kPinRows = 4;
 constexpr std::array<PinRow, kPinRows> kRows = {{{1, 1}, {2, 3}, {4, 6}, {7, 10}}};

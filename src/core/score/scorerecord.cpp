@@ -18,7 +18,7 @@ int Position(int frame, int ball)
     return (frame - 1) * 2 + ball;
 }
 
-qint16 SlotValue(const QString &s, int position) { return qint16(CharValue(s.at(position - 1))); }
+int SlotValue(const QString &s, int position) { return CharValue(s.at(position - 1)); }
 
 // The single character for a count on a ball that does not clear the rack.
 // Such a ball fells at most nine pins; anything larger from a confused caller
@@ -48,7 +48,7 @@ QChar ScoreCharFor(const ThrowResult &ball, bool allDown, int lengthBefore)
 
 }  // namespace
 
-qint16 GetThrowPins(const QString &szScore, int frame, int ball)
+int GetThrowPins(const QString &szScore, int frame, int ball)
 {
     const int p = Position(frame, ball);
     if (p < 1 || szScore.size() < p)
@@ -57,7 +57,7 @@ qint16 GetThrowPins(const QString &szScore, int frame, int ball)
     if (c == kStrikeChar)
         return kPinsPerRack;
     if (c == kSpareChar)
-        return qint16(kPinsPerRack - SlotValue(szScore, Position(frame, 1)));
+        return kPinsPerRack - SlotValue(szScore, Position(frame, 1));
     return SlotValue(szScore, p);
 }
 

@@ -33,7 +33,7 @@ constexpr QChar kSplitChar = u'O';
 // when the record does not reach that position yet or the frame has no such
 // ball (ball 3 exists only in frame 10). "!" reads 10; "*" reads 10 minus the frame's first ball
 // (so 10 after "!", "-" or "G", and also at a first-ball position).
-qint16 GetThrowPins(const QString &szScore, int frame, int ball);
+int GetThrowPins(const QString &szScore, int frame, int ball);
 
 // The cumulative total after every finished frame, three digits each with
 // leading zeros, up to but not including the first frame whose total cannot
