@@ -55,13 +55,13 @@ TEST_F(LaneTest, ButtonClicksReachTheGame)
     // clang-format on
     frmLane &lane = windows().lane();
     for (const auto &row : rows) {
-        game().state = row.from;
+        game().setUpState(row.from);
         game().aim.ButtonHeld = row.held;
         row.sheet ? windows().scoreSheet().show() : windows().unloadScoreSheet();
         if (row.press != none)
             QTest::mousePress(&lane, row.button, {}, row.press);
         QTest::mouseRelease(&lane, row.button, {}, row.release);
-        EXPECT_EQ(std::tuple(game().state, game().aim.ButtonHeld, windows().scoreSheetShown()),
+        EXPECT_EQ(std::tuple(game().state(), game().aim.ButtonHeld, windows().scoreSheetShown()),
                   std::tuple(row.to, row.heldAfter, row.sheetAfter))
             << row.name;
     }

@@ -139,9 +139,9 @@ TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
     const BranchTable branches = GameBranches(windows());
     RunPass(game(), pacer(), branches);
     QTest::mouseClick(&windows().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
-    for (int pass = 0; pass < 4 && game().state != GameState::Location1; ++pass)
+    for (int pass = 0; pass < 4 && game().state() != GameState::Location1; ++pass)
         RunPass(game(), pacer(), branches);
-    ASSERT_EQ(game().state, GameState::Location1);
+    ASSERT_EQ(game().state(), GameState::Location1);
     RunPass(game(), pacer(), branches);
 
     QTimer::singleShot(0, [] {  // fires inside the menu's own event loop
@@ -155,11 +155,11 @@ TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
     });
     QTest::mousePress(&windows().lane(), Qt::RightButton, {}, frmLane::kCtrlButton.center());
     QTest::mouseRelease(&windows().lane(), Qt::RightButton, {}, frmLane::kCtrlButton.center());
-    EXPECT_EQ(game().state, GameState::GameOver);
+    EXPECT_EQ(game().state(), GameState::GameOver);
 
     RunPass(game(), pacer(), branches);
     EXPECT_FALSE(windows().laneLoaded() || windows().boardLoaded() || windows().scoreSheetLoaded());
     RunPass(game(), pacer(), branches);
-    EXPECT_EQ(game().state, GameState::StartWait);
+    EXPECT_EQ(game().state(), GameState::StartWait);
     EXPECT_TRUE(windows().startDialog().isVisible());
 }

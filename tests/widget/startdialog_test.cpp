@@ -30,7 +30,7 @@ protected:
     void SetUp() override
     {
         GameFixture::SetUp();
-        game().state = GameState::StartDlg;
+        game().setUpState(GameState::StartDlg);
         StartDlgBranch(windows());
     }
 };
@@ -48,10 +48,10 @@ TEST_F(StartDialogTest, RightClickOpensTheShortMenuAndSStartsWithTheFullOne)
     });
     QTest::mousePress(&windows().startDialog(), Qt::RightButton, {}, QPoint(40, 10));
     EXPECT_EQ(shown, (QStringList{"ハイスコア", "-", "画面モード切替"}));
-    EXPECT_EQ(game().state, GameState::StartWait);
+    EXPECT_EQ(game().state(), GameState::StartWait);
 
     QTest::mouseClick(&windows().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
-    EXPECT_EQ(game().state, GameState::Start);
+    EXPECT_EQ(game().state(), GameState::Start);
     for (QAction *a : windows().menu().mpop()->actions())
         EXPECT_TRUE(a->isVisible()) << a->text().toStdString();
 }

@@ -83,9 +83,24 @@ struct Record
     QString szSprit;
 };
 
-struct Game
+// The state is read freely but changes only through the operations below;
+// transitions.cpp holds them.
+class Game
 {
-    GameState state = GameState::StartDlg;
+public:
+    GameState state() const { return state_; }
+
+    // A window handler or menu command asks for `next`; the loop takes it up
+    // at its next pass.
+    void request(GameState next);
+    // The running branch passes the loop on to `next`, its own next state.
+    void advance(GameState next);
+    // As advance, unless "game-over" was requested while the branch waited:
+    // that request stands.
+    void moveOn(GameState next);
+    // Puts the loop in `state` outright, for tests that start mid-game.
+    void setUpState(GameState state) { state_ = state; }
+
     qint16 LoopDelay = 0;  // minimum length of one loop pass, ms
 
     bool DebugMode = false;       // results are typed in; waits return at once
@@ -99,4 +114,7 @@ struct Game
     Rack rack;
     Record record;
     Random random;
+
+private:
+    GameState state_ = GameState::StartDlg;
 };
