@@ -54,6 +54,7 @@ TEST(Rules, DebugAnswerFellsTheFirstStandingPins)
     for (const auto &r : rows) {
         SCOPED_TRACE(r.name);
         Game g;
+        g.setUpState(GameState::Debug);
         SetRack(g.rack, r.before);
         g.roll.StrikeFlag = g.roll.GutterFlag = true;
         g.roll.NextPin = 10;

@@ -85,6 +85,7 @@ TEST(ThrowRules, StatesMoveOnButAGameOverRequestStands)
     g.request(GameState::GameOver);  // chosen from the menu during a wait
     g.moveOn(GameState::NextThrow);
     EXPECT_EQ(g.state(), GameState::GameOver);
+    g.setUpState(GameState::ThrowE);
     EndGame(g, true);
     EXPECT_EQ(g.state(), GameState::Init);
     g.setUpState(GameState::ThrowE);
@@ -96,6 +97,7 @@ TEST(ThrowRules, StartRollThrowsStraightAfterAClickTooShortToHold)
 {
     for (const qint32 holdCount : {0, 5}) {
         Game g;
+        g.setUpState(GameState::ThrowS);
         g.aim.HookPos = 0;  // the strongest hook one way
         g.aim.HoldCount = holdCount;
         StartRoll(g);

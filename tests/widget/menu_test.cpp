@@ -75,6 +75,7 @@ TEST_F(MenuTest, DigitsAndJapaneseOfALineComeFromOneFont)
         debugFont = prompt->font();
         QTest::keyClick(box, Qt::Key_Escape);
     });
+    game().setUpState(GameState::Debug);
     DebugBranch(windows());
     // clang-format off
     const struct { const char *name; QFont font; QString line; } rows[] = {

@@ -150,7 +150,7 @@ TEST_F(GameFixture, BoxesCarryTheProgramTitleAndTheirTexts)
     windows().dialogs().hooks.endProgram = [&exitCode](int code) { exitCode = code; };
     // clang-format off
     const struct { const char *name; std::function<void(GameWindows &)> open; QString text; bool fails; } rows[] = {
-        {"debug prompt", [](GameWindows &w) { DebugBranch(w); },
+        {"debug prompt", [](GameWindows &w) { w.game().setUpState(GameState::Debug); DebugBranch(w); },
          "0～10で倒した本数\n-2でスプリット(１投目だけにしてね！）\n-1で強制終了", false},
         {"region not built", [](GameWindows &w) { ShapedWindow window; w.ApplyRegionRecord(RegionRecord{}, window); },
          "リージョンデータの読み込みに失敗しました。", true},

@@ -84,7 +84,7 @@ struct Record
 };
 
 // The state is read freely but changes only through the operations below;
-// transitions.cpp holds them.
+// which state may follow which is the table in transitions.cpp.
 class Game
 {
 public:
@@ -93,7 +93,8 @@ public:
     // A window handler or menu command asks for `next`; the loop takes it up
     // at its next pass.
     void request(GameState next);
-    // The running branch passes the loop on to `next`, its own next state.
+    // The running branch passes the loop on to `next`, one of its own next
+    // states in that table (checked in debug builds).
     void advance(GameState next);
     // As advance, unless "game-over" was requested while the branch waited:
     // that request stands.
