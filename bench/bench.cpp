@@ -127,8 +127,8 @@ BranchTable emptyBranches() { return BranchTable{}; }
 void restingPhase(Verdicts &verdicts, Pacer &pacer)
 {
     Game game;
-    game.state = GameState::StartWait;
-    QTimer::singleShot(kRestSeconds * 1000, [&game] { game.state = GameState::End; });
+    game.setUpState(GameState::StartWait);
+    QTimer::singleShot(kRestSeconds * 1000, [&game] { game.setUpState(GameState::End); });
     Figures f = measure(1, [&] { RunLoop(game, pacer, emptyBranches()); });
 
     Figures busy = measure(1, [&pacer] {
@@ -146,7 +146,7 @@ void restingPhase(Verdicts &verdicts, Pacer &pacer)
 void passPhase(Verdicts &verdicts, Pacer &pacer, qint16 delay)
 {
     Game game;
-    game.state = GameState::Location1;
+    game.setUpState(GameState::Location1);
     game.LoopDelay = delay;
     // A branch that does nothing: without one the pass would rest until an event.
     BranchTable branches = emptyBranches();
@@ -177,7 +177,7 @@ void rollPhase(Verdicts &verdicts, Pacer &pacer)
     windows.lane().show();
     constexpr qint16 kStraight = 4;
     BeginRoll(game, kStraight, kStraight, kStraight);
-    game.state = GameState::ThrowT;
+    game.setUpState(GameState::ThrowT);
     const BranchTable branches = GameBranches(windows);
     std::vector<double> passes;
     QElapsedTimer wall;
@@ -186,13 +186,13 @@ void rollPhase(Verdicts &verdicts, Pacer &pacer)
     // The roll lasts from its first step to the pass that finds the ball
     // past the end of the lane.
     double rollNs = 0;
-    while (game.state == GameState::ThrowT) {
+    while (game.state() == GameState::ThrowT) {
         QElapsedTimer one;
         one.start();
         const double sinceStart = wall.nsecsElapsed();
         RunPass(game, pacer, branches);
         passes.push_back(one.nsecsElapsed() / double(kNsPerMs));
-        if (game.state != GameState::ThrowT)
+        if (game.state() != GameState::ThrowT)
             rollNs = sinceStart;
     }
     Figures f;

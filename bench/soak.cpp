@@ -153,10 +153,10 @@ int main(int argc, char **argv)
     const BranchTable branches = GameBranches(windows);
     // From the start dialog into the first game, and back to it after the last.
     double atStartDialog = 0;
-    while (game.state != GameState::StartWait || played == 0) {
-        if (game.state == GameState::StartWait) {
+    while (game.state() != GameState::StartWait || played == 0) {
+        if (game.state() == GameState::StartWait) {
             atStartDialog = residentBytes();
-            game.state = GameState::Start;
+            game.setUpState(GameState::Start);
         }
         if (!RunPass(game, pacer, branches))
             break;

@@ -84,7 +84,7 @@ void StartUp(GameWindows &w, const QString &arguments)
     w.settings().WriteIniValue(kBallSection, kColorKey, QString::number(colour));
     game.random.SeedFromTimeOfDay();
     w.ToggleScreenMode();
-    game.state = GameState::StartDlg;
+    game.request(GameState::StartDlg);
 }
 
 int Main(int argc, char **argv)

@@ -42,7 +42,7 @@ void Location3Branch(GameWindows &w)
     Game &game = w.game();
     game.aim.HoldCount = game.aim.HoldCount + 1;
     if (game.aim.HoldCount > kHoldPassesBeforeHook)
-        game.state = GameState::Location4;
+        game.advance(GameState::Location4);
     else
         game.aim.HookPos = kStraightHook;
 }
@@ -53,5 +53,5 @@ void Location4Branch(GameWindows &w)
     if (game.aim.ButtonHeld)
         drawAndStep(w, MarkerColumn::Hook, game.aim.HookPos, game.aim.HookDir);
     else
-        game.state = GameState::ThrowS;
+        game.advance(GameState::ThrowS);
 }

@@ -38,7 +38,7 @@ GameWindows::GameWindows(Game &game, Settings &settings, Pacer &pacer)
     QObject::connect(&menu_, &frmMenu::mend_Click, [this] { endGame(); });
 }
 
-void GameWindows::endGame() { game_.state = GameState::GameOver; }
+void GameWindows::endGame() { game_.request(GameState::GameOver); }
 
 void GameWindows::RequestSessionEnd()
 {
@@ -95,10 +95,11 @@ frmStart &GameWindows::startDialog()
     ApplyRegion(*start_, kShapeStartDialog);
     QObject::connect(start_.get(), &frmStart::Label1_Click, [this] {
         menu_.setFullView();
-        game_.state = GameState::Start;
+        game_.request(GameState::Start);
     });
-    QObject::connect(start_.get(), &frmStart::Label2_Click, [this] { game_.state = GameState::End; });
-    QObject::connect(start_.get(), &ShapedWindow::closeRequested, [this] { game_.state = GameState::End; });
+    QObject::connect(start_.get(), &frmStart::Label2_Click, [this] { game_.request(GameState::End); });
+    QObject::connect(start_.get(), &ShapedWindow::closeRequested,
+                     [this] { game_.request(GameState::End); });
     QObject::connect(start_.get(), &frmStart::Form_MouseDown,
                      [this](Qt::MouseButton button) { startDialogPressed(button); });
     return *start_;

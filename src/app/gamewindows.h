@@ -14,7 +14,7 @@
 #include <QPointer>
 #include <memory>
 
-struct Game;
+class Game;
 class Pacer;
 class Settings;
 

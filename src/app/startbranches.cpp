@@ -23,13 +23,13 @@ void StartDlgBranch(GameWindows &w)
     // the start dialog may stay up for hours, so hand it back now.
     malloc_trim(0);
 #endif
-    w.game().state = GameState::StartWait;
+    w.game().advance(GameState::StartWait);
 }
 
 void StartBranch(GameWindows &w)
 {
     w.game().LoopDelay = 0;
-    w.game().state = GameState::Init;
+    w.game().advance(GameState::Init);
 }
 
 void GameOverBranch(GameWindows &w)
@@ -39,7 +39,7 @@ void GameOverBranch(GameWindows &w)
     w.unloadLane();
     w.unloadBoard();
     w.unloadScoreSheet();
-    w.game().state = GameState::StartDlg;
+    w.game().advance(GameState::StartDlg);
 }
 
 BranchTable GameBranches(GameWindows &w)

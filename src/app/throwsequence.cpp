@@ -93,7 +93,7 @@ void NextThrowBranch(GameWindows &w)
     PrepareThrow(game);
     w.lane().refresh();
     w.PlayBoard(LightStandingPins(game.rack));
-    MoveOn(game, AimingState(game));
+    game.moveOn(AimingState(game));
 }
 
 void ThrowSBranch(GameWindows &w)
@@ -101,7 +101,7 @@ void ThrowSBranch(GameWindows &w)
     Game &game = w.game();
     game.roll.GutterFlag = false;
     w.Wait(kBeforeRoll);
-    if (game.state == GameState::GameOver)
+    if (game.state() == GameState::GameOver)
         return;
     ResetAimMarkers(w);
     StartRoll(game);
@@ -131,7 +131,7 @@ void ThrowEBranch(GameWindows &w)
     w.lane().refresh();
 
     if (!ball.over)
-        MoveOn(game, GameState::NextThrow);
+        game.moveOn(GameState::NextThrow);
     else
         endOfGame(w);
     w.PlayBoard(ClearLamps(game.rack));

@@ -25,7 +25,7 @@ protected:
     GameWindows &windows() { return *windows_; }
     Pacer &pacer() { return pacer_; }
     Settings &settings() { return settings_.settings(); }
-    void runBranch() { GameBranches(windows())[static_cast<std::size_t>(game().state)](); }
+    void runBranch() { GameBranches(windows())[static_cast<std::size_t>(game().state())](); }
 
     // Waits end at once but still handle events: the clock jumps a second at
     // every reading, further than any wait.

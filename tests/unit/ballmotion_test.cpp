@@ -23,7 +23,7 @@ std::string Trace(qint16 s, qint16 t, qint16 h)
     const Roll &r = g.roll;
     std::string out;
     int passes = 0;
-    for (g.state = GameState::ThrowT; g.state == GameState::ThrowT && passes < 200; ++passes) {
+    for (g.setUpState(GameState::ThrowT); g.state() == GameState::ThrowT && passes < 200; ++passes) {
         const qint16 before = r.NextPin;
         const bool wasGutter = r.GutterFlag;
         StepBall(g);
@@ -54,12 +54,12 @@ TEST(BallMotion, GutterBallStopsCurvingAndRunsAlongTheEdge)
     Game g;
     const Roll &r = g.roll;
     BeginRoll(g, 0, 8, 8);
-    for (g.state = GameState::ThrowT; !r.GutterFlag;)
+    for (g.setUpState(GameState::ThrowT); !r.GutterFlag;)
         StepBall(g);
     // This step's curve is not taken back, so the ball rests just past 22.
     EXPECT_TRUE(r.BallY > 22.0f && r.BallY < 22.0f + r.LateralStep) << r.BallY;
     const float curve = r.CurveStep, edgeY = r.BallY;
-    while (g.state == GameState::ThrowT)
+    while (g.state() == GameState::ThrowT)
         StepBall(g);
     EXPECT_EQ(std::pair(r.CurveStep, r.BallY), std::pair(curve, edgeY));
 }

@@ -32,7 +32,7 @@ TEST(LaneInput, ButtonsRecordAStateOrAFlagAndAreIgnoredUnderABalloon)
     // clang-format on
     for (const auto &r : rows) {
         Game g;
-        g.state = r.state;
+        g.setUpState(r.state);
         g.BalloonBusy = r.balloon;
         g.aim.ButtonHeld = r.held;
         bool reacts = false;
@@ -42,7 +42,7 @@ TEST(LaneInput, ButtonsRecordAStateOrAFlagAndAreIgnoredUnderABalloon)
             ThrowButtonUp(g, r.right);
         else
             reacts = ScoreButtonToggles(g, !r.right);
-        EXPECT_EQ(std::tuple(std::string(StateName(g.state)), g.aim.ButtonHeld, reacts),
+        EXPECT_EQ(std::tuple(std::string(StateName(g.state())), g.aim.ButtonHeld, reacts),
                   std::tuple(std::string(r.after), r.heldAfter, r.reacts))
             << r.name;
     }

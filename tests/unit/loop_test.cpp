@@ -22,8 +22,8 @@ BranchTable Recording(Game &g, std::string &ran)
         if (static_cast<GameState>(i) != GameState::StartWait)
             table[static_cast<size_t>(i)] = [&g, &ran, i] {
                 ran += StateName(static_cast<GameState>(i));
-                if (g.state != GameState::Location1)
-                    g.state = GameState::Start;
+                if (g.state() != GameState::Location1)
+                    g.setUpState(GameState::Start);
             };
     return table;
 }
@@ -44,7 +44,7 @@ TEST(Loop, APassRunsOnlyTheCurrentStatesBranchOrRestsUntilAnEvent)
         Game g;
         Pacer pacer;
         std::string ran;
-        g.state = r.state;
+        g.setUpState(r.state);
         g.EndRequested = r.endRequested;
         bool woken = false;  // the event that ends a rest
         const QObject wakeScope;
@@ -52,7 +52,7 @@ TEST(Loop, APassRunsOnlyTheCurrentStatesBranchOrRestsUntilAnEvent)
         EXPECT_EQ(RunPass(g, pacer, Recording(g, ran)), r.goesOn);
         EXPECT_EQ(ran, r.ran);
         EXPECT_EQ(woken, r.rests);
-        EXPECT_STREQ(StateName(g.state), r.after);
+        EXPECT_STREQ(StateName(g.state()), r.after);
     }
 }
 
@@ -63,7 +63,7 @@ TEST(Loop, APassLastsAtLeastLoopDelayOnTheTickCount)
     std::string ran;
     qint64 now = 1000;  // moves on at every reading
     pacer.SetTickSource([&now] { return now += 20; });
-    g.state = GameState::Location1;
+    g.setUpState(GameState::Location1);
     g.LoopDelay = 50;
     RunPass(g, pacer, Recording(g, ran));
     EXPECT_GE(now - 1020, 50);

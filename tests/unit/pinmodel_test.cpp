@@ -58,7 +58,7 @@ TEST(PinModel, StraightBallLeaves)
         SetRack(g.rack, r.before);
         ScriptedRandom draws(g.random, r.draws);
         BeginRoll(g, 4, 4, 4);
-        for (g.state = GameState::ThrowT; g.state == GameState::ThrowT;)
+        for (g.setUpState(GameState::ThrowT); g.state() == GameState::ThrowT;)
             StepBall(g);
         EXPECT_EQ(std::tuple(States(g.rack), g.roll.PathPins[0], g.roll.PathPins[1], g.roll.PathPins[2], draws.used()),
                   std::tuple(r.after, 3, 5, 9, r.draws.size()));

@@ -54,6 +54,7 @@ TEST(Rules, DebugAnswerFellsTheFirstStandingPins)
     for (const auto &r : rows) {
         SCOPED_TRACE(r.name);
         Game g;
+        g.setUpState(GameState::Debug);
         SetRack(g.rack, r.before);
         g.roll.StrikeFlag = g.roll.GutterFlag = true;
         g.roll.NextPin = 10;
@@ -61,7 +62,7 @@ TEST(Rules, DebugAnswerFellsTheFirstStandingPins)
         for (int p = 1; p <= 10; ++p)
             EXPECT_EQ(g.rack.PinVisible[p], g.rack.PinState[p] == 0 && qstrcmp(r.answer, "-2") != 0) << "pin " << p;
         EXPECT_EQ(
-            std::tuple(States(g.rack), g.roll.StrikeFlag, g.roll.GutterFlag, g.roll.NextPin, std::string(StateName(g.state))),
+            std::tuple(States(g.rack), g.roll.StrikeFlag, g.roll.GutterFlag, g.roll.NextPin, std::string(StateName(g.state()))),
             std::tuple(r.after, r.strike, r.gutter, qint16(1), std::string(r.state)));
     }
 }

@@ -79,26 +79,29 @@ TEST(ThrowRules, PrepareThrowAlternatesBallsAndRaisesAFreshRackForTheFirst)
 TEST(ThrowRules, StatesMoveOnButAGameOverRequestStands)
 {
     Game g;
-    g.state = GameState::ThrowE;
-    MoveOn(g, GameState::NextThrow);
-    EXPECT_EQ(g.state, GameState::NextThrow);
-    g.state = GameState::GameOver;  // chosen from the menu during a wait
-    MoveOn(g, GameState::NextThrow);
-    EXPECT_EQ(g.state, GameState::GameOver);
+    g.setUpState(GameState::ThrowE);
+    g.moveOn(GameState::NextThrow);
+    EXPECT_EQ(g.state(), GameState::NextThrow);
+    g.request(GameState::GameOver);  // chosen from the menu during a wait
+    g.moveOn(GameState::NextThrow);
+    EXPECT_EQ(g.state(), GameState::GameOver);
+    g.setUpState(GameState::ThrowE);
     EndGame(g, true);
-    EXPECT_EQ(g.state, GameState::Init);
+    EXPECT_EQ(g.state(), GameState::Init);
+    g.setUpState(GameState::ThrowE);
     EndGame(g, false);
-    EXPECT_EQ(g.state, GameState::GameOver);
+    EXPECT_EQ(g.state(), GameState::GameOver);
 }
 
 TEST(ThrowRules, StartRollThrowsStraightAfterAClickTooShortToHold)
 {
     for (const qint32 holdCount : {0, 5}) {
         Game g;
+        g.setUpState(GameState::ThrowS);
         g.aim.HookPos = 0;  // the strongest hook one way
         g.aim.HoldCount = holdCount;
         StartRoll(g);
-        EXPECT_EQ(std::tuple(g.state, g.roll.HookValue, g.roll.BallVisible),
+        EXPECT_EQ(std::tuple(g.state(), g.roll.HookValue, g.roll.BallVisible),
                   std::tuple(GameState::ThrowT, qint16(holdCount ? -4 : 0), true))
             << "held for " << holdCount << " passes";
     }
@@ -141,7 +144,7 @@ TEST(ThrowRules, EndOfGameBoxAnnouncesANewPlaceAndAsksUnlessTheGameWasEnded)
     // clang-format on
     for (const auto &r : rows) {
         Game g;
-        g.state = r.state;
+        g.setUpState(r.state);
         const EndOfGameBox box = EndOfGameBoxFor(g, r.place);
         EXPECT_EQ(std::tuple(box.text, box.question), std::tuple(r.text, r.question)) << r.name;
     }

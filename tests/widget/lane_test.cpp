@@ -55,13 +55,13 @@ TEST_F(LaneTest, ButtonClicksReachTheGame)
     // clang-format on
     frmLane &lane = windows().lane();
     for (const auto &row : rows) {
-        game().state = row.from;
+        game().setUpState(row.from);
         game().aim.ButtonHeld = row.held;
         row.sheet ? windows().scoreSheet().show() : windows().unloadScoreSheet();
         if (row.press != none)
             QTest::mousePress(&lane, row.button, {}, row.press);
         QTest::mouseRelease(&lane, row.button, {}, row.release);
-        EXPECT_EQ(std::tuple(game().state, game().aim.ButtonHeld, windows().scoreSheetShown()),
+        EXPECT_EQ(std::tuple(game().state(), game().aim.ButtonHeld, windows().scoreSheetShown()),
                   std::tuple(row.to, row.heldAfter, row.sheetAfter))
             << row.name;
     }
@@ -79,6 +79,7 @@ TEST_F(LaneTest, AimingMarkersAreDrawnOnTheirRowsAndKeptOverALookChange)
     const QRgb darkRed = qRgb(128, 0, 0), red = qRgb(255, 0, 0), peach = qRgb(255, 217, 179);
     EXPECT_EQ(markers(), (std::vector<QRgb>{darkRed, qRgb(0, 128, 128), peach, darkRed})) << "idle on a new lane";
     fastClock();
+    game().setUpState(GameState::NextThrow);
     NextThrowBranch(windows());
     std::vector<int> shown;  // red row of the start column after each pass, -1 for none
     for (int pass = 0; pass < 11; ++pass) {
@@ -113,6 +114,7 @@ TEST_F(LaneTest, ScreenModeSwitchesShapeAndPinBoardColoursAndANewGameKeepsThem)
                   std::tuple(look.solid, shape(look.shape), look.lamp, QSet<QRgb>{look.ground, look.lamp}));
     }
     game().DebugMode = true;
+    game().setUpState(GameState::Init);
     InitBranch(windows());
     EXPECT_EQ(std::tuple(game().SolidLane, windows().lane().mask()), std::tuple(false, shape(3))) << "a new game keeps the look";
 }

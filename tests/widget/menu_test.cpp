@@ -75,6 +75,7 @@ TEST_F(MenuTest, DigitsAndJapaneseOfALineComeFromOneFont)
         debugFont = prompt->font();
         QTest::keyClick(box, Qt::Key_Escape);
     });
+    game().setUpState(GameState::Debug);
     DebugBranch(windows());
     // clang-format off
     const struct { const char *name; QFont font; QString line; } rows[] = {
@@ -139,9 +140,9 @@ TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
     const BranchTable branches = GameBranches(windows());
     RunPass(game(), pacer(), branches);
     QTest::mouseClick(&windows().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
-    for (int pass = 0; pass < 4 && game().state != GameState::Location1; ++pass)
+    for (int pass = 0; pass < 4 && game().state() != GameState::Location1; ++pass)
         RunPass(game(), pacer(), branches);
-    ASSERT_EQ(game().state, GameState::Location1);
+    ASSERT_EQ(game().state(), GameState::Location1);
     RunPass(game(), pacer(), branches);
 
     QTimer::singleShot(0, [] {  // fires inside the menu's own event loop
@@ -155,7 +156,7 @@ TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
     });
     QTest::mousePress(&windows().lane(), Qt::RightButton, {}, frmLane::kCtrlButton.center());
     QTest::mouseRelease(&windows().lane(), Qt::RightButton, {}, frmLane::kCtrlButton.center());
-    EXPECT_EQ(game().state, GameState::GameOver);
+    EXPECT_EQ(game().state(), GameState::GameOver);
 
     RunPass(game(), pacer(), branches);
     for (const QWidget *top : QApplication::topLevelWidgets())
@@ -163,6 +164,6 @@ TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
             << top->metaObject()->className();
     EXPECT_FALSE(windows().scoreSheetLoaded());
     RunPass(game(), pacer(), branches);
-    EXPECT_EQ(game().state, GameState::StartWait);
+    EXPECT_EQ(game().state(), GameState::StartWait);
     EXPECT_TRUE(windows().startDialog().isVisible());
 }

@@ -30,7 +30,7 @@ protected:
     void SetUp() override
     {
         GameFixture::SetUp();
-        game().state = GameState::StartDlg;
+        game().setUpState(GameState::StartDlg);
         StartDlgBranch(windows());
     }
 };
@@ -48,10 +48,10 @@ TEST_F(StartDialogTest, RightClickOpensTheShortMenuAndSStartsWithTheFullOne)
     });
     QTest::mousePress(&windows().startDialog(), Qt::RightButton, {}, QPoint(40, 10));
     EXPECT_EQ(shown, (QStringList{"ハイスコア", "-", "画面モード切替"}));
-    EXPECT_EQ(game().state, GameState::StartWait);
+    EXPECT_EQ(game().state(), GameState::StartWait);
 
     QTest::mouseClick(&windows().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
-    EXPECT_EQ(game().state, GameState::Start);
+    EXPECT_EQ(game().state(), GameState::Start);
     for (QAction *a : windows().menu().mpop()->actions())
         EXPECT_TRUE(a->isVisible()) << a->text().toStdString();
 }
@@ -150,7 +150,7 @@ TEST_F(GameFixture, BoxesCarryTheProgramTitleAndTheirTexts)
     windows().dialogs().hooks.endProgram = [&exitCode](int code) { exitCode = code; };
     // clang-format off
     const struct { const char *name; std::function<void(GameWindows &)> open; QString text; bool fails; } rows[] = {
-        {"debug prompt", [](GameWindows &w) { DebugBranch(w); },
+        {"debug prompt", [](GameWindows &w) { w.game().setUpState(GameState::Debug); DebugBranch(w); },
          "0～10で倒した本数\n-2でスプリット(１投目だけにしてね！）\n-1で強制終了", false},
         {"region not built", [](GameWindows &w) { ShapedWindow window; w.ApplyRegionRecord(RegionRecord{}, window); },
          "リージョンデータの読み込みに失敗しました。", true},

@@ -33,7 +33,7 @@ TEST_F(StartUpTest, CommandLineStoredColourAndHighScores)
         EXPECT_EQ(settings_.read("BALL", "COLOR"), QString::number(row.colour));
         EXPECT_TRUE(ballWears(windows(), row.colour));
         EXPECT_EQ(windows().menu().mhiscore(0)->text(), row.firstPlace);
-        EXPECT_EQ(std::tuple(game().DebugMode, game().ScoreSheetOnly, game().state, game().SolidLane),
+        EXPECT_EQ(std::tuple(game().DebugMode, game().ScoreSheetOnly, game().state(), game().SolidLane),
                   std::tuple(row.debug, row.debug, GameState::StartDlg, true));
         for (QWidget *w : QApplication::topLevelWidgets())
             EXPECT_FALSE(w->isVisible()) << w->metaObject()->className() << " " << w->objectName().toStdString();

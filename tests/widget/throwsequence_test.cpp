@@ -36,11 +36,11 @@ protected:
     void play(const QString &balls)
     {
         answers_ = balls.split(u' ', Qt::SkipEmptyParts);
-        game().state = GameState::Init;
+        game().setUpState(GameState::Init);
         runBranch();
         while (!answers_.isEmpty())
             for (const GameState state : {GameState::NextThrow, GameState::Debug, GameState::ThrowE}) {
-                ASSERT_STREQ(StateName(game().state), StateName(state));
+                ASSERT_STREQ(StateName(game().state()), StateName(state));
                 runBranch();
             }
     }
@@ -77,7 +77,7 @@ TEST_F(ThrowSequenceTest, BallsReachTheRecordAndTheSheetUntilTheLastOne)
                   std::tuple(row.score, row.sprit, row.over ? QStringList{kPlayAgain} : QStringList{}))
             << row.name;
         EXPECT_TRUE(windows().scoreSheet().backBuffer() == drawn.backBuffer()) << row.name;
-        EXPECT_EQ(game().state, row.over ? GameState::GameOver : GameState::NextThrow) << row.name << " (answered No)";
+        EXPECT_EQ(game().state(), row.over ? GameState::GameOver : GameState::NextThrow) << row.name << " (answered No)";
     }
     // After the strike of the last row the next frame starts on a fresh rack.
     runBranch();
@@ -109,13 +109,13 @@ TEST_F(ThrowSequenceTest, AGameThatPlacesIsEnteredListedAndAnnounced)
         play(QStringLiteral("9 0 ").repeated(9) + "9");
         answers_ = {"0"};
         runBranch(), runBranch();  // next-throw, debug
-        ASSERT_EQ(game().state, GameState::ThrowE);
+        ASSERT_EQ(game().state(), GameState::ThrowE);
         if (row.sheetHidden)
             windows().unloadScoreSheet(), settings_.set("SCOREBOARD", "LEFT", "");
         if (row.ended)
-            game().state = GameState::GameOver;  // chosen from the menu during the ball's pauses
+            game().request(GameState::GameOver);  // chosen from the menu during the ball's pauses
         ThrowEBranch(windows());
-        EXPECT_EQ(std::tuple(questions_, messages_, game().state), std::tuple(row.questions, row.messages, row.after));
+        EXPECT_EQ(std::tuple(questions_, messages_, game().state()), std::tuple(row.questions, row.messages, row.after));
         EXPECT_TRUE(settings_.read("Data", "HISCORE1").endsWith(QStringLiteral(",090")));
         EXPECT_TRUE(windows().menu().mhiscore(0)->text().endsWith(QStringLiteral("スコア:090")));
         EXPECT_EQ(std::tuple(sheetShownAtQuestion_, windows().scoreSheetLoaded()), std::tuple(!row.ended, !row.sheetHidden));
@@ -128,18 +128,18 @@ TEST_F(ThrowSequenceTest, GameOverChosenDuringAWaitIsKeptAndTheBallStaysAway)
     game().DebugMode = false;  // real waits, which handle events
     fastClock();
     for (const GameState state : {GameState::Init, GameState::NextThrow, GameState::ThrowS, GameState::ThrowE}) {
-        game().state = state;
+        game().setUpState(state);
         QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [this] { game().state = GameState::GameOver; }, Qt::QueuedConnection);
+            QCoreApplication::instance(), [this] { game().request(GameState::GameOver); }, Qt::QueuedConnection);
         runBranch();
-        EXPECT_STREQ(StateName(game().state), "game-over") << "requested during " << StateName(state);
+        EXPECT_STREQ(StateName(game().state()), "game-over") << "requested during " << StateName(state);
     }
     EXPECT_FALSE(game().roll.BallVisible) << "no roll starts after the request";
     // A game ended mid-roll leaves no ball on the next lane.
-    game().state = GameState::ThrowS;
+    game().setUpState(GameState::ThrowS);
     runBranch();
     ASSERT_TRUE(game().roll.BallVisible);
-    game().state = GameState::GameOver;
+    game().request(GameState::GameOver);
     runBranch();
     play("");
     EXPECT_FALSE(game().roll.BallVisible);

@@ -70,9 +70,25 @@ struct Record
     QString szSprit;
 };
 
-struct Game
+// The state is read freely but changes only through the operations below;
+// which state may follow which is the table in transitions.cpp.
+class Game
 {
-    GameState state = GameState::StartDlg;
+public:
+    GameState state() const { return state_; }
+
+    // A window handler or menu command asks for `next`; the loop takes it up
+    // at its next pass.
+    void request(GameState next);
+    // The running branch passes the loop on to `next`, one of its own next
+    // states in that table (checked in debug builds).
+    void advance(GameState next);
+    // As advance, unless "game-over" was requested while the branch waited:
+    // that request stands.
+    void moveOn(GameState next);
+    // Puts the loop in `state` outright, for tests that start mid-game.
+    void setUpState(GameState state) { state_ = state; }
+
     qint16 LoopDelay = 0;  // minimum length of one loop pass, ms
 
     bool DebugMode = false;       // results are typed in; waits return at once
@@ -86,4 +102,7 @@ struct Game
     Rack rack;
     Record record;
     Random random;
+
+private:
+    GameState state_ = GameState::StartDlg;
 };

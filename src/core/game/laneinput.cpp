@@ -11,11 +11,11 @@ bool ThrowButtonDown(Game &game, bool rightButton)
         return false;
     if (rightButton)
         return true;
-    if (game.state == GameState::Location1) {
-        game.state = GameState::Location2;
-    } else if (game.state == GameState::Location2) {
+    if (game.state() == GameState::Location1) {
+        game.request(GameState::Location2);
+    } else if (game.state() == GameState::Location2) {
         game.aim.ButtonHeld = true;
-        game.state = GameState::Location3;
+        game.request(GameState::Location3);
     }
     return false;
 }
@@ -25,8 +25,8 @@ void ThrowButtonUp(Game &game, bool rightButton)
     if (game.BalloonBusy)
         return;
     game.aim.ButtonHeld = false;
-    if (!rightButton && game.state == GameState::Location3)
-        game.state = GameState::ThrowS;
+    if (!rightButton && game.state() == GameState::Location3)
+        game.request(GameState::ThrowS);
 }
 
 bool ScoreButtonToggles(const Game &game, bool leftButton) { return !game.BalloonBusy && leftButton; }

@@ -3,7 +3,7 @@
 #pragma once
 #include <QtGlobal>
 
-struct Game;
+class Game;
 
 // What the lane's two buttons and the aiming markers do to the game. The
 // lane window only reports presses; these decide, and only ever record a

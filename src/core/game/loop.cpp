@@ -7,18 +7,18 @@
 bool RunPass(Game &game, Pacer &pacer, const BranchTable &branches)
 {
     if (game.EndRequested)
-        game.state = GameState::End;
-    if (game.state == GameState::End)
+        game.request(GameState::End);
+    if (game.state() == GameState::End)
         return false;
     const qint64 t0 = pacer.GetTickCount();
-    const GameState state = game.state;
+    const GameState state = game.state();
     const auto &branch = branches[static_cast<std::size_t>(state)];
     if (branch)
         branch();
     pacer.ProcessEventsUntil(t0 + game.LoopDelay);
     // Resting: nothing will happen until the player does something, so block
     // rather than pass again. Any event ends the rest; the next pass looks.
-    if (!branch && game.state == state)
+    if (!branch && game.state() == state)
         pacer.WaitForEvent();
     return true;
 }

@@ -77,10 +77,10 @@ void ApplyDebugAnswer(Game &game, const QString &answer)
 
     int n = DebugCount(answer);
     if (n == kDebugQuit) {
-        game.state = GameState::GameOver;
+        game.advance(GameState::GameOver);
         return;
     }
-    game.state = GameState::ThrowE;
+    game.advance(GameState::ThrowE);
     if (n == kDebugSplit) {
         // Meant for a first ball: everything falls but 7 and 10, and every
         // image is hidden. On a second ball the first ball's pins leave the

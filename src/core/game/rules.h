@@ -4,7 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
-struct Game;
+class Game;
 
 // Small rules of the game flow that need no window: the command line, the
 // stored ball colour, the typed-in result of debug mode and the frame label.

@@ -17,13 +17,7 @@ const QString kLineBreak = QStringLiteral("\r\n");
 
 }  // namespace
 
-void MoveOn(Game &game, GameState next)
-{
-    if (game.state != GameState::GameOver)
-        game.state = next;
-}
-
-void BeginGame(Game &game) { game.state = GameState::NextThrow; }
+void BeginGame(Game &game) { game.advance(GameState::NextThrow); }
 
 void ClearRecord(Game &game)
 {
@@ -54,7 +48,7 @@ void StartRoll(Game &game)
     if (aim.HoldCount == 0)
         aim.HookPos = kStraightHook;
     BeginRoll(game, aim.StartPos, aim.TargetPos, aim.HookPos);
-    game.state = GameState::ThrowT;
+    game.advance(GameState::ThrowT);
 }
 
 void ToppleAfterSplit(Game &game)
@@ -87,10 +81,10 @@ EndOfGameBox EndOfGameBoxFor(const Game &game, int place)
     const QString announcement = place != 0
                                      ? QCoreApplication::translate(kContext, kNewHighScore).arg(place)
                                      : QString();
-    if (game.state == GameState::GameOver)
+    if (game.state() == GameState::GameOver)
         return {announcement, false};
     const QString playAgain = QCoreApplication::translate(kContext, kPlayAgain);
     return {announcement.isEmpty() ? playAgain : announcement + kLineBreak + playAgain, true};
 }
 
-void EndGame(Game &game, bool playOn) { game.state = playOn ? GameState::Init : GameState::GameOver; }
+void EndGame(Game &game, bool playOn) { game.advance(playOn ? GameState::Init : GameState::GameOver); }

@@ -7,14 +7,10 @@
 // The decisions of a game, ball by ball, apart from what the windows show.
 // The loop's branches call these in order and show the outcome; every pause
 // between them lets events in, so a "game-over" chosen from the menu meanwhile
-// must not be overwritten (MoveOn).
+// must not be overwritten (Game::moveOn).
 
 // Length of a loop pass while aiming, ms.
 constexpr qint16 kAimingLoopDelay = 50;
-
-// The state moves on to `next`, unless the menu asked for "game-over" while
-// the branch waited: that request stands.
-void MoveOn(Game &game, GameState next);
 
 // "init": a new game; the next state is "next-throw". The rack is raised pin
 // image by pin image (Rack::raise), then the record starts empty.

@@ -59,7 +59,7 @@ void StepBall(Game &game)
     r.BallDrawnTop = r.BallY;
 
     if (r.BallX > kLastBallX) {
-        game.state = GameState::ThrowE;
+        game.advance(GameState::ThrowE);
     } else {
         r.BallX = static_cast<qint16>(r.BallX + kBallStepX);
         r.BallY += r.LateralStep;

@@ -3,7 +3,7 @@
 #pragma once
 #include <QtGlobal>
 
-struct Game;
+class Game;
 
 // The ball's run down the lane. A roll is set up once from the three aiming
 // positions and then advanced by one StepBall per pass of the main loop; the

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
 
-struct Game;
+class Game;
 class Pacer;
 
 // Pauses for at least `milliseconds` while window events keep being handled;

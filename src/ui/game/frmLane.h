@@ -6,7 +6,7 @@
 
 #include <QPixmap>
 
-struct Game;
+class Game;
 
 // The lane: a frameless strip at the bottom-left of the screen on which the
 // ball rolls and the pins stand, drawn from the game's rack and roll. Its two
