@@ -212,7 +212,7 @@ TEST(ProfileFile, KilledWriterLeavesOldOrNewFile)
         child.kill();
         child.waitForFinished(kChildTimeoutMs);
         const QByteArray now = file.bytes();
-        EXPECT_EQ(now, WithValue(old, "S", "k", LookupValue(now, "S", "k")));
+        EXPECT_EQ(now, ProfileIndex(old).withValue({"S", "k", LookupValue(now, "S", "k")}));
     }
 }
 

@@ -244,12 +244,6 @@ QByteArray LookupValue(const QByteArray &contents, const QByteArray &section, co
     return ProfileIndex(contents).value(section, key);
 }
 
-QByteArray WithValue(const QByteArray &contents, const QByteArray &section, const QByteArray &key,
-                     const QByteArray &value)
-{
-    return ProfileIndex(contents).withValue({section, key, value});
-}
-
 // The index of each step is gone before contents change, so contents are not
 // shared and change in place.
 void SetValues(QByteArray &contents, const Assignments &values)

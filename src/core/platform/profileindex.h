@@ -85,8 +85,6 @@ private:
 
 // The free forms, for one-off use: each parses contents afresh.
 QByteArray LookupValue(const QByteArray &contents, const QByteArray &section, const QByteArray &key);
-QByteArray WithValue(const QByteArray &contents, const QByteArray &section, const QByteArray &key,
-                     const QByteArray &value);
 // withValues in place, so that big contents are not copied.
 void SetValues(QByteArray &contents, const Assignments &values);
 // Whether the two assign the same key of the same section.
