@@ -172,9 +172,9 @@ void rollPhase(Verdicts &verdicts, Pacer &pacer)
     Settings settings(dir.path());
     Game game;
     GameWindows windows(game, settings, pacer);
-    windows.BuildRegionData();
+    windows.shaper().BuildRegionData();
     game.random.Seed(1);
-    windows.lane().show();
+    windows.loader().lane().show();
     constexpr qint16 kStraight = 4;
     BeginRoll(game, kStraight, kStraight, kStraight);
     game.setUpState(GameState::ThrowT);

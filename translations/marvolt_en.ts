@@ -22,17 +22,6 @@
     </message>
 </context>
 <context>
-    <name>GameWindows</name>
-    <message>
-        <source>リージョンデータの読み込みに失敗しました。</source>
-        <translation>Could not load the window shapes.</translation>
-    </message>
-    <message>
-        <source>ウィンドウの整形に失敗しました。</source>
-        <translation>Could not shape the windows.</translation>
-    </message>
-</context>
-<context>
     <name>HighScoreCaptions</name>
     <message>
         <source>１２３４５</source>
@@ -66,6 +55,17 @@ You are ranked number %1.</translation>
     <message>
         <source>続けてゲームしますか？</source>
         <translation>Play another game?</translation>
+    </message>
+</context>
+<context>
+    <name>WindowShaper</name>
+    <message>
+        <source>リージョンデータの読み込みに失敗しました。</source>
+        <translation>Could not load the window shapes.</translation>
+    </message>
+    <message>
+        <source>ウィンドウの整形に失敗しました。</source>
+        <translation>Could not shape the windows.</translation>
     </message>
 </context>
 <context>

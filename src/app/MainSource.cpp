@@ -76,14 +76,14 @@ void StartUp(GameWindows &w, const QString &arguments)
     const CommandLineSwitches switches = ParseCommandLine(arguments);
     game.DebugMode = switches.debugMode;
     game.ScoreSheetOnly = switches.scoreSheetOnly;
-    w.BuildRegionData();
-    w.ListHighScores();
+    w.shaper().BuildRegionData();
+    w.highScores().ListHighScores();
     const int colour = StoredColourIndex(w.settings().ReadIniValue(kBallSection, kColorKey));
     w.menu().checkColour(colour);
-    w.lane().setBallColour(colour);
+    w.loader().lane().setBallColour(colour);
     w.settings().WriteIniValue(kBallSection, kColorKey, QString::number(colour));
     game.random.SeedFromTimeOfDay();
-    w.ToggleScreenMode();
+    w.presenter().ToggleScreenMode();
     game.request(GameState::StartDlg);
 }
 
@@ -117,13 +117,13 @@ int Main(int argc, char **argv)
     Pacer pacer;
     Game game;
     GameWindows windows(game, settings, pacer);
-    const SessionEnd sessionEnd([&windows] { windows.RequestSessionEnd(); });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&windows] { windows.CommitData(); });
+    const SessionEnd sessionEnd([&windows] { windows.requestSessionEnd(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&windows] { windows.commitData(); });
     StartUp(windows, args.join(QLatin1Char(' ')));
     RunLoop(game, pacer, GameBranches(windows));
     // Unloading the sheet (left up when the session ends mid-game) stores
     // its place.
-    windows.unloadScoreSheet();
+    windows.loader().unloadScoreSheet();
     settings.FinishWrites();  // EndProgram leaves without unwinding
     windows.dialogs().EndProgram(kEndExitCode);
     return kEndExitCode;

@@ -5,8 +5,8 @@
 // frozen for the throw is the one after the last step shown.
 
 #include "branches.h"
-#include "gamewindows.h"
 
+#include "game/frmLane.h"
 #include "game/game.h"
 #include "game/laneinput.h"
 #include "lane/ballmotion.h"
@@ -16,30 +16,27 @@ namespace {
 // Passes in "location3" before the hook marker starts (about 250 ms held).
 constexpr qint32 kHoldPassesBeforeHook = 4;
 
-void drawAndStep(GameWindows &w, MarkerColumn column, qint16 &pos, qint16 &dir)
+void drawAndStep(frmLane &lane, MarkerColumn column, qint16 &pos, qint16 &dir)
 {
-    w.lane().drawMarkers(AimingColumnLines(column, pos));
+    lane.drawMarkers(AimingColumnLines(column, pos));
     StepAim(pos, dir);
 }
 }  // namespace
 
-void ResetAimMarkers(GameWindows &w) { w.lane().drawMarkers(IdleMarkers()); }
+void ResetAimMarkers(frmLane &lane) { lane.drawMarkers(IdleMarkers()); }
 
-void Location1Branch(GameWindows &w)
+void Location1Branch(Game &game, frmLane &lane)
 {
-    Aim &aim = w.game().aim;
-    drawAndStep(w, MarkerColumn::Start, aim.StartPos, aim.StartDir);
+    drawAndStep(lane, MarkerColumn::Start, game.aim.StartPos, game.aim.StartDir);
 }
 
-void Location2Branch(GameWindows &w)
+void Location2Branch(Game &game, frmLane &lane)
 {
-    Aim &aim = w.game().aim;
-    drawAndStep(w, MarkerColumn::Aim, aim.TargetPos, aim.TargetDir);
+    drawAndStep(lane, MarkerColumn::Aim, game.aim.TargetPos, game.aim.TargetDir);
 }
 
-void Location3Branch(GameWindows &w)
+void Location3Branch(Game &game)
 {
-    Game &game = w.game();
     game.aim.HoldCount = game.aim.HoldCount + 1;
     if (game.aim.HoldCount > kHoldPassesBeforeHook)
         game.advance(GameState::Location4);
@@ -47,11 +44,10 @@ void Location3Branch(GameWindows &w)
         game.aim.HookPos = kStraightHook;
 }
 
-void Location4Branch(GameWindows &w)
+void Location4Branch(Game &game, frmLane &lane)
 {
-    Game &game = w.game();
     if (game.aim.ButtonHeld)
-        drawAndStep(w, MarkerColumn::Hook, game.aim.HookPos, game.aim.HookDir);
+        drawAndStep(lane, MarkerColumn::Hook, game.aim.HookPos, game.aim.HookDir);
     else
         game.advance(GameState::ThrowS);
 }

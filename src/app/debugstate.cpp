@@ -3,9 +3,10 @@
 // Debug mode: the result of every ball is typed in instead of rolled.
 
 #include "branches.h"
-#include "gamewindows.h"
 
+#include "game/frmLane.h"
 #include "game/rules.h"
+#include "platform/dialogs.h"
 
 #include <QCoreApplication>
 
@@ -16,10 +17,9 @@ const char *const kDebugPrompt = QT_TRANSLATE_NOOP("DebugBranch",
                                                    "-1で強制終了");
 }  // namespace
 
-void DebugBranch(GameWindows &w)
+void DebugBranch(Game &game, frmLane &lane, const Dialogs &dialogs)
 {
-    ResetAimMarkers(w);
-    ApplyDebugAnswer(w.game(),
-                     w.dialogs().InputBox(QCoreApplication::translate("DebugBranch", kDebugPrompt)));
-    w.lane().refresh();
+    ResetAimMarkers(lane);
+    ApplyDebugAnswer(game, dialogs.InputBox(QCoreApplication::translate("DebugBranch", kDebugPrompt)));
+    lane.refresh();
 }

@@ -12,10 +12,9 @@
 #include <malloc.h>
 #endif
 
-void StartDlgBranch(GameWindows &w)
+void StartDlgBranch(Game &game, frmStart &dialog)
 {
-    w.game().LoopDelay = 0;
-    frmStart &dialog = w.startDialog();
+    game.LoopDelay = 0;
     dialog.moveTwips(0, ScreenHeightTwips() - dialog.geometryTwips().height);
     dialog.show();
 #if defined(__GLIBC__)
@@ -23,44 +22,47 @@ void StartDlgBranch(GameWindows &w)
     // the start dialog may stay up for hours, so hand it back now.
     malloc_trim(0);
 #endif
-    w.game().advance(GameState::StartWait);
+    game.advance(GameState::StartWait);
 }
 
-void StartBranch(GameWindows &w)
+void StartBranch(Game &game)
 {
-    w.game().LoopDelay = 0;
-    w.game().advance(GameState::Init);
+    game.LoopDelay = 0;
+    game.advance(GameState::Init);
 }
 
-void GameOverBranch(GameWindows &w)
+void GameOverBranch(Game &game, WindowLoader &windows)
 {
     // The game may end mid-roll; the ball must not reappear on the next lane.
-    w.game().roll.BallVisible = false;
-    w.unloadLane();
-    w.unloadBoard();
-    w.unloadScoreSheet();
-    w.game().advance(GameState::StartDlg);
+    game.roll.BallVisible = false;
+    windows.unloadLane();
+    windows.unloadBoard();
+    windows.unloadScoreSheet();
+    game.advance(GameState::StartDlg);
 }
 
+// Each branch is handed its parts as it runs: the windows among them are
+// loaded on first use, and a game unloads them at its end.
 BranchTable GameBranches(GameWindows &w)
 {
-    const auto bind = [&w](void (*branch)(GameWindows &)) { return [&w, branch] { branch(w); }; };
     BranchTable table;
     const auto set = [&table](GameState state, std::function<void()> branch) {
         table[static_cast<std::size_t>(state)] = std::move(branch);
     };
-    set(GameState::StartDlg, bind(StartDlgBranch));
-    set(GameState::Start, bind(StartBranch));
-    set(GameState::Init, bind(InitBranch));
-    set(GameState::NextThrow, bind(NextThrowBranch));
-    set(GameState::Location1, bind(Location1Branch));
-    set(GameState::Location2, bind(Location2Branch));
-    set(GameState::Location3, bind(Location3Branch));
-    set(GameState::Location4, bind(Location4Branch));
-    set(GameState::ThrowS, bind(ThrowSBranch));
-    set(GameState::ThrowT, bind(ThrowTBranch));
-    set(GameState::ThrowE, bind(ThrowEBranch));
-    set(GameState::Debug, bind(DebugBranch));
-    set(GameState::GameOver, bind(GameOverBranch));
+    set(GameState::StartDlg, [&w] { StartDlgBranch(w.game(), w.loader().startDialog()); });
+    set(GameState::Start, [&w] { StartBranch(w.game()); });
+    set(GameState::Init, [&w] { InitBranch(w.game(), w.loader(), w.presenter(), w.settings()); });
+    set(GameState::NextThrow,
+        [&w] { NextThrowBranch(w.game(), w.loader().lane(), w.loader().board(), w.presenter()); });
+    set(GameState::Location1, [&w] { Location1Branch(w.game(), w.loader().lane()); });
+    set(GameState::Location2, [&w] { Location2Branch(w.game(), w.loader().lane()); });
+    set(GameState::Location3, [&w] { Location3Branch(w.game()); });
+    set(GameState::Location4, [&w] { Location4Branch(w.game(), w.loader().lane()); });
+    set(GameState::ThrowS, [&w] { ThrowSBranch(w.game(), w.loader().lane(), w.presenter()); });
+    set(GameState::ThrowT, [&w] { ThrowTBranch(w.game(), w.loader().lane()); });
+    set(GameState::ThrowE,
+        [&w] { ThrowEBranch(w.game(), w.loader(), w.presenter(), w.highScores(), w.dialogs()); });
+    set(GameState::Debug, [&w] { DebugBranch(w.game(), w.loader().lane(), w.dialogs()); });
+    set(GameState::GameOver, [&w] { GameOverBranch(w.game(), w.loader()); });
     return table;
 }

@@ -6,7 +6,9 @@
 // is decided by the game's rules; these branches show it and pause.
 
 #include "branches.h"
-#include "gamewindows.h"
+#include "highscores.h"
+#include "presenter.h"
+#include "windowloader.h"
 
 #include "game/game.h"
 #include "game/rules.h"
@@ -15,6 +17,7 @@
 #include "lane/ballmotion.h"
 #include "lane/lanemodel.h"
 #include "lane/pinboardsequence.h"
+#include "platform/dialogs.h"
 #include "settings/settings.h"
 
 #include <QDateTime>
@@ -40,99 +43,94 @@ void showWindow(QWidget &window, AfterShow after)
 // whether to play on. A sheet that was hidden is shown for the box and
 // unloaded again afterwards, which stores its place; the next game's first
 // DisplayScore loads it again.
-void endOfGame(GameWindows &w)
+void endOfGame(Game &game, WindowLoader &windows, HighScores &highScores, const Dialogs &dialogs)
 {
-    Game &game = w.game();
-    const bool sheetWasVisible = w.scoreSheetShown();
+    const bool sheetWasVisible = windows.scoreSheetShown();
     if (!sheetWasVisible)
-        w.scoreSheet().show();
-    const int place = RecordHighScore(w.settings(), game.record.szScore, game.record.szSprit,
-                                      QDateTime::currentDateTime());
-    w.ListHighScores();
+        windows.scoreSheet().show();
+    const int place = highScores.recordGame(game.record.szScore, game.record.szSprit,
+                                            QDateTime::currentDateTime());
     const EndOfGameBox box = EndOfGameBoxFor(game, place);
     if (box.question)
-        EndGame(game, w.dialogs().AskYesNo(box.text));
+        EndGame(game, dialogs.AskYesNo(box.text));
     else if (!box.text.isEmpty())
-        w.dialogs().ShowOkMessage(box.text);
+        dialogs.ShowOkMessage(box.text);
     if (!sheetWasVisible)
-        w.unloadScoreSheet();
+        windows.unloadScoreSheet();
 }
 }  // namespace
 
-void InitBranch(GameWindows &w)
+void InitBranch(Game &game, WindowLoader &windows, Presenter &presenter, const Settings &settings)
 {
-    Game &game = w.game();
-    w.unloadStartDialog();
+    windows.unloadStartDialog();
     // The lane keeps the look it has.
     game.SolidLane = !game.SolidLane;
-    w.ToggleScreenMode();
+    presenter.ToggleScreenMode();
     BeginGame(game);
     for (int i = 0; i <= kLastPin; ++i) {
         game.rack.raise(i);
-        w.lane().refresh();
+        windows.lane().refresh();
         if (i < kBoardLamps) {
-            w.board().setLamp(i, true);
-            w.Wait(kLampStep);
+            windows.board().setLamp(i, true);
+            presenter.Wait(kLampStep);
         }
     }
     ClearRecord(game);
-    w.scoreSheet().DisplayScore(game.record.szScore, game.record.szSprit);
+    windows.scoreSheet().DisplayScore(game.record.szScore, game.record.szSprit);
     const AfterShow after = game.ScoreSheetOnly ? AfterShow::Hide : AfterShow::Stay;
-    showWindow(w.lane(), after);
-    showWindow(w.board(), after);
+    showWindow(windows.lane(), after);
+    showWindow(windows.board(), after);
     if (game.DebugMode)
-        w.scoreSheet().show();
-    w.lane().setBallColour(StoredColourIndex(w.settings().ReadIniValue(kBallSection, kColorKey)));
-    w.ShowMessageBalloon(kGameStart, kGameStartBalloon);
+        windows.scoreSheet().show();
+    windows.lane().setBallColour(StoredColourIndex(settings.ReadIniValue(kBallSection, kColorKey)));
+    presenter.ShowMessageBalloon(kGameStart, kGameStartBalloon);
 }
 
-void NextThrowBranch(GameWindows &w)
+void NextThrowBranch(Game &game, frmLane &lane, frmDenkou &board, Presenter &presenter)
 {
-    Game &game = w.game();
-    w.board().setFrameLabel(FrameLabel(game.record.szScore));
+    board.setFrameLabel(FrameLabel(game.record.szScore));
     PrepareThrow(game);
-    w.lane().refresh();
-    w.PlayBoard(LightStandingPins(game.rack));
+    lane.refresh();
+    presenter.playBoard(LightStandingPins(game.rack));
     game.moveOn(AimingState(game));
 }
 
-void ThrowSBranch(GameWindows &w)
+void ThrowSBranch(Game &game, frmLane &lane, Presenter &presenter)
 {
-    Game &game = w.game();
     game.roll.GutterFlag = false;
-    w.Wait(kBeforeRoll);
+    presenter.Wait(kBeforeRoll);
     if (game.state() == GameState::GameOver)
         return;
-    ResetAimMarkers(w);
+    ResetAimMarkers(lane);
     StartRoll(game);
-    w.lane().refresh();
+    lane.refresh();
 }
 
-void ThrowTBranch(GameWindows &w)
+void ThrowTBranch(Game &game, frmLane &lane)
 {
-    StepBall(w.game());
-    w.lane().refresh();
+    StepBall(game);
+    lane.refresh();
 }
 
-void ThrowEBranch(GameWindows &w)
+void ThrowEBranch(Game &game, WindowLoader &windows, Presenter &presenter, HighScores &highScores,
+                  const Dialogs &dialogs)
 {
-    Game &game = w.game();
     ToppleAfterSplit(game);
-    w.lane().refresh();
-    w.Wait(kAfterRoll);
-    w.PlayBoard(DarkenFelledPins(game.rack));
+    windows.lane().refresh();
+    presenter.Wait(kAfterRoll);
+    presenter.playBoard(DarkenFelledPins(game.rack));
 
     const BallCount ball = CountBall(game);
     if (ball.mark != PinMark::None)
-        w.board().setMarkVisible(static_cast<int>(ball.mark), true);
-    w.scoreSheet().DisplayScore(game.record.szScore, game.record.szSprit);
-    w.PlayBoard(BlinkMark(LastThrowMark(game.record.szScore)));
+        windows.board().setMarkVisible(static_cast<int>(ball.mark), true);
+    windows.scoreSheet().DisplayScore(game.record.szScore, game.record.szSprit);
+    presenter.playBoard(BlinkMark(LastThrowMark(game.record.szScore)));
     game.roll.BallVisible = false;
-    w.lane().refresh();
+    windows.lane().refresh();
 
     if (!ball.over)
         game.moveOn(GameState::NextThrow);
     else
-        endOfGame(w);
-    w.PlayBoard(ClearLamps(game.rack));
+        endOfGame(game, windows, highScores, dialogs);
+    presenter.playBoard(ClearLamps(game.rack));
 }

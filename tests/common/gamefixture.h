@@ -19,10 +19,11 @@ class GameFixture : public ::testing::Test
 {
 protected:
     GameFixture() { InstallFontSubstitutions(); }
-    void SetUp() override { windows().BuildRegionData(); }
+    void SetUp() override { windows().shaper().BuildRegionData(); }
 
     Game &game() { return *game_; }
     GameWindows &windows() { return *windows_; }
+    WindowLoader &loader() { return windows_->loader(); }
     Pacer &pacer() { return pacer_; }
     Settings &settings() { return settings_.settings(); }
     void runBranch() { GameBranches(windows())[static_cast<std::size_t>(game().state())](); }

@@ -25,7 +25,8 @@ inline bool ballWears(GameWindows &w, int colour)
     roll.BallVisible = true;
     roll.BallDrawnLeft = 100;
     roll.BallDrawnTop = 10;
-    const QImage shown = w.lane().grab().toImage();
-    w.lane().setBallColour(colour);
-    return shown == w.lane().grab().toImage();
+    frmLane &lane = w.loader().lane();
+    const QImage shown = lane.grab().toImage();
+    lane.setBallColour(colour);
+    return shown == lane.grab().toImage();
 }

@@ -108,8 +108,8 @@ TEST_F(ScoreSheetTest, EmptySheetShowsShapeGridInTheSheetColourAndFrameNumbers)
                     below = BoundingBox(QRect(left + 1, 17, 27, 22), Dark(empty));
         EXPECT_TRUE(qAbs(number.left() + number.right() - 2 * (left + 16)) <= 4 && below.isNull()) << "box at " << left;
     }
-    frmScore &live = windows().scoreSheet();
-    EXPECT_EQ(live.mask(), RegionFromRects(*RegionRects(windows().regions()[kShapeScoreSheet])));
+    frmScore &live = loader().scoreSheet();
+    EXPECT_EQ(live.mask(), RegionFromRects(*RegionRects(windows().shaper().regions()[kShapeScoreSheet])));
     for (const QPoint p : {QPoint(10, 16), QPoint(4, 20), QPoint(18, 20), QPoint(10, 28), QPoint(269, 20), QPoint(297, 20)})
         EXPECT_TRUE(empty.pixel(p) == qRgb(255, 0, 0) && live.backBuffer().pixel(p) == qRgb(0, 0, 0)) << p.x() << "," << p.y();
     // Boxes 10 and 11 only hold positions: no line of their own inside the tenth frame.
@@ -122,7 +122,7 @@ TEST_F(ScoreSheetTest, EmptySheetShowsShapeGridInTheSheetColourAndFrameNumbers)
 
 TEST_F(ScoreSheetTest, PositionLoadsFromSettingsAndIsWrittenBack)
 {
-    const TwipsRect lane = windows().lane().geometryTwips();
+    const TwipsRect lane = loader().lane().geometryTwips();
     const QPoint aboveLane(TwipsToPixels(lane.left), TwipsToPixels(lane.top - 675));
     // Column 0 of the sheet is cut away; 8 x 8 pixels of the shape are enough to grab.
     const auto atColumnsShown = [](int columns) {
@@ -138,16 +138,16 @@ TEST_F(ScoreSheetTest, PositionLoadsFromSettingsAndIsWrittenBack)
     };
     // clang-format on
     for (const auto &row : rows) {
-        windows().unloadScoreSheet();  // stores its place: before the row's settings
+        loader().unloadScoreSheet();  // stores its place: before the row's settings
         settings_.write("[SCOREBOARD]\n" + row.ini.toUtf8());
-        EXPECT_EQ(windows().scoreSheet().pos(), row.pixels) << row.name;
+        EXPECT_EQ(loader().scoreSheet().pos(), row.pixels) << row.name;
         EXPECT_EQ(stored(), QString("%1,%2").arg(PixelsToTwips(row.pixels.x())).arg(PixelsToTwips(row.pixels.y()))) << row.name;
     }
 }
 
 TEST_F(ScoreSheetTest, ClosingStoresPositionAndTheNextLiveSheetLoadsThere)
 {
-    frmScore *sheet = &windows().scoreSheet();
+    frmScore *sheet = &loader().scoreSheet();
     sheet->show(), sheet->move(150, 120);
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {  // only the left button drags
         QTest::mousePress(sheet, button, {}, QPoint(100, 30));
@@ -155,16 +155,16 @@ TEST_F(ScoreSheetTest, ClosingStoresPositionAndTheNextLiveSheetLoadsThere)
         QTest::mouseRelease(sheet, button, {}, QPoint(100, 30));
     }
     QTest::mousePress(sheet, Qt::RightButton, {}, QPoint(312, 7));  // any button on the close button closes
-    EXPECT_FALSE(windows().scoreSheetLoaded());
+    EXPECT_FALSE(loader().scoreSheetLoaded());
     EXPECT_EQ(stored(), "2250,1800");
-    EXPECT_EQ(windows().scoreSheet().pos(), QPoint(150, 120));
-    windows().unloadScoreSheet();
+    EXPECT_EQ(loader().scoreSheet().pos(), QPoint(150, 120));
+    loader().unloadScoreSheet();
 
     // The sheet-only mode puts the sheet in the corner itself; that place
     // must not replace the player's own for the next ordinary game.
     game().ScoreSheetOnly = true;
-    EXPECT_EQ(windows().scoreSheet().pos().x(), 0);
-    windows().unloadScoreSheet();
+    EXPECT_EQ(loader().scoreSheet().pos().x(), 0);
+    loader().unloadScoreSheet();
     EXPECT_EQ(stored(), "2250,1800");
 }
 

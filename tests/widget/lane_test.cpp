@@ -18,10 +18,10 @@ protected:
     void SetUp() override
     {
         GameFixture::SetUp();
-        windows().ToggleScreenMode();
-        windows().lane().show();
+        windows().presenter().ToggleScreenMode();
+        loader().lane().show();
     }
-    QRegion shape(int index) { return RegionFromRects(*RegionRects(windows().regions()[index])); }
+    QRegion shape(int index) { return RegionFromRects(*RegionRects(windows().shaper().regions()[index])); }
 };
 
 // The balloon's pieces on screen, left to right.
@@ -53,15 +53,15 @@ TEST_F(LaneTest, ButtonClicksReachTheGame)
         {"right click on it leaves the sheet", GameState::Location1, false, false, Qt::RightButton, S, S, GameState::Location1, false, false},
     };
     // clang-format on
-    frmLane &lane = windows().lane();
+    frmLane &lane = loader().lane();
     for (const auto &row : rows) {
         game().setUpState(row.from);
         game().aim.ButtonHeld = row.held;
-        row.sheet ? windows().scoreSheet().show() : windows().unloadScoreSheet();
+        row.sheet ? loader().scoreSheet().show() : loader().unloadScoreSheet();
         if (row.press != none)
             QTest::mousePress(&lane, row.button, {}, row.press);
         QTest::mouseRelease(&lane, row.button, {}, row.release);
-        EXPECT_EQ(std::tuple(game().state(), game().aim.ButtonHeld, windows().scoreSheetShown()),
+        EXPECT_EQ(std::tuple(game().state(), game().aim.ButtonHeld, loader().scoreSheetShown()),
                   std::tuple(row.to, row.heldAfter, row.sheetAfter))
             << row.name;
     }
@@ -73,25 +73,25 @@ TEST_F(LaneTest, AimingMarkersAreDrawnOnTheirRowsAndKeptOverALookChange)
 {
     constexpr int kStart = 25, kAim = 52, kHook = 30;  // x of each column
     const auto markers = [this] {                      // row 0 of each column, then the start column's row 8
-        const QImage image = windows().lane().grab().toImage();
+        const QImage image = loader().lane().grab().toImage();
         return std::vector<QRgb>{image.pixel(kStart, 6), image.pixel(kAim, 6), image.pixel(kHook, 6), image.pixel(kStart, 22)};
     };
     const QRgb darkRed = qRgb(128, 0, 0), red = qRgb(255, 0, 0), peach = qRgb(255, 217, 179);
     EXPECT_EQ(markers(), (std::vector<QRgb>{darkRed, qRgb(0, 128, 128), peach, darkRed})) << "idle on a new lane";
     fastClock();
     game().setUpState(GameState::NextThrow);
-    NextThrowBranch(windows());
+    runBranch();
     std::vector<int> shown;  // red row of the start column after each pass, -1 for none
     for (int pass = 0; pass < 11; ++pass) {
-        Location1Branch(windows());
-        const QImage image = windows().lane().grab().toImage();
+        Location1Branch(game(), loader().lane());
+        const QImage image = loader().lane().grab().toImage();
         shown.push_back(-1);
         for (int row = 0; row < 9; ++row)
             shown.back() = image.pixel(kStart, 6 + 2 * row) == red ? row : shown.back();
     }
     EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, -1, 8}));
-    Location2Branch(windows());
-    windows().ToggleScreenMode();
+    Location2Branch(game(), loader().lane());
+    windows().presenter().ToggleScreenMode();
     EXPECT_EQ(markers(), (std::vector<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0), peach, red})) << "frozen start, current aim";
 }
 
@@ -102,21 +102,21 @@ TEST_F(LaneTest, ScreenModeSwitchesShapeAndPinBoardColoursAndANewGameKeepsThem)
     // clang-format on
     const Look solid{0, true, qRgb(0, 0, 255), qRgb(255, 255, 255)};
     const Look skeleton{3, false, qRgb(0, 0, 0), qRgb(128, 128, 128)};
-    windows().board().setLamp(0, true);
+    loader().board().setLamp(0, true);
     for (const Look &look : {skeleton, solid, skeleton}) {
-        windows().ToggleScreenMode();
-        const QImage board = windows().board().grab().toImage();
+        windows().presenter().ToggleScreenMode();
+        const QImage board = loader().board().grab().toImage();
         QSet<QRgb> belowLamps;  // the frame label, drawn crisp in the lamp colour, on the ground
         for (int y = 19; y < board.height(); ++y)
             for (int x = 1; x < 23; ++x)
                 belowLamps << board.pixel(x, y);
-        EXPECT_EQ(std::tuple(game().SolidLane, windows().lane().mask(), board.pixel(12, 16), belowLamps),
+        EXPECT_EQ(std::tuple(game().SolidLane, loader().lane().mask(), board.pixel(12, 16), belowLamps),
                   std::tuple(look.solid, shape(look.shape), look.lamp, QSet<QRgb>{look.ground, look.lamp}));
     }
     game().DebugMode = true;
     game().setUpState(GameState::Init);
-    InitBranch(windows());
-    EXPECT_EQ(std::tuple(game().SolidLane, windows().lane().mask()), std::tuple(false, shape(3))) << "a new game keeps the look";
+    runBranch();
+    EXPECT_EQ(std::tuple(game().SolidLane, loader().lane().mask()), std::tuple(false, shape(3))) << "a new game keeps the look";
 }
 
 // The game's announcement: a balloon with its tail at 130 twips, 80 twips
@@ -139,12 +139,12 @@ TEST_F(LaneTest, MessageBalloonStandsItsTimeAboveTheLaneThenGoes)
         QCoreApplication::postEvent(qApp, new QEvent(QEvent::User));  // no real wait between readings
         return now;
     });
-    windows().ShowMessageBalloon(text, 2000);
+    windows().presenter().ShowMessageBalloon(text, 2000);
     EXPECT_TRUE(lastUp - firstUp >= 2000 && lastUp - firstUp <= 2100) << lastUp - firstUp << " ms, one tick is 100";
     EXPECT_FALSE(game().BalloonBusy);
     EXPECT_TRUE(BalloonPieces().empty());
     Balloon expected;
-    expected.show(text, 130, windows().lane().geometryTwips().top - 80, Balloon::Tail::Left);
+    expected.show(text, 130, loader().lane().geometryTwips().top - 80, Balloon::Tail::Left);
     EXPECT_EQ(whileUp, BalloonPieces());
     ASSERT_EQ(whileUp.size(), 3u);
     const QRect &left = whileUp[0], &centre = whileUp[1], &right = whileUp[2];
@@ -159,10 +159,10 @@ TEST_F(LaneTest, MessageBalloonStandsItsTimeAboveTheLaneThenGoes)
 // 600 ms later. Every wait may end one tick (1 ms here) late.
 TEST_F(LaneTest, PinBoardBesideTheLaneBlinksItsMark)
 {
-    const TwipsRect lane = windows().lane().geometryTwips();
-    EXPECT_EQ(windows().board().pos(),
+    const TwipsRect lane = loader().lane().geometryTwips();
+    EXPECT_EQ(loader().board().pos(),
               QPoint(TwipsToPixels(lane.left + lane.width + 60), TwipsToPixels(lane.top + (lane.height - 420) / 2)));
-    frmDenkou &shown = windows().board();
+    frmDenkou &shown = loader().board();
     std::vector<std::pair<char, int>> runs;  // what shows, for how many ticks
     pacer().SetTickSource([&, now = qint64(0)]() mutable {
         const char top = shown.markVisible(kMarkBlank) ? 'B' : shown.markVisible(kMarkStrike) ? 'S' : '-';
@@ -173,7 +173,7 @@ TEST_F(LaneTest, PinBoardBesideTheLaneBlinksItsMark)
         return ++now;
     });
     shown.setMarkVisible(kMarkStrike, true);
-    windows().PlayBoard(BlinkMark(PinMark::Strike));
+    windows().presenter().playBoard(BlinkMark(PinMark::Strike));
     std::string seen;  // to the nearest 10 ms
     for (const auto &[mark, ticks] : runs)
         seen += mark + std::to_string((ticks + 5) / 10 * 10) + " ";
@@ -186,7 +186,7 @@ TEST_F(LaneTest, BallIsDrawnOnTheRowThePinsFeel)
     Roll &roll = game().roll;
     roll.BallDrawnLeft = 100;
     roll.BallVisible = false;
-    const QImage bare = windows().lane().grab().toImage();
+    const QImage bare = loader().lane().grab().toImage();
     // clang-format off
     const struct { const char *name; float top; int row; } rows[] = {
         {"whole row", 10.0f, 10},
@@ -199,7 +199,7 @@ TEST_F(LaneTest, BallIsDrawnOnTheRowThePinsFeel)
     roll.BallVisible = true;
     for (const auto &row : rows) {
         roll.BallDrawnTop = row.top;
-        const QImage shown = windows().lane().grab().toImage();
+        const QImage shown = loader().lane().grab().toImage();
         int first = shown.height();
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 100; x < 100 + kBallSize; ++x)

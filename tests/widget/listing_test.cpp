@@ -28,7 +28,7 @@ protected:
         QObject::connect(&check, &QTimer::timeout, [&] {
             for (QWidget *w : QApplication::topLevelWidgets())
                 if (auto *replay = dynamic_cast<frmScore *>(w);
-                    replay && replay->isVisible() && !(windows().scoreSheetLoaded() && replay == &windows().scoreSheet())) {
+                    replay && replay->isVisible() && !(loader().scoreSheetLoaded() && replay == &loader().scoreSheet())) {
                     opened = true;
                     if (whileUp)
                         whileUp(*replay, QApplication::activeModalWidget() == replay);
@@ -47,10 +47,10 @@ protected:
 
 TEST_F(ListingTest, ChoosingAnEmptyPlaceShowsAndWritesNothing)
 {
-    windows().ListHighScores();
+    windows().highScores().ListHighScores();
     for (int place = 1; place <= 5; ++place)
         EXPECT_FALSE(choose(place)) << place;
-    EXPECT_FALSE(windows().scoreSheetLoaded());
+    EXPECT_FALSE(loader().scoreSheetLoaded());
     EXPECT_TRUE(settings_.bytes().isEmpty());
 }
 
@@ -71,8 +71,8 @@ TEST_F(ListingTest, ReplayLiesRedOverTheLiveSheetWhichIsHiddenMeanwhile)
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         settings_.set("Data", "HISCORE1", row.entry);
-        windows().unloadScoreSheet();
-        frmScore &live = windows().scoreSheet();
+        loader().unloadScoreSheet();
+        frmScore &live = loader().scoreSheet();
         live.move(200, 300);
         live.setVisible(row.liveShown);
         EXPECT_TRUE(choose(1, [&](frmScore &replay, bool modal) {
@@ -82,8 +82,8 @@ TEST_F(ListingTest, ReplayLiesRedOverTheLiveSheetWhichIsHiddenMeanwhile)
             EXPECT_TRUE(replay.nColor() == QColor(255, 0, 0) &&
                         (row.entry != kEntry87 || replay.backBuffer() == reference.backBuffer()));
         })) << "no replay came up";
-        ASSERT_TRUE(windows().scoreSheetLoaded());
-        EXPECT_EQ(std::tuple(&windows().scoreSheet(), live.isVisible()), std::tuple(&live, row.liveShown));
+        ASSERT_TRUE(loader().scoreSheetLoaded());
+        EXPECT_EQ(std::tuple(&loader().scoreSheet(), live.isVisible()), std::tuple(&live, row.liveShown));
         EXPECT_EQ(live.nColor(), QColor(0, 0, 0));
     }
 }

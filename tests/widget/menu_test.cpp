@@ -76,7 +76,7 @@ TEST_F(MenuTest, DigitsAndJapaneseOfALineComeFromOneFont)
         QTest::keyClick(box, Qt::Key_Escape);
     });
     game().setUpState(GameState::Debug);
-    DebugBranch(windows());
+    runBranch();
     // clang-format off
     const struct { const char *name; QFont font; QString line; } rows[] = {
         {"high-score menu", hiscores->font(), hiscores->actions().first()->text()},
@@ -139,7 +139,7 @@ TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
     restart();
     const BranchTable branches = GameBranches(windows());
     RunPass(game(), pacer(), branches);
-    QTest::mouseClick(&windows().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
+    QTest::mouseClick(&loader().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
     for (int pass = 0; pass < 4 && game().state() != GameState::Location1; ++pass)
         RunPass(game(), pacer(), branches);
     ASSERT_EQ(game().state(), GameState::Location1);
@@ -154,16 +154,16 @@ TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
         if (QApplication::activePopupWidget())
             QApplication::activePopupWidget()->close();
     });
-    QTest::mousePress(&windows().lane(), Qt::RightButton, {}, frmLane::kCtrlButton.center());
-    QTest::mouseRelease(&windows().lane(), Qt::RightButton, {}, frmLane::kCtrlButton.center());
+    QTest::mousePress(&loader().lane(), Qt::RightButton, {}, frmLane::kCtrlButton.center());
+    QTest::mouseRelease(&loader().lane(), Qt::RightButton, {}, frmLane::kCtrlButton.center());
     EXPECT_EQ(game().state(), GameState::GameOver);
 
     RunPass(game(), pacer(), branches);
     for (const QWidget *top : QApplication::topLevelWidgets())
         EXPECT_FALSE(qobject_cast<const frmLane *>(top) || qobject_cast<const frmDenkou *>(top))
             << top->metaObject()->className();
-    EXPECT_FALSE(windows().scoreSheetLoaded());
+    EXPECT_FALSE(loader().scoreSheetLoaded());
     RunPass(game(), pacer(), branches);
     EXPECT_EQ(game().state(), GameState::StartWait);
-    EXPECT_TRUE(windows().startDialog().isVisible());
+    EXPECT_TRUE(loader().startDialog().isVisible());
 }

@@ -31,7 +31,7 @@ protected:
     {
         GameFixture::SetUp();
         game().setUpState(GameState::StartDlg);
-        StartDlgBranch(windows());
+        runBranch();
     }
 };
 }  // namespace
@@ -46,11 +46,11 @@ TEST_F(StartDialogTest, RightClickOpensTheShortMenuAndSStartsWithTheFullOne)
         if (QWidget *popup = QApplication::activePopupWidget())
             popup->close();
     });
-    QTest::mousePress(&windows().startDialog(), Qt::RightButton, {}, QPoint(40, 10));
+    QTest::mousePress(&loader().startDialog(), Qt::RightButton, {}, QPoint(40, 10));
     EXPECT_EQ(shown, (QStringList{"ハイスコア", "-", "画面モード切替"}));
     EXPECT_EQ(game().state(), GameState::StartWait);
 
-    QTest::mouseClick(&windows().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
+    QTest::mouseClick(&loader().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
     EXPECT_EQ(game().state(), GameState::Start);
     for (QAction *a : windows().menu().mpop()->actions())
         EXPECT_TRUE(a->isVisible()) << a->text().toStdString();
@@ -149,12 +149,12 @@ TEST_F(GameFixture, BoxesCarryTheProgramTitleAndTheirTexts)
     int exitCode = 0;
     windows().dialogs().hooks.endProgram = [&exitCode](int code) { exitCode = code; };
     // clang-format off
-    const struct { const char *name; std::function<void(GameWindows &)> open; QString text; bool fails; } rows[] = {
-        {"debug prompt", [](GameWindows &w) { w.game().setUpState(GameState::Debug); DebugBranch(w); },
+    const struct { const char *name; std::function<void()> open; QString text; bool fails; } rows[] = {
+        {"debug prompt", [this] { game().setUpState(GameState::Debug); runBranch(); },
          "0～10で倒した本数\n-2でスプリット(１投目だけにしてね！）\n-1で強制終了", false},
-        {"region not built", [](GameWindows &w) { ShapedWindow window; w.ApplyRegionRecord(RegionRecord{}, window); },
+        {"region not built", [this] { ShapedWindow window; windows().shaper().ApplyRegion(window, kShapeNone); },
          "リージョンデータの読み込みに失敗しました。", true},
-        {"region not set", [](GameWindows &w) { w.reportShape(ShapedWindow::ShapeResult::SetFailed); },
+        {"region not set", [this] { windows().shaper().reportShape(ShapedWindow::ShapeResult::SetFailed); },
          "ウィンドウの整形に失敗しました。", true},
     };
     // clang-format on
@@ -169,7 +169,7 @@ TEST_F(GameFixture, BoxesCarryTheProgramTitleAndTheirTexts)
                 text += label->text();
             QTest::keyClick(box, Qt::Key_Escape);
         });
-        row.open(windows());
+        row.open();
         EXPECT_EQ(std::tuple(title, text, exitCode != 0), std::tuple(QStringLiteral("Marvolt"), row.text, row.fails)) << row.name;
     }
 }

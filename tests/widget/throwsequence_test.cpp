@@ -18,14 +18,14 @@ protected:
     void SetUp() override
     {
         GameFixture::SetUp();
-        windows().ToggleScreenMode();
+        windows().presenter().ToggleScreenMode();
         game().DebugMode = true;
         windows().dialogs().hooks.input = [this](const QString &) {
             return answers_.isEmpty() ? QString() : answers_.takeFirst();
         };
         windows().dialogs().hooks.yesNo = [this](const QString &text) {
             questions_ << text;
-            sheetShownAtQuestion_ = windows().scoreSheetShown();
+            sheetShownAtQuestion_ = loader().scoreSheetShown();
             return playAgain_;
         };
         windows().dialogs().hooks.ok = [this](const QString &text) { messages_ << text; };
@@ -76,12 +76,12 @@ TEST_F(ThrowSequenceTest, BallsReachTheRecordAndTheSheetUntilTheLastOne)
         EXPECT_EQ(std::tuple(game().record.szScore, game().record.szSprit, questions_),
                   std::tuple(row.score, row.sprit, row.over ? QStringList{kPlayAgain} : QStringList{}))
             << row.name;
-        EXPECT_TRUE(windows().scoreSheet().backBuffer() == drawn.backBuffer()) << row.name;
+        EXPECT_TRUE(loader().scoreSheet().backBuffer() == drawn.backBuffer()) << row.name;
         EXPECT_EQ(game().state(), row.over ? GameState::GameOver : GameState::NextThrow) << row.name << " (answered No)";
     }
     // After the strike of the last row the next frame starts on a fresh rack.
     runBranch();
-    const auto *frameLabel = windows().board().findChild<QLabel *>();
+    const auto *frameLabel = loader().board().findChild<QLabel *>();
     ASSERT_TRUE(frameLabel);
     EXPECT_EQ(frameLabel->text(), QStringLiteral("F-04"));
     EXPECT_EQ(game().rack.standingCount(), 10) << "pins standing";
@@ -111,14 +111,14 @@ TEST_F(ThrowSequenceTest, AGameThatPlacesIsEnteredListedAndAnnounced)
         runBranch(), runBranch();  // next-throw, debug
         ASSERT_EQ(game().state(), GameState::ThrowE);
         if (row.sheetHidden)
-            windows().unloadScoreSheet(), settings_.set("SCOREBOARD", "LEFT", "");
+            loader().unloadScoreSheet(), settings_.set("SCOREBOARD", "LEFT", "");
         if (row.ended)
             game().request(GameState::GameOver);  // chosen from the menu during the ball's pauses
-        ThrowEBranch(windows());
+        ThrowEBranch(game(), loader(), windows().presenter(), windows().highScores(), windows().dialogs());
         EXPECT_EQ(std::tuple(questions_, messages_, game().state()), std::tuple(row.questions, row.messages, row.after));
         EXPECT_TRUE(settings_.read("Data", "HISCORE1").endsWith(QStringLiteral(",090")));
         EXPECT_TRUE(windows().menu().mhiscore(0)->text().endsWith(QStringLiteral("スコア:090")));
-        EXPECT_EQ(std::tuple(sheetShownAtQuestion_, windows().scoreSheetLoaded()), std::tuple(!row.ended, !row.sheetHidden));
+        EXPECT_EQ(std::tuple(sheetShownAtQuestion_, loader().scoreSheetLoaded()), std::tuple(!row.ended, !row.sheetHidden));
         EXPECT_FALSE(settings_.read("SCOREBOARD", "LEFT").isEmpty()) << "the sheet's place";
     }
 }
