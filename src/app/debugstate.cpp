@@ -5,7 +5,7 @@
 #include "branches.h"
 #include "gamewindows.h"
 
-#include "game/rules.h"
+#include "game/debuganswer.h"
 
 #include <QCoreApplication>
 

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "gamewindows.h"
 
+#include "game/ballcolour.h"
 #include "game/game.h"
 #include "game/laneinput.h"
-#include "game/rules.h"
 #include "hiscore/hiscorecaptions.h"
 #include "hiscore/hiscoretable.h"
 #include "lane/timing.h"

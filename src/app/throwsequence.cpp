@@ -8,11 +8,12 @@
 #include "branches.h"
 #include "gamewindows.h"
 
+#include "game/ballcolour.h"
 #include "game/game.h"
-#include "game/rules.h"
 #include "game/throwrules.h"
 #include "hiscore/hiscoretable.h"
 #include "lane/ballmotion.h"
+#include "lane/framelabel.h"
 #include "lane/lanemodel.h"
 #include "lane/pinboardsequence.h"
 #include "settings/settings.h"
