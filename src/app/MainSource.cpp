@@ -7,8 +7,9 @@
 #include "languages.h"
 #include "sessionend.h"
 
+#include "game/ballcolour.h"
+#include "game/commandline.h"
 #include "game/game.h"
-#include "game/rules.h"
 #include "platform/fonts.h"
 #include "platform/pacer.h"
 #include "platform/pictures.h"

@@ -5,7 +5,7 @@
 #include "branches.h"
 
 #include "game/frmLane.h"
-#include "game/rules.h"
+#include "game/debuganswer.h"
 #include "platform/dialogs.h"
 
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "gamewindows.h"
 
+#include "game/ballcolour.h"
 #include "game/game.h"
-#include "game/rules.h"
 #include "settings/settings.h"
 
 GameWindows::GameWindows(Game &game, Settings &settings, Pacer &pacer)

@@ -10,11 +10,12 @@
 #include "presenter.h"
 #include "windowloader.h"
 
+#include "game/ballcolour.h"
 #include "game/game.h"
-#include "game/rules.h"
 #include "game/throwrules.h"
 #include "hiscore/hiscoretable.h"
 #include "lane/ballmotion.h"
+#include "lane/framelabel.h"
 #include "lane/lanemodel.h"
 #include "lane/pinboardsequence.h"
 #include "platform/dialogs.h"

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "lane/framelabel.h"
 #include "lane/pinboardsequence.h"
 #include "unit/rackstates.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -73,6 +75,14 @@ TEST(PinBoard, TheLastMarkBlinksThreeTimesThenEveryMarkGoes)
     // clang-format on
     for (const auto &r : rows)
         EXPECT_EQ(Seen(BlinkMark(r.mark), r.shown), r.seen) << r.name;
+}
+
+TEST(PinBoard, FrameLabelStaysAtTenForBonusBalls)
+{
+    const QString nine = QStringLiteral("9-").repeated(9);
+    EXPECT_EQ(
+        QStringList({FrameLabel(""), FrameLabel("! 9"), FrameLabel(nine.left(16)), FrameLabel(nine), FrameLabel(nine + "!!")}),
+        QStringList({"F-01", "F-02", "F-09", "F-10", "F-10"}));
 }
 
 }  // namespace

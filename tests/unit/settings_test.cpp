@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/tempsettings.h"
+#include "game/ballcolour.h"
 #include "score/sheetposition.h"
 #include "settings/settings.h"
 
@@ -78,6 +79,16 @@ TEST(SheetPosition, StoredTwipsReadAsLeadingNumbersWithinReach)
     // clang-format on
     for (const auto &r : rows)
         EXPECT_EQ(StoredSheetPosition(r.left, r.top), r.twips) << r.name;
+}
+
+TEST(SettingsTest, StoredColourSelectsAnExistingColour)
+{
+    // clang-format off
+    const std::pair<const char *, int> rows[] = {{"", 0},    {"2.5", 2}, {"3.5", 4}, {"  3 ", 3}, {"abc", 0},
+                                                    {"4.5", 4}, {"7", 0},   {"-1", 0},  {"99999999", 0}};
+    // clang-format on
+    for (const auto &[text, colour] : rows)
+        EXPECT_EQ(StoredColourIndex(QString::fromLatin1(text)), colour) << '"' << text << '"';
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "game/frmLane.h"
 
+#include "game/ballcolour.h"
 #include "game/game.h"
-#include "game/rules.h"
 #include "lane/pinmodel.h"
 #include "platform/linepixels.h"
 #include "platform/pictures.h"

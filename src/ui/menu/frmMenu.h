@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
-#include "game/rules.h"
+#include "game/ballcolour.h"
 #include "hiscore/hiscoretable.h"
 
 #include <QObject>

@@ -1,37 +1,14 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
-#include "game/rules.h"
+#include "game/debuganswer.h"
+#include "game/game.h"
 #include "unit/rackstates.h"
 
-#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(Rules, CommandLineMustBeExactlyOneSwitch)
-{
-    // clang-format off
-    const struct { const char *args; bool debugMode, scoreSheetOnly; } rows[] = {
-        {"-x", true, true}, {"/X", true, true}, {"-X extra", false, false}, {"", false, false},
-        {"-D", true, false}, {"/d", true, false}, {"-Y", false, false}};
-    // clang-format on
-    for (const auto &r : rows) {
-        const CommandLineSwitches s = ParseCommandLine(QString::fromLatin1(r.args));
-        EXPECT_EQ(std::pair(s.debugMode, s.scoreSheetOnly), std::pair(r.debugMode, r.scoreSheetOnly)) << '"' << r.args << '"';
-    }
-}
-
-TEST(Rules, StoredColourSelectsAnExistingColour)
-{
-    // clang-format off
-    const std::pair<const char *, int> rows[] = {{"", 0},    {"2.5", 2}, {"3.5", 4}, {"  3 ", 3}, {"abc", 0},
-                                                    {"4.5", 4}, {"7", 0},   {"-1", 0},  {"99999999", 0}};
-    // clang-format on
-    for (const auto &[text, colour] : rows)
-        EXPECT_EQ(StoredColourIndex(QString::fromLatin1(text)), colour) << '"' << text << '"';
-}
-
-TEST(Rules, DebugAnswerFellsTheFirstStandingPins)
+TEST(DebugAnswer, FellsTheFirstStandingPins)
 {
     // Racks are the states of pins 1..10; an image is visible while its pin
     // stands, except after the split answer, which hides every image.
@@ -65,14 +42,6 @@ TEST(Rules, DebugAnswerFellsTheFirstStandingPins)
             std::tuple(States(g.rack), g.roll.StrikeFlag, g.roll.GutterFlag, g.roll.NextPin, std::string(StateName(g.state()))),
             std::tuple(r.after, r.strike, r.gutter, qint16(1), std::string(r.state)));
     }
-}
-
-TEST(Rules, FrameLabelStaysAtTenForBonusBalls)
-{
-    const QString nine = QStringLiteral("9-").repeated(9);
-    EXPECT_EQ(
-        QStringList({FrameLabel(""), FrameLabel("! 9"), FrameLabel(nine.left(16)), FrameLabel(nine), FrameLabel(nine + "!!")}),
-        QStringList({"F-01", "F-02", "F-09", "F-10", "F-10"}));
 }
 
 }  // namespace

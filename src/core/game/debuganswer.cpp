@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
-#include "game/rules.h"
+#include "game/debuganswer.h"
 
 #include "game/game.h"
 #include "lane/lanemodel.h"
@@ -13,25 +13,8 @@
 
 namespace {
 
-struct Switch
-{
-    const char *text;  // upper case
-    CommandLineSwitches flags;
-};
-
-constexpr std::array<Switch, 4> kSwitches = {{
-    {"-X", {true, true}},
-    {"/X", {true, true}},
-    {"-D", {true, false}},
-    {"/D", {true, false}},
-}};
-
 // Pins left standing by the split answer.
 constexpr std::array<int, 2> kSplitLeave = {7, 10};
-
-constexpr int kBallsPerFrame = 2;
-constexpr int kLabelDigits = 2;
-const QString kFrameLabelPrefix = QStringLiteral("F-");
 
 // A typed number as a 16-bit count; one too large to fit keeps its sign.
 // An input method may type full-width digits, signs and spaces: they count
@@ -51,22 +34,6 @@ void KnockAll(Rack &rack)
 }
 
 }  // namespace
-
-CommandLineSwitches ParseCommandLine(const QString &args)
-{
-    const QString upper = args.toUpper();
-    for (const Switch &s : kSwitches) {
-        if (upper == QLatin1String(s.text))
-            return s.flags;
-    }
-    return {};
-}
-
-int StoredColourIndex(const QString &text)
-{
-    const int c = RoundToInt16(LeadingNumber(text)).value_or(0);
-    return c >= 0 && c < kBallColours ? c : 0;
-}
 
 void ApplyDebugAnswer(Game &game, const QString &answer)
 {
@@ -112,10 +79,4 @@ void ApplyDebugAnswer(Game &game, const QString &answer)
             rack.retire(p);
         }
     }
-}
-
-QString FrameLabel(const QString &szScore)
-{
-    const int frame = qMin(static_cast<int>(szScore.size()) / kBallsPerFrame + 1, kFrames);
-    return kFrameLabelPrefix + QStringLiteral("%1").arg(frame, kLabelDigits, 10, QLatin1Char('0'));
 }
