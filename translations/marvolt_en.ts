@@ -22,6 +22,12 @@
     </message>
 </context>
 <context>
+    <name>FirstBallChart</name>
+    <message>
+        <source>第1投で倒したピン数</source>
+        <translation>Pins felled by the first ball</translation>
+    </message>
+</context>
     <name>HighScoreCaptions</name>
     <message>
         <source>１２３４５</source>
@@ -42,6 +48,93 @@
     <message>
         <source>yyyy年MM月dd日</source>
         <translation>yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
+    <name>StatsWindow</name>
+    <message>
+        <source>成績</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>ゲーム数</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>直近10ゲームの平均</source>
+        <translation>Average of the last 10</translation>
+    </message>
+    <message>
+        <source>直近50ゲームの平均</source>
+        <translation>Average of the last 50</translation>
+    </message>
+    <message>
+        <source>最高</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>第1投の平均</source>
+        <translation>First-ball average</translation>
+    </message>
+    <message>
+        <source>ストライク</source>
+        <translation>Strikes</translation>
+    </message>
+    <message>
+        <source>スペア</source>
+        <translation>Spares</translation>
+    </message>
+    <message>
+        <source>スプリット</source>
+        <translation>Splits</translation>
+    </message>
+    <message>
+        <source>スプリットのメイク</source>
+        <translation>Splits converted</translation>
+    </message>
+    <message>
+        <source>オープンフレーム</source>
+        <translation>Open frames</translation>
+    </message>
+    <message>
+        <source>ガター</source>
+        <translation>Gutter balls</translation>
+    </message>
+    <message>
+        <source>第1投のあとに残ったピン</source>
+        <translation>Pins left after the first ball</translation>
+    </message>
+    <message>
+        <source>手入力のゲームも含める</source>
+        <translation>Include typed-in games</translation>
+    </message>
+    <message>
+        <source>CSVに書き出す…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>ゲームの履歴を開けないため、成績を表示できません。</source>
+        <translation>The game history cannot be opened, so there are no statistics to show.</translation>
+    </message>
+    <message>
+        <source>ゲームを最後まで投げると、ここに成績が表示されます。</source>
+        <translation>Finish a game and your statistics will appear here.</translation>
+    </message>
+    <message>
+        <source>残ったピンが記録から分かる第1投: %1 / %2</source>
+        <translation>First balls whose leave the record tells: %1 of %2</translation>
+    </message>
+    <message>
+        <source>CSVに書き出す</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>CSV ファイル (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -66,6 +159,21 @@ You are ranked number %1.</translation>
     <message>
         <source>ウィンドウの整形に失敗しました。</source>
         <translation>Could not shape the windows.</translation>
+    </message>
+</context>
+<context>
+    <name>TotalsChart</name>
+    <message>
+        <source>最高 %1</source>
+        <translation>Best %1</translation>
+    </message>
+    <message>
+        <source>合計</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>10ゲームの移動平均</source>
+        <translation>Moving average of 10</translation>
     </message>
 </context>
 <context>
@@ -113,6 +221,10 @@ You are ranked number %1.</translation>
     <message>
         <source>ゲーム終了</source>
         <translation>End Game</translation>
+    </message>
+    <message>
+        <source>成績</source>
+        <translation>Statistics</translation>
     </message>
 </context>
 <context>

@@ -42,19 +42,23 @@ TEST_F(MenuTest, TreeInJapaneseAndEnglish)
 {
     settings_.write("[BALL]\r\nCOLOR=2\r\n");
     restart();
+    // clang-format off
     EXPECT_EQ(Tree(windows().menu().mpop()),
               (QStringList{"ハイスコア>", "  １位：(なし)", "  ２位：(なし)", "  ３位：(なし)", "  ４位：(なし)",
-                           "  ５位：(なし)", "-", "ボール>", "  黒", "  赤", "  青*", "  緑", "  無", "-", "画面モード切替", "-",
-                           "バージョン情報", "-", "ゲーム終了"}));
+                           "  ５位：(なし)", "成績", "-", "ボール>", "  黒", "  赤", "  青*", "  緑", "  無", "-",
+                           "画面モード切替", "-", "バージョン情報", "-", "ゲーム終了"}));
+    // clang-format on
     QTranslator english;
     ASSERT_TRUE(english.load(QStringLiteral(":/i18n/marvolt_en.qm")));
     QCoreApplication::installTranslator(&english);
     restart();
     const QStringList tree = Tree(windows().menu().mpop());
     QCoreApplication::removeTranslator(&english);
-    EXPECT_EQ(tree, (QStringList{"High Scores>", "  1. (none)", "  2. (none)", "  3. (none)", "  4. (none)", "  5. (none)", "-",
-                                 "Ball>", "  Black", "  Red", "  Blue*", "  Green", "  Clear", "-", "Switch Lane Look", "-",
-                                 "About Marvolt", "-", "End Game"}));
+    // clang-format off
+    EXPECT_EQ(tree, (QStringList{"High Scores>", "  1. (none)", "  2. (none)", "  3. (none)", "  4. (none)", "  5. (none)",
+                                 "Statistics", "-", "Ball>", "  Black", "  Red", "  Blue*", "  Green", "  Clear", "-",
+                                 "Switch Lane Look", "-", "About Marvolt", "-", "End Game"}));
+    // clang-format on
 }
 
 // A line that mixes Japanese with digits takes both from one font: the

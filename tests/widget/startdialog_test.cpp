@@ -47,7 +47,7 @@ TEST_F(StartDialogTest, RightClickOpensTheShortMenuAndSStartsWithTheFullOne)
             popup->close();
     });
     QTest::mousePress(&loader().startDialog(), Qt::RightButton, {}, QPoint(40, 10));
-    EXPECT_EQ(shown, (QStringList{"ハイスコア", "-", "画面モード切替"}));
+    EXPECT_EQ(shown, (QStringList{"ハイスコア", "成績", "-", "画面モード切替"}));
     EXPECT_EQ(game().state(), GameState::StartWait);
 
     QTest::mouseClick(&loader().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));

@@ -44,6 +44,8 @@ frmMenu::frmMenu() : mpop_(std::make_unique<QMenu>(QStringLiteral("mpop")))
         mhiscore_[i] = mm_->addAction(tr("(なし)"));
         connect(mhiscore_[i], &QAction::triggered, this, [this, i] { emit mhiscore_Click(i); });
     }
+    mstats_ = mpop_->addAction(tr("成績"));
+    connect(mstats_, &QAction::triggered, this, &frmMenu::mstats_Click);
     sep01_ = mpop_->addSeparator();
     mballMenu_ = mpop_->addMenu(tr("ボール"));
     mballMenu_->setFont(TextFont());

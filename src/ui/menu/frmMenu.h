@@ -27,7 +27,7 @@ public:
     // chosen command has been reported.
     void popup();
 
-    // Start-dialog view: only the high scores and the lane look.
+    // Start-dialog view: only the high scores, the statistics and the lane look.
     void setStartDialogView();
     void setFullView();
 
@@ -42,9 +42,11 @@ public:
     QMenu *mpop() const { return mpop_.get(); }
     QAction *mhiscore(int i) const { return mhiscore_[i]; }
     QAction *mcolor(int i) const { return mcolor_[i]; }
+    QAction *mstats() const { return mstats_; }
 
 signals:
     void mhiscore_Click(int index);
+    void mstats_Click();
     void mcolor_Click(int index);  // the new colour is already ticked
     void mscreen_Click();
     void mver_Click();
@@ -54,6 +56,7 @@ private:
     std::unique_ptr<QMenu> mpop_;
     QMenu *mm_;
     QMenu *mballMenu_;
+    QAction *mstats_;
     QAction *sep01_, *mball_, *sepp_, *mscreen_, *sepx_, *mver_, *sep001_, *mend_;
     std::array<QAction *, kHighScorePlaces> mhiscore_{};
     std::array<QAction *, kBallColours> mcolor_{};

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "history/rackstarts.h"
+
+namespace {
+constexpr int kTenthBalls = 3;
+constexpr int kSplitAnswerCount = 8;  // the typed split answer fells eight pins
+
+int Slot(int frame, int ball) { return (frame - 1) * 2 + ball; }
+
+bool SplitAt(const QString &marks, int position)
+{
+    return position <= marks.size() && marks.at(position - 1) == kSplitChar;
+}
+
+RackStart Start(const QString &record, const QString &marks, int frame, int ball, int felled, int next)
+{
+    RackStart r;
+    r.position = Slot(frame, ball);
+    r.frame = frame;
+    r.felled = felled;
+    r.second = felled == kPinsPerRack ? -1 : next;
+    r.gutter = record.at(r.position - 1) == kGutterChar;
+    r.split = SplitAt(marks, r.position);
+    return r;
+}
+}  // namespace
+
+QVector<RackStart> RackStarts(const QString &record, const QString &marks)
+{
+    QVector<RackStart> racks;
+    for (int frame = 1; frame < kFrames; ++frame) {
+        const int first = GetThrowPins(record, frame, 1);
+        if (first < 0)
+            return racks;
+        racks.append(Start(record, marks, frame, 1, first, GetThrowPins(record, frame, 2)));
+    }
+    // The tenth frame: a strike leaves a fresh rack for the next ball, and so
+    // does the ball after one that did not strike, whatever it felled (a
+    // third ball is only thrown when it cleared the rack).
+    bool fresh = true;
+    for (int ball = 1; ball <= kTenthBalls; ++ball) {
+        const int felled = GetThrowPins(record, kFrames, ball);
+        if (felled < 0)
+            break;
+        if (fresh) {
+            const int next = ball < kTenthBalls ? GetThrowPins(record, kFrames, ball + 1) : -1;
+            racks.append(Start(record, marks, kFrames, ball, felled, next));
+        }
+        fresh = !fresh || felled == kPinsPerRack;
+    }
+    return racks;
+}
+
+int OpenFrames(const QString &record)
+{
+    int open = 0;
+    for (int frame = 1; frame <= kFrames; ++frame) {
+        const int first = GetThrowPins(record, frame, 1);
+        const int second = GetThrowPins(record, frame, 2);
+        if (first >= 0 && first < kPinsPerRack && second >= 0 && first + second < kPinsPerRack)
+            ++open;
+    }
+    return open;
+}
+
+std::optional<PinSet> KnownLeave(const RackStart &rack, bool typed)
+{
+    if (rack.strike())
+        return std::nullopt;
+    PinSet standing;
+    if (rack.felled == 0)
+        return standing.set();
+    if (!typed || rack.felled == kSplitAnswerCount)
+        return std::nullopt;
+    for (int pin = rack.felled + 1; pin <= kPinsPerRack; ++pin)
+        standing.set(pin - 1);
+    return standing;
+}

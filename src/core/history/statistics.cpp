@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "history/statistics.h"
+
+#include "history/rackstarts.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+double MeanOfLast(const QVector<int> &totals, int count)
+{
+    const int n = std::min<int>(count, totals.size());
+    if (n == 0)
+        return 0;
+    return std::accumulate(totals.end() - n, totals.end(), 0.0) / n;
+}
+
+void AddRack(Statistics &s, const RackStart &rack, bool typed)
+{
+    ++s.strikeChances;
+    ++s.firstBalls;
+    s.firstBallPins += rack.felled;
+    ++s.firstBallCounts[rack.felled];
+    if (rack.gutter)
+        ++s.gutters;
+    if (rack.strike()) {
+        ++s.strikes;
+        return;
+    }
+    if (rack.second >= 0)
+        ++s.spareChances;
+    s.spares += rack.spare();
+    s.splits += rack.split;
+    s.splitsConverted += rack.split && rack.spare();
+    if (const auto leave = KnownLeave(rack, typed)) {
+        ++s.leaves.known;
+        for (int pin = 1; pin <= kPinsPerRack; ++pin)
+            s.leaves.standing[pin - 1] += leave->test(pin - 1);
+    } else {
+        ++s.leaves.unknown;
+    }
+}
+
+QString CsvField(const QString &text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n'))
+        return text;
+    QString quoted = text;
+    return u'"' + quoted.replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+}  // namespace
+
+Statistics ComputeStatistics(const HistoryGames &games, bool includeTyped)
+{
+    Statistics s;
+    for (const HistoryGame &game : games) {
+        if (game.typed && !includeTyped)
+            continue;
+        if (s.totals.isEmpty() || game.total > s.best) {
+            s.best = game.total;
+            s.bestIndex = int(s.totals.size());
+        }
+        s.totals.append(game.total);
+        s.movingAverage.append(MeanOfLast(s.totals, Statistics::kMovingWindow));
+        s.openFrames += OpenFrames(game.record);
+        for (const RackStart &rack : RackStarts(game.record, game.marks))
+            AddRack(s, rack, game.typed);
+    }
+    s.games = int(s.totals.size());
+    s.average = MeanOfLast(s.totals, s.games);
+    s.averageRecentShort = MeanOfLast(s.totals, Statistics::kRecentShort);
+    s.averageRecentLong = MeanOfLast(s.totals, Statistics::kRecentLong);
+    return s;
+}
+
+QString HistoryCsv(const HistoryGames &games)
+{
+    QString csv = QStringLiteral("id,ended_at,record,marks,total,typed,imported\n");
+    for (const HistoryGame &g : games) {
+        const QStringList fields = {QString::number(g.id),
+                                    g.endedAt.toString(Qt::ISODate),
+                                    CsvField(g.record),
+                                    CsvField(g.marks),
+                                    QString::number(g.total),
+                                    QString::number(int(g.typed)),
+                                    QString::number(int(g.imported))};
+        csv += fields.join(u',') + u'\n';
+    }
+    return csv;
+}

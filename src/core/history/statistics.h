@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#pragma once
+#include "history/historygame.h"
+#include "score/scorerecord.h"
+
+#include <QVector>
+#include <array>
+
+// How often each pin stood after a ball at a fresh rack that did not strike,
+// over the balls whose leave the record tells (see KnownLeave).
+struct PinLeaves
+{
+    std::array<int, kPinsPerRack> standing{};  // [pin - 1]
+    int known = 0;                             // balls counted
+    int unknown = 0;                           // balls whose leave the record cannot tell
+
+    // 0..1; 0 when no ball is known.
+    double share(int pin) const { return known == 0 ? 0.0 : double(standing[pin - 1]) / known; }
+};
+
+// Every figure the statistics window shows, over one selection of games.
+// A chance is a ball at a fresh rack for strikes, the ball after one that
+// did not strike for spares. Gutter balls are first balls written "G"; a
+// later ball in the gutter is written like any ball that felled nothing.
+struct Statistics
+{
+    static constexpr int kRecentShort = 10;
+    static constexpr int kRecentLong = 50;
+    static constexpr int kMovingWindow = 10;
+
+    int games = 0;
+    double average = 0, averageRecentShort = 0, averageRecentLong = 0;
+    int best = 0;
+    int bestIndex = -1;  // into totals: the first game with the best total
+    int firstBalls = 0, firstBallPins = 0;
+    int strikes = 0, strikeChances = 0;
+    int spares = 0, spareChances = 0;
+    int splits = 0, splitsConverted = 0;
+    int openFrames = 0;
+    int gutters = 0;
+    QVector<int> totals;                                  // oldest first
+    QVector<double> movingAverage;                        // [i]: mean of totals i-9..i (fewer at the start)
+    std::array<int, kPinsPerRack + 1> firstBallCounts{};  // [pins] over the fresh-rack balls
+    PinLeaves leaves;
+
+    double firstBallAverage() const { return firstBalls == 0 ? 0.0 : double(firstBallPins) / firstBalls; }
+};
+
+// The figures over the rolled games, and the typed-in ones too when
+// `includeTyped`. Games imported from the high-score table count as rolled.
+Statistics ComputeStatistics(const HistoryGames &games, bool includeTyped);
+
+// One header line with the table's column names, then one line per game, in
+// the order given; fields that could hold a comma or a quote are quoted.
+QString HistoryCsv(const HistoryGames &games);

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#pragma once
+#include <QColor>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRectF>
+#include <functional>
+
+// What the statistics window's charts share: colours, the plot area inside
+// a chart's margins, and the axes.
+namespace chart {
+constexpr QColor kTotalsColour(70, 130, 200);
+constexpr QColor kAverageColour(235, 125, 35);
+constexpr QColor kBestColour(205, 30, 40);
+constexpr QColor kBarColour(70, 130, 200);
+constexpr QColor kGridColour(220, 220, 220);
+
+// The chart's rectangle less room for the value labels at the left, a line
+// of text above (titles, legend) and one below (the game or pin axis).
+QRectF PlotArea(const QRect &chart, const QFontMetrics &metrics);
+// A horizontal grid line at `y` with its value at the left.
+void DrawValueLine(QPainter &p, const QRectF &plot, qreal y, const QString &label);
+// Game numbers under the plot, a few round ones; x(i) places game i + 1.
+void DrawGameAxis(QPainter &p, const QRectF &plot, int games, const std::function<qreal(int)> &x);
+}  // namespace chart

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "statsview/totalschart.h"
+
+#include "statsview/chartstyle.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+namespace {
+constexpr int kScoreStep = 50;  // grid lines and the scale's ends
+constexpr int kMaxScore = 300;
+constexpr int kLegendLine = 16;
+constexpr int kDotLimit = 120;  // games beyond this are drawn as a line alone
+}  // namespace
+
+TotalsChart::TotalsChart(QWidget *parent) : QWidget(parent) { setMinimumSize(320, 160); }
+
+void TotalsChart::setSeries(const QVector<int> &totals, const QVector<double> &average, int bestIndex)
+{
+    totals_ = totals;
+    average_ = average;
+    bestIndex_ = bestIndex;
+    update();
+}
+
+void TotalsChart::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), palette().base());
+    if (totals_.isEmpty())
+        return;
+    const auto [lowest, highest] = std::minmax_element(totals_.begin(), totals_.end());
+    const int yMin = *lowest / kScoreStep * kScoreStep;
+    const int yMax = std::min(
+        kMaxScore, std::max(yMin + kScoreStep, (*highest + kScoreStep - 1) / kScoreStep * kScoreStep));
+    const QRectF plot = chart::PlotArea(rect(), fontMetrics());
+    const int n = int(totals_.size());
+    const auto x = [&](int i) {
+        return n == 1 ? plot.center().x() : plot.left() + plot.width() * i / (n - 1);
+    };
+    const auto y = [&](double v) { return plot.bottom() - plot.height() * (v - yMin) / (yMax - yMin); };
+
+    for (int v = yMin; v <= yMax; v += kScoreStep)
+        chart::DrawValueLine(p, plot, y(v), QString::number(v));
+    chart::DrawGameAxis(p, plot, n, x);
+
+    QPainterPath totals, average;
+    for (int i = 0; i < n; ++i) {
+        const QPointF t(x(i), y(totals_[i])), a(x(i), y(average_.value(i)));
+        i == 0 ? totals.moveTo(t) : totals.lineTo(t);
+        i == 0 ? average.moveTo(a) : average.lineTo(a);
+    }
+    p.setPen(QPen(chart::kTotalsColour, 1.2));
+    p.drawPath(totals);
+    if (n <= kDotLimit) {
+        p.setBrush(chart::kTotalsColour);
+        for (int i = 0; i < n; ++i)
+            p.drawEllipse(QPointF(x(i), y(totals_[i])), 2.2, 2.2);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(chart::kAverageColour, 2.5));
+    p.drawPath(average);
+
+    if (bestIndex_ >= 0 && bestIndex_ < n) {
+        const QPointF best(x(bestIndex_), y(totals_[bestIndex_]));
+        p.setPen(QPen(chart::kBestColour, 2));
+        p.drawEllipse(best, 5, 5);
+        const QString text = tr("最高 %1").arg(totals_[bestIndex_]);
+        const qreal w = fontMetrics().horizontalAdvance(text);
+        const qreal left = std::clamp(best.x() - w / 2, plot.left(), plot.right() - w);
+        p.drawText(QPointF(left, std::max(best.y() - 8, plot.top() + fontMetrics().ascent())), text);
+    }
+
+    // The legend, above the plot at its right.
+    const QString labels[] = {tr("合計"), tr("10ゲームの移動平均")};
+    const QColor colours[] = {chart::kTotalsColour, chart::kAverageColour};
+    qreal right = plot.right();
+    const qreal baseline = plot.top() - fontMetrics().descent() - 2;
+    for (int i = 1; i >= 0; --i) {
+        const qreal w = fontMetrics().horizontalAdvance(labels[i]);
+        right -= w;
+        p.setPen(palette().text().color());
+        p.drawText(QPointF(right, baseline), labels[i]);
+        right -= kLegendLine + 4;
+        p.setPen(QPen(colours[i], 2.5));
+        const qreal mid = baseline - fontMetrics().ascent() / 2.0 + 1;
+        p.drawLine(QPointF(right, mid), QPointF(right + kLegendLine, mid));
+        right -= 14;
+    }
+}

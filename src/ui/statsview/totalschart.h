@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#pragma once
+#include <QVector>
+#include <QWidget>
+
+// Every game's total in order, the moving average over them, and the best
+// game marked.
+class TotalsChart : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TotalsChart(QWidget *parent = nullptr);
+    void setSeries(const QVector<int> &totals, const QVector<double> &average, int bestIndex);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QVector<int> totals_;
+    QVector<double> average_;
+    int bestIndex_ = -1;
+};

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "statsview/statswindow.h"
+
+#include "history/statistics.h"
+#include "platform/fonts.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace {
+
+HistoryGame Game(const char *record, const char *marks, int total, bool typed)
+{
+    HistoryGame g;
+    g.record = QString::fromLatin1(record);
+    g.marks = QString::fromLatin1(marks);
+    g.total = total;
+    g.typed = typed;
+    return g;
+}
+
+const HistoryGame kMixed = Game("G-8*81! 9--*72! ! !-*", "  O O                ", 151, false);
+const HistoryGame kTypedPerfect = Game("! ! ! ! ! ! ! ! ! !!!", "                     ", 300, true);
+constexpr const char *kEmpty = "ゲームを最後まで投げると、ここに成績が表示されます。";
+
+}  // namespace
+
+TEST(StatsWindow, ShowsTheCountsOfTheChosenGamesOrOneSentence)
+{
+    InstallFontSubstitutions();
+    using Counts = std::map<std::string, std::string>;
+    // clang-format off
+    const struct Row {
+        const char *name;
+        HistoryGames games;
+        bool includeTyped;
+        Counts counts;
+        const char *message;
+    } rows[] = {
+        {"rolled only", {kMixed, kTypedPerfect}, false,
+         {{"games", "1"}, {"average", "151.0"}, {"averageRecentShort", "151.0"}, {"best", "151"},
+          {"firstBallAverage", "6.5"}, {"strikes", "4 / 11 (36%)"}, {"spares", "3 / 7 (43%)"}, {"splits", "2"},
+          {"splitsConverted", "1 / 2 (50%)"}, {"openFrames", "4"}, {"gutters", "1"}}, ""},
+        {"typed-in games too", {kMixed, kTypedPerfect}, true,
+         {{"games", "2"}, {"average", "225.5"}, {"averageRecentLong", "225.5"}, {"best", "300"},
+          {"strikes", "16 / 23 (70%)"}, {"spares", "3 / 7 (43%)"}}, ""},
+        {"no game yet", {}, true, {}, kEmpty},
+        {"typed-in games only, left out", {kTypedPerfect}, false, {}, kEmpty},
+    };
+    // clang-format on
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        StatsWindow window;
+        window.findChild<QCheckBox *>()->setChecked(row.includeTyped);
+        window.showFigures(ComputeStatistics(row.games, false), ComputeStatistics(row.games, true));
+        EXPECT_EQ(window.message().toStdString(), row.message);
+        for (const auto &[name, text] : row.counts)
+            EXPECT_EQ(window.countText(QString::fromStdString(name)).toStdString(), text) << name;
+    }
+}
+
+TEST(StatsWindow, IsAnOrdinaryWindowAndSaysWhenTheHistoryIsUnavailable)
+{
+    StatsWindow window;
+    EXPECT_TRUE(window.isWindow());
+    EXPECT_FALSE(window.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window.windowModality(), Qt::NonModal);
+    window.showUnavailable();
+    EXPECT_EQ(window.message(), QStringLiteral("ゲームの履歴を開けないため、成績を表示できません。"));
+    EXPECT_FALSE(window.findChild<QCheckBox *>()->isEnabled());
+}
