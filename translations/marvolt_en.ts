@@ -28,6 +28,7 @@
         <translation>Pins felled by the first ball</translation>
     </message>
 </context>
+<context>
     <name>HighScoreCaptions</name>
     <message>
         <source>１２３４５</source>
