@@ -3,6 +3,7 @@
 #pragma once
 #include "game/frmLane.h"
 #include "game/frmStart.h"
+#include "historyrecorder.h"
 #include "lane/frmDenkou.h"
 #include "lane/pinboardsequence.h"
 #include "menu/frmMenu.h"
@@ -40,6 +41,7 @@ public:
     Pacer &pacer() { return pacer_; }
     Dialogs &dialogs() { return dialogs_; }
     frmMenu &menu() { return menu_; }
+    HistoryRecorder &history() { return history_; }
 
     // Windows that exist only while the game uses them: created (hidden) on
     // first use, destroyed by unloading.
@@ -109,6 +111,7 @@ private:
     Settings &settings_;
     Pacer &pacer_;
     Dialogs dialogs_;
+    HistoryRecorder history_{settings_};
     RegionTable regions_{};
     frmMenu menu_;
     Balloon balloon_;

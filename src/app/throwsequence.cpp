@@ -46,8 +46,9 @@ void endOfGame(GameWindows &w)
     const bool sheetWasVisible = w.scoreSheetShown();
     if (!sheetWasVisible)
         w.scoreSheet().show();
-    const int place = RecordHighScore(w.settings(), game.record.szScore, game.record.szSprit,
-                                      QDateTime::currentDateTime());
+    const QDateTime now = QDateTime::currentDateTime();
+    w.history().record(game, now);
+    const int place = RecordHighScore(w.settings(), game.record.szScore, game.record.szSprit, now);
     w.ListHighScores();
     const EndOfGameBox box = EndOfGameBoxFor(game, place);
     if (box.question)

@@ -14,6 +14,14 @@ constexpr int kSecondsPerMinute = 60;
 constexpr int kMinutesPerHour = 60;
 constexpr int kOffsetFieldWidth = 2;
 const QString kTimeFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+// Where the fields of the stored form "2026-12-07T18:14:05+01:00" start.
+constexpr int kStoredTimeLength = 25;
+constexpr int kYearAt = 0, kYearDigits = 4, kMonthAt = 5, kDayAt = 8, kHourAt = 11, kMinuteAt = 14,
+              kSecondAt = 17;
+constexpr int kSignAt = 19, kOffsetHourAt = 20, kOffsetMinuteAt = 23;
+const QString kStoredTimePunctuation = QStringLiteral("--T::");
+constexpr int kPunctuationAt[] = {4, 7, 10, 13, 16};
+constexpr int kOffsetColonAt = 22;
 
 bool Exec(QSqlDatabase &db, const QString &statement)
 {
@@ -57,6 +65,25 @@ QString HistoryTimeText(const QDateTime &time)
     const auto field = [](int n) { return QString::number(n).rightJustified(kOffsetFieldWidth, u'0'); };
     return time.toString(kTimeFormat) + (offsetMinutes < 0 ? u'-' : u'+') + field(size / kMinutesPerHour) +
            u':' + field(size % kMinutesPerHour);
+}
+
+QDateTime HistoryTimeFromText(const QString &text)
+{
+    const QStringView view(text);
+    bool stored = text.size() == kStoredTimeLength && (view[kSignAt] == u'+' || view[kSignAt] == u'-') &&
+                  view[kOffsetColonAt] == u':';
+    for (int i = 0; stored && i < kStoredTimePunctuation.size(); ++i)
+        stored = view[kPunctuationAt[i]] == kStoredTimePunctuation[i];
+    if (!stored)
+        return QDateTime::fromString(text, Qt::ISODate);
+    const auto number = [&view](int at, int digits = kOffsetFieldWidth) {
+        return view.mid(at, digits).toInt();
+    };
+    const int offset = (number(kOffsetHourAt) * kMinutesPerHour + number(kOffsetMinuteAt)) *
+                       kSecondsPerMinute;
+    return QDateTime(QDate(number(kYearAt, kYearDigits), number(kMonthAt), number(kDayAt)),
+                     QTime(number(kHourAt), number(kMinuteAt), number(kSecondAt)), Qt::OffsetFromUTC,
+                     view[kSignAt] == u'-' ? -offset : offset);
 }
 
 bool InsertHistoryGame(QSqlDatabase &db, const HistoryGame &game)

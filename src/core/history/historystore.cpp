@@ -91,7 +91,7 @@ HistoryGame GameFrom(const QSqlQuery &row)
 {
     HistoryGame game;
     game.id = row.value(0).toLongLong();
-    game.endedAt = QDateTime::fromString(row.value(1).toString(), Qt::ISODate);
+    game.endedAt = HistoryTimeFromText(row.value(1).toString());
     game.record = row.value(2).toString();
     game.marks = row.value(3).toString();
     game.total = row.value(4).toInt();
@@ -199,6 +199,9 @@ std::optional<HistoryGames> HistoryStore::games()
             "SELECT id, ended_at, record, marks, total, typed, imported FROM games ORDER BY id")))
         return std::nullopt;
     HistoryGames games;
+    QSqlQuery count(QSqlDatabase::database(connection_, false));
+    if (count.exec(QStringLiteral("SELECT count(*) FROM games")) && count.next())
+        games.reserve(count.value(0).toInt());
     while (query.next())
         games.append(GameFrom(query));
     return games;
