@@ -199,9 +199,6 @@ std::optional<HistoryGames> HistoryStore::games()
             "SELECT id, ended_at, record, marks, total, typed, imported FROM games ORDER BY id")))
         return std::nullopt;
     HistoryGames games;
-    QSqlQuery count(QSqlDatabase::database(connection_, false));
-    if (count.exec(QStringLiteral("SELECT count(*) FROM games")) && count.next())
-        games.reserve(count.value(0).toInt());
     while (query.next())
         games.append(GameFrom(query));
     return games;
