@@ -102,16 +102,22 @@ bool InsertHistoryGame(QSqlDatabase &db, const HistoryGame &game)
 
 bool MigrateHistory(QSqlDatabase &db, const std::function<HistoryGames()> &firstGames)
 {
-    for (int version = UserVersion(db); version >= 0 && version < kHistorySchemaVersion; ++version) {
-        if (!db.transaction())
+    // Each step takes the write lock before it reads the version, so that of
+    // two games creating the history at once, the second finds it made.
+    for (;;) {
+        if (!Exec(db, QStringLiteral("BEGIN IMMEDIATE")))
             return false;
+        const int version = UserVersion(db);
+        if (version < 0 || version >= kHistorySchemaVersion) {
+            Exec(db, QStringLiteral("COMMIT"));
+            return version >= kHistorySchemaVersion;
+        }
         const bool done = kSteps[version](db, firstGames) &&
                           Exec(db, QStringLiteral("PRAGMA user_version = %1").arg(version + 1)) &&
-                          db.commit();
+                          Exec(db, QStringLiteral("COMMIT"));
         if (!done) {
-            db.rollback();
+            Exec(db, QStringLiteral("ROLLBACK"));
             return false;
         }
     }
-    return UserVersion(db) >= kHistorySchemaVersion;
 }
