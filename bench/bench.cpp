@@ -3,7 +3,8 @@
 // Loop pacing benchmark: how long passes and waits really last, and how much
 // CPU the game burns doing it, next to a loop that busy-waits instead of
 // blocking; and how long start-up takes with a huge junk settings file. Runs
-// on Qt's offscreen platform; prints the figures, whether each target is held
+// on Qt's offscreen platform; and the game history with 100,000 games. Prints
+// the figures, whether each target is held
 // or missed, and exits with 1 when one is missed.
 
 #include "MainSource.h"
@@ -12,6 +13,8 @@
 
 #include "game/game.h"
 #include "game/loop.h"
+#include "history/historyschema.h"
+#include "history/historystore.h"
 #include "lane/ballmotion.h"
 #include "lane/timing.h"
 #include "platform/fonts.h"
@@ -24,6 +27,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSqlDatabase>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -46,6 +50,12 @@ constexpr double kP99SlackMs = 2;
 constexpr double kRestingCpuShare = 0.01;
 constexpr double kRollSlackShare = 0.003;
 constexpr double kRollCpuShare = 0.05;
+constexpr int kHistoryGames = 100000;
+constexpr int kHistoryLoads = 5;
+constexpr int kHistoryRecords = 20;
+constexpr double kHistoryLoadTargetMs = 300;
+constexpr double kHistoryRecordTargetMs = 10;
+constexpr int kBenchTotal = 187;
 
 // The verdict on every target measured; one miss fails the run.
 class Verdicts
@@ -231,6 +241,43 @@ void junkStartPhase(Verdicts &verdicts, Pacer &pacer)
                     1000 * f.cpuSeconds, kJunkStartTargetMs, verdicts.Judge(f.median() <= kJunkStartTargetMs));
     }
 }
+
+// The game history holding 100,000 games: every game loaded by a store opened
+// afresh (the statistics window's way in: open, check, read), and one game
+// recorded into it.
+void historyPhase(Verdicts &verdicts)
+{
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("history.sqlite"));
+    HistoryGame game;
+    game.endedAt = QDateTime::currentDateTime();
+    game.record = QStringLiteral("! 9*81-9-9-9-9-9-9!9-");
+    game.marks = QStringLiteral("    O                ");
+    game.total = kBenchTotal;
+    if (!HistoryStore(path).append(game))
+        return;
+    const QString fill = QStringLiteral("bench-fill");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), fill);
+        db.setDatabaseName(path);
+        if (db.open() && db.transaction()) {
+            for (int i = 1; i < kHistoryGames; ++i)
+                InsertHistoryGame(db, game);
+            db.commit();
+        }
+    }
+    QSqlDatabase::removeDatabase(fill);
+    qsizetype loaded = 0;
+    const Figures load = measure(kHistoryLoads, [&] { loaded = HistoryStore(path).games().value_or(HistoryGames()).size(); });
+    std::printf("%-24s median %.0f ms  CPU %.0f ms each, %lld games  (target: at most %.0f ms) %s\n", "history: load all",
+                load.median(), 1000 * load.cpuSeconds / kHistoryLoads, static_cast<long long>(loaded), kHistoryLoadTargetMs,
+                verdicts.Judge(loaded == kHistoryGames && load.median() <= kHistoryLoadTargetMs));
+    HistoryStore store(path);
+    store.games();
+    const Figures record = measure(kHistoryRecords, [&] { store.append(game); });
+    std::printf("%-24s median %.1f ms  p99 %.1f ms  (target: at most %.0f ms) %s\n", "history: record a game", record.median(),
+                record.p99(), kHistoryRecordTargetMs, verdicts.Judge(record.median() <= kHistoryRecordTargetMs));
+}
 }  // namespace
 
 int main(int argc, char **argv)
@@ -241,12 +288,18 @@ int main(int argc, char **argv)
     InstallFontSubstitutions();
     Pacer pacer;
     Verdicts verdicts;
+    // "history" runs that phase alone.
+    if (argc > 1 && qstrcmp(argv[1], "history") == 0) {
+        historyPhase(verdicts);
+        return verdicts.ExitCode();
+    }
     restingPhase(verdicts, pacer);
     passPhase(verdicts, pacer, 50);
     passPhase(verdicts, pacer, 18);
     waitPhase(verdicts, pacer);
     rollPhase(verdicts, pacer);
     junkStartPhase(verdicts, pacer);
+    historyPhase(verdicts);
     std::printf("%s\n", verdicts.ExitCode() == 0 ? "every target held" : "a target was missed");
     return verdicts.ExitCode();
 }

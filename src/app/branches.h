@@ -6,6 +6,7 @@
 class Dialogs;
 class GameWindows;
 class HighScores;
+class HistoryRecorder;
 class Presenter;
 class Settings;
 class WindowLoader;
@@ -27,7 +28,7 @@ void NextThrowBranch(Game &game, frmLane &lane, frmDenkou &board, Presenter &pre
 void ThrowSBranch(Game &game, frmLane &lane, Presenter &presenter);
 void ThrowTBranch(Game &game, frmLane &lane);
 void ThrowEBranch(Game &game, WindowLoader &windows, Presenter &presenter, HighScores &highScores,
-                  const Dialogs &dialogs);
+                  HistoryRecorder &history, const Dialogs &dialogs);
 
 void Location1Branch(Game &game, frmLane &lane);
 void Location2Branch(Game &game, frmLane &lane);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
 #include "highscores.h"
+#include "historyrecorder.h"
 #include "presenter.h"
 #include "sheetplace.h"
 #include "windowloader.h"
@@ -35,6 +36,7 @@ public:
     WindowLoader &loader() { return loader_; }
     Presenter &presenter() { return presenter_; }
     HighScores &highScores() { return highScores_; }
+    HistoryRecorder &history() { return history_; }
 
     // The desktop session ends: noted for the loop, which ends the program
     // at its next pass; open boxes and the menu are closed so that it gets
@@ -50,6 +52,7 @@ private:
     Settings &settings_;
     Dialogs dialogs_;
     WindowShaper shaper_{dialogs_};
+    HistoryRecorder history_{settings_};
     frmMenu menu_;
     SheetPlace sheetPlace_;
     WindowLoader loader_;

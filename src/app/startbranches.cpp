@@ -61,7 +61,7 @@ BranchTable GameBranches(GameWindows &w)
     set(GameState::ThrowS, [&w] { ThrowSBranch(w.game(), w.loader().lane(), w.presenter()); });
     set(GameState::ThrowT, [&w] { ThrowTBranch(w.game(), w.loader().lane()); });
     set(GameState::ThrowE,
-        [&w] { ThrowEBranch(w.game(), w.loader(), w.presenter(), w.highScores(), w.dialogs()); });
+        [&w] { ThrowEBranch(w.game(), w.loader(), w.presenter(), w.highScores(), w.history(), w.dialogs()); });
     set(GameState::Debug, [&w] { DebugBranch(w.game(), w.loader().lane(), w.dialogs()); });
     set(GameState::GameOver, [&w] { GameOverBranch(w.game(), w.loader()); });
     return table;

@@ -7,6 +7,7 @@
 
 #include "branches.h"
 #include "highscores.h"
+#include "historyrecorder.h"
 #include "presenter.h"
 #include "windowloader.h"
 
@@ -44,13 +45,15 @@ void showWindow(QWidget &window, AfterShow after)
 // whether to play on. A sheet that was hidden is shown for the box and
 // unloaded again afterwards, which stores its place; the next game's first
 // DisplayScore loads it again.
-void endOfGame(Game &game, WindowLoader &windows, HighScores &highScores, const Dialogs &dialogs)
+void endOfGame(Game &game, WindowLoader &windows, HighScores &highScores, HistoryRecorder &history,
+               const Dialogs &dialogs)
 {
     const bool sheetWasVisible = windows.scoreSheetShown();
     if (!sheetWasVisible)
         windows.scoreSheet().show();
-    const int place = highScores.recordGame(game.record.szScore, game.record.szSprit,
-                                            QDateTime::currentDateTime());
+    const QDateTime now = QDateTime::currentDateTime();
+    history.record(game, now);
+    const int place = highScores.recordGame(game.record.szScore, game.record.szSprit, now);
     const EndOfGameBox box = EndOfGameBoxFor(game, place);
     if (box.question)
         EndGame(game, dialogs.AskYesNo(box.text));
@@ -114,7 +117,7 @@ void ThrowTBranch(Game &game, frmLane &lane)
 }
 
 void ThrowEBranch(Game &game, WindowLoader &windows, Presenter &presenter, HighScores &highScores,
-                  const Dialogs &dialogs)
+                  HistoryRecorder &history, const Dialogs &dialogs)
 {
     ToppleAfterSplit(game);
     windows.lane().refresh();
@@ -132,6 +135,6 @@ void ThrowEBranch(Game &game, WindowLoader &windows, Presenter &presenter, HighS
     if (!ball.over)
         game.moveOn(GameState::NextThrow);
     else
-        endOfGame(game, windows, highScores, dialogs);
+        endOfGame(game, windows, highScores, history, dialogs);
     presenter.playBoard(ClearLamps(game.rack));
 }

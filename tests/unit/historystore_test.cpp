@@ -110,14 +110,49 @@ TEST(HistoryStore, HighScoresAreImportedOnceWhenTheHistoryIsCreated)
     }
 }
 
+// What stands where the history is to be when it is first used.
+enum class Place { Junk, DamagedPage, Directory, FileAsFolder, DanglingLink };
+
+// Puts `place` at path; the bytes of a damaged file, which must be kept.
+QByteArray Prepare(Place place, const QString &path)
+{
+    QByteArray bytes;
+    switch (place) {
+    case Place::Junk:
+        bytes = QByteArray(kPageSize, 'x');
+        break;
+    case Place::DamagedPage: {
+        HistoryStore(path).append(Played(1, false, QDateTime::currentDateTime()));
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            bytes = file.readAll();
+        bytes.replace(kPageSize, kDamage, QByteArray(kDamage, '\x7f'));  // the table's first page
+        break;
+    }
+    case Place::Directory:
+        QDir().mkpath(path);
+        break;
+    case Place::FileAsFolder:  // path is below KVZ.ini
+        break;
+    case Place::DanglingLink:
+        QFile::link(path + ".nowhere", path);
+        break;
+    }
+    QFile file(path);
+    if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+    return bytes;
+}
+
 TEST(HistoryStore, DamagedFilesAreMovedAsideAndUnusablePlacesLeaveItUnavailable)
 {
     // clang-format off
-    const struct { const char *name; QByteArray junk; bool directory; const char *below; bool available; } rows[] = {
-        {"not a database", QByteArray(4096, 'x'), false, "", true},
-        {"damaged page", {}, false, "", true},
-        {"a directory in its place", {}, true, "", false},
-        {"a file where its folder should be", {}, false, "KVZ.ini/", false},
+    const struct { const char *name; Place place; const char *below; bool available; } rows[] = {
+        {"not a database", Place::Junk, "", true},
+        {"damaged page", Place::DamagedPage, "", true},
+        {"a directory in its place", Place::Directory, "", false},
+        {"a file where its folder should be", Place::FileAsFolder, "KVZ.ini/", false},
+        {"a link to nothing (as for KVZ.ini)", Place::DanglingLink, "", false},
     };
     // clang-format on
     for (const auto &row : rows) {
@@ -125,26 +160,7 @@ TEST(HistoryStore, DamagedFilesAreMovedAsideAndUnusablePlacesLeaveItUnavailable)
         TempSettings dir;
         dir.write("[BALL]\r\nCOLOR=1\r\n");
         const QString path = QDir(dir.dir()).filePath(QLatin1String(row.below) + "history.sqlite");
-        QByteArray original;
-        if (row.directory) {
-            QDir().mkpath(path);
-        } else if (!row.junk.isEmpty()) {
-            original = row.junk;
-        } else if (QString(row.name) == "damaged page") {
-            {
-                HistoryStore store(path);
-                store.append(Played(1, false, QDateTime::currentDateTime()));
-            }
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            original = file.readAll();
-            original.replace(kPageSize, kDamage, QByteArray(kDamage, '\x7f'));  // the table's first page
-        }
-        if (!original.isEmpty()) {
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(original);
-        }
+        const QByteArray damaged = Prepare(row.place, path);
         HistoryStore store(path);
         EXPECT_EQ(store.append(Played(300, false, QDateTime::currentDateTime())), row.available);
         const std::optional<HistoryGames> games = store.games();
@@ -157,7 +173,7 @@ TEST(HistoryStore, DamagedFilesAreMovedAsideAndUnusablePlacesLeaveItUnavailable)
         ASSERT_EQ(aside.size(), 1);
         QFile kept(aside.front().filePath());
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-        EXPECT_EQ(kept.readAll(), original);
+        EXPECT_EQ(kept.readAll(), damaged);
     }
 }
 

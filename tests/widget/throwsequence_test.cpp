@@ -90,7 +90,7 @@ TEST_F(ThrowSequenceTest, BallsReachTheRecordAndTheSheetUntilTheLastOne)
 // A game that places is entered, listed and announced: with the question
 // whether to play on, or alone when the game was ended from the menu during
 // its last ball. A hidden sheet is shown for the box and unloaded after,
-// which stores its place.
+// which stores its place. Every one of them goes into the history.
 TEST_F(ThrowSequenceTest, AGameThatPlacesIsEnteredListedAndAnnounced)
 {
     const QString placed = QStringLiteral("ハイスコアがでました！\r\nあなたは、1位にランキングされました。");
@@ -114,12 +114,17 @@ TEST_F(ThrowSequenceTest, AGameThatPlacesIsEnteredListedAndAnnounced)
             loader().unloadScoreSheet(), settings_.set("SCOREBOARD", "LEFT", "");
         if (row.ended)
             game().request(GameState::GameOver);  // chosen from the menu during the ball's pauses
-        ThrowEBranch(game(), loader(), windows().presenter(), windows().highScores(), windows().dialogs());
+        ThrowEBranch(game(), loader(), windows().presenter(), windows().highScores(), windows().history(),
+                    windows().dialogs());
         EXPECT_EQ(std::tuple(questions_, messages_, game().state()), std::tuple(row.questions, row.messages, row.after));
         EXPECT_TRUE(settings_.read("Data", "HISCORE1").endsWith(QStringLiteral(",090")));
         EXPECT_TRUE(windows().menu().mhiscore(0)->text().endsWith(QStringLiteral("スコア:090")));
         EXPECT_EQ(std::tuple(sheetShownAtQuestion_, loader().scoreSheetLoaded()), std::tuple(!row.ended, !row.sheetHidden));
         EXPECT_FALSE(settings_.read("SCOREBOARD", "LEFT").isEmpty()) << "the sheet's place";
+        const std::optional<HistoryGames> history = windows().history().store().games();
+        ASSERT_TRUE(history);
+        ASSERT_EQ(history->size(), &row - rows + 1);
+        EXPECT_EQ(std::tuple(history->back().total, history->back().typed), std::tuple(90, true));
     }
 }
 

@@ -14,6 +14,14 @@ constexpr int kSecondsPerMinute = 60;
 constexpr int kMinutesPerHour = 60;
 constexpr int kOffsetFieldWidth = 2;
 const QString kTimeFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+// Where the fields of the stored form "2026-12-07T18:14:05+01:00" start.
+constexpr int kStoredTimeLength = 25;
+constexpr int kYearAt = 0, kYearDigits = 4, kMonthAt = 5, kDayAt = 8, kHourAt = 11, kMinuteAt = 14,
+              kSecondAt = 17;
+constexpr int kSignAt = 19, kOffsetHourAt = 20, kOffsetMinuteAt = 23;
+const QString kStoredTimePunctuation = QStringLiteral("--T::");
+constexpr int kPunctuationAt[] = {4, 7, 10, 13, 16};
+constexpr int kOffsetColonAt = 22;
 
 bool Exec(QSqlDatabase &db, const QString &statement)
 {
@@ -59,6 +67,25 @@ QString HistoryTimeText(const QDateTime &time)
            u':' + field(size % kMinutesPerHour);
 }
 
+QDateTime HistoryTimeFromText(const QString &text)
+{
+    const QStringView view(text);
+    bool stored = text.size() == kStoredTimeLength && (view[kSignAt] == u'+' || view[kSignAt] == u'-') &&
+                  view[kOffsetColonAt] == u':';
+    for (int i = 0; stored && i < kStoredTimePunctuation.size(); ++i)
+        stored = view[kPunctuationAt[i]] == kStoredTimePunctuation[i];
+    if (!stored)
+        return QDateTime::fromString(text, Qt::ISODate);
+    const auto number = [&view](int at, int digits = kOffsetFieldWidth) {
+        return view.mid(at, digits).toInt();
+    };
+    const int offset = (number(kOffsetHourAt) * kMinutesPerHour + number(kOffsetMinuteAt)) *
+                       kSecondsPerMinute;
+    return QDateTime(QDate(number(kYearAt, kYearDigits), number(kMonthAt), number(kDayAt)),
+                     QTime(number(kHourAt), number(kMinuteAt), number(kSecondAt)), Qt::OffsetFromUTC,
+                     view[kSignAt] == u'-' ? -offset : offset);
+}
+
 bool InsertHistoryGame(QSqlDatabase &db, const HistoryGame &game)
 {
     QSqlQuery query(db);
@@ -75,16 +102,22 @@ bool InsertHistoryGame(QSqlDatabase &db, const HistoryGame &game)
 
 bool MigrateHistory(QSqlDatabase &db, const std::function<HistoryGames()> &firstGames)
 {
-    for (int version = UserVersion(db); version >= 0 && version < kHistorySchemaVersion; ++version) {
-        if (!db.transaction())
+    // Each step takes the write lock before it reads the version, so that of
+    // two games creating the history at once, the second finds it made.
+    for (;;) {
+        if (!Exec(db, QStringLiteral("BEGIN IMMEDIATE")))
             return false;
+        const int version = UserVersion(db);
+        if (version < 0 || version >= kHistorySchemaVersion) {
+            Exec(db, QStringLiteral("COMMIT"));
+            return version >= kHistorySchemaVersion;
+        }
         const bool done = kSteps[version](db, firstGames) &&
                           Exec(db, QStringLiteral("PRAGMA user_version = %1").arg(version + 1)) &&
-                          db.commit();
+                          Exec(db, QStringLiteral("COMMIT"));
         if (!done) {
-            db.rollback();
+            Exec(db, QStringLiteral("ROLLBACK"));
             return false;
         }
     }
-    return UserVersion(db) >= kHistorySchemaVersion;
 }

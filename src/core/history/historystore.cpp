@@ -91,7 +91,7 @@ HistoryGame GameFrom(const QSqlQuery &row)
 {
     HistoryGame game;
     game.id = row.value(0).toLongLong();
-    game.endedAt = QDateTime::fromString(row.value(1).toString(), Qt::ISODate);
+    game.endedAt = HistoryTimeFromText(row.value(1).toString());
     game.record = row.value(2).toString();
     game.marks = row.value(3).toString();
     game.total = row.value(4).toInt();
