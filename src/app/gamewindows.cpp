@@ -9,6 +9,8 @@
 #include "hiscore/hiscoretable.h"
 #include "lane/timing.h"
 #include "platform/pacer.h"
+#include "platform/screen.h"
+#include "platform/twips.h"
 #include "score/frm_Version.h"
 #include "score/sheetposition.h"
 #include "settings/settings.h"
@@ -18,10 +20,11 @@
 namespace {
 constexpr int kFailureExitCode = 1;
 
-// The point the start announcement refers to: this far from the screen's
-// left edge and this far above the lane, twips.
-constexpr int kMessageX = 130;
-constexpr int kMessageAboveLane = 80;
+// The point the start announcement refers to, in pixels, written as laid
+// out in twips: this far from the screen's left edge and this far above the
+// lane.
+constexpr int kMessageX = fromTwips(130);
+constexpr int kMessageAboveLane = fromTwips(80);
 
 const char *const kRegionBuildFailed = QT_TRANSLATE_NOOP("GameWindows",
                                                          "リージョンデータの読み込みに失敗しました。");
@@ -79,7 +82,7 @@ frmDenkou &GameWindows::board()
 {
     if (!board_) {
         board_ = std::make_unique<frmDenkou>();
-        board_->placeBeside(lane().geometryTwips());
+        board_->placeBeside(lane().frameGeometry());
         QObject::connect(board_.get(), &ShapedWindow::closeRequested, [this] { endGame(); });
     }
     return *board_;
@@ -147,22 +150,15 @@ void GameWindows::loadSheet(frmScore &sheet)
 {
     ApplyRegion(sheet, kShapeScoreSheet);
     QObject::connect(&sheet, &frmScore::closing, [this, &sheet] { storeSheetPosition(sheet); });
-    const TwipsRect size = sheet.geometryTwips();
-    QPoint place;
-    const auto stored = StoredSheetPosition(settings_.ReadIniValue(kSheetSection, kSheetLeftKey),
-                                            settings_.ReadIniValue(kSheetSection, kSheetTopKey));
-    if (stored && ShowsGrabbablePart(
-                      sheet.mask().translated(TwipsToPixels(stored->x()), TwipsToPixels(stored->y())))) {
-        place = *stored;
-    } else {
-        const TwipsRect laneAt = lane().geometryTwips();
-        place = QPoint(laneAt.left, laneAt.top - size.height);
-    }
-    writeSheetPosition(place);
+    std::optional<SheetPosition> place = ReadSheetPosition(settings_);
+    if (!place || !ShowsGrabbablePart(sheet.mask().translated(place->pixels())))
+        place = SheetPosition::atPixels(lane().frameGeometry().topLeft() -
+                                        QPoint(0, sheet.frameGeometry().height()));
+    WriteSheetPosition(settings_, *place);
     if (game_.ScoreSheetOnly)
-        sheet.moveTwips(0, ScreenHeightTwips() - size.height);
+        sheet.moveToScreenCorner();
     else
-        sheet.moveTwips(place.x(), place.y());
+        sheet.move(place->pixels());
 }
 
 // The sheet-only mode places the sheet in the corner itself and keeps no
@@ -171,14 +167,7 @@ void GameWindows::storeSheetPosition(const frmScore &sheet)
 {
     if (game_.ScoreSheetOnly)
         return;
-    const TwipsRect at = sheet.geometryTwips();
-    writeSheetPosition(QPoint(at.left, at.top));
-}
-
-void GameWindows::writeSheetPosition(const QPoint &twips)
-{
-    settings_.WriteIniValue(kSheetSection, kSheetLeftKey, QString::number(twips.x()));
-    settings_.WriteIniValue(kSheetSection, kSheetTopKey, QString::number(twips.y()));
+    WriteSheetPosition(settings_, SheetPosition::atPixels(sheet.frameGeometry().topLeft()));
 }
 
 void GameWindows::toggleScoreSheet()
@@ -216,7 +205,7 @@ void GameWindows::ToggleScreenMode()
     const bool toSkeleton = game_.SolidLane;
     frmLane &laneWindow = lane();
     laneWindow.setLanePicture(menu_.Lane(toSkeleton ? 1 : 0));
-    laneWindow.resizeTwips(frmLane::kWidthTwips, frmLane::kHeightTwips);
+    laneWindow.setFixedSize(frmLane::kSize);
     ApplyRegion(laneWindow, toSkeleton ? kShapeSkeletonLane : kShapeSolidLane);
     board().applyLook(toSkeleton ? frmDenkou::Look::Dark : frmDenkou::Look::Blue);
     game_.SolidLane = !toSkeleton;
@@ -239,7 +228,7 @@ void GameWindows::PlayBoard(const BoardSequence &steps)
 void GameWindows::ShowMessageBalloon(const QString &text, int milliseconds)
 {
     game_.BalloonBusy = true;
-    reportShape(balloon_.show(text, kMessageX, lane().geometryTwips().top - kMessageAboveLane,
+    reportShape(balloon_.show(text, QPoint(kMessageX, lane().frameGeometry().top() - kMessageAboveLane),
                               Balloon::Tail::Left));
     Wait(milliseconds);
     balloon_.hide();

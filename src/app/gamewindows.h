@@ -99,7 +99,6 @@ private:
     void endGame();
     void loadSheet(frmScore &sheet);
     void storeSheetPosition(const frmScore &sheet);
-    void writeSheetPosition(const QPoint &twips);
     void showModal(frmScore &sheet);
     void toggleScoreSheet();
     void chooseColour(int colour);

@@ -16,7 +16,7 @@ void StartDlgBranch(GameWindows &w)
 {
     w.game().LoopDelay = 0;
     frmStart &dialog = w.startDialog();
-    dialog.moveTwips(0, ScreenHeightTwips() - dialog.geometryTwips().height);
+    dialog.moveToScreenCorner();
     dialog.show();
 #if defined(__GLIBC__)
     // The allocator keeps what the game's windows and boxes freed for reuse;
