@@ -19,10 +19,10 @@ public:
     // The end that carries the tail, pointing at the balloon's point.
     enum class Tail : int { Left = 0, Right = 1 };
 
-    // Lays the balloon out for a point on the screen and shows it; returns
-    // at once. The end pieces' region table is filled on
-    // the first showing. Any result but Done means a piece could not be cut
-    // to its shape.
+    // Lays the balloon out for a point on the screen (pixels) and shows it;
+    // returns at once. The end pieces' region table is filled on the first
+    // showing. Any result but Done means a piece could not be cut to its
+    // shape.
     ShapedWindow::ShapeResult show(const QString &text, const QPoint &at, Tail tail);
     // Takes the balloon away.
     void hide();
