@@ -8,7 +8,7 @@
 
 GameWindows::GameWindows(Game &game, Settings &settings, Pacer &pacer)
     : game_(game), settings_(settings),
-      sheetPlace_(game, settings, shaper_, [this] { return loader_.lane().geometryTwips(); }),
+      sheetPlace_(game, settings, shaper_, [this] { return loader_.lane().frameGeometry(); }),
       loader_(game, menu_, shaper_, sheetPlace_), presenter_(game, pacer, loader_, menu_, shaper_),
       highScores_(settings, menu_, sheetPlace_, loader_, pacer)
 {

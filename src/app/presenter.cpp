@@ -8,12 +8,14 @@
 #include "game/game.h"
 #include "lane/timing.h"
 #include "menu/frmMenu.h"
+#include "platform/twips.h"
 
 namespace {
-// The point the start announcement refers to: this far from the screen's
-// left edge and this far above the lane, twips.
-constexpr int kMessageX = 130;
-constexpr int kMessageAboveLane = 80;
+// The point the start announcement refers to, in pixels, written as laid
+// out in twips: this far from the screen's left edge and this far above the
+// lane.
+constexpr int kMessageX = fromTwips(130);
+constexpr int kMessageAboveLane = fromTwips(80);
 }  // namespace
 
 Presenter::Presenter(Game &game, Pacer &pacer, WindowLoader &windows, const frmMenu &menu,
@@ -39,8 +41,9 @@ void Presenter::playBoard(const BoardSequence &steps)
 void Presenter::ShowMessageBalloon(const QString &text, int milliseconds)
 {
     game_.BalloonBusy = true;
-    shaper_.reportShape(balloon_.show(
-        text, kMessageX, windows_.lane().geometryTwips().top - kMessageAboveLane, Balloon::Tail::Left));
+    shaper_.reportShape(
+        balloon_.show(text, QPoint(kMessageX, windows_.lane().frameGeometry().top() - kMessageAboveLane),
+                      Balloon::Tail::Left));
     Wait(milliseconds);
     balloon_.hide();
     game_.BalloonBusy = false;
@@ -51,7 +54,7 @@ void Presenter::ToggleScreenMode()
     const bool toSkeleton = game_.SolidLane;
     frmLane &lane = windows_.lane();
     lane.setLanePicture(menu_.Lane(toSkeleton ? 1 : 0));
-    lane.resizeTwips(frmLane::kWidthTwips, frmLane::kHeightTwips);
+    lane.setFixedSize(frmLane::kSize);
     shaper_.ApplyRegion(lane, toSkeleton ? kShapeSkeletonLane : kShapeSolidLane);
     windows_.board().applyLook(toSkeleton ? frmDenkou::Look::Dark : frmDenkou::Look::Blue);
     game_.SolidLane = !toSkeleton;

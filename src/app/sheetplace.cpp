@@ -5,12 +5,13 @@
 #include "windowshaper.h"
 
 #include "game/game.h"
+#include "platform/screen.h"
 #include "score/frmScore.h"
 #include "score/sheetposition.h"
 #include "settings/settings.h"
 
 SheetPlace::SheetPlace(const Game &game, Settings &settings, const WindowShaper &shaper,
-                       std::function<TwipsRect()> lanePlace)
+                       std::function<QRect()> lanePlace)
     : game_(game), settings_(settings), shaper_(shaper), lanePlace_(std::move(lanePlace))
 {
 }
@@ -19,22 +20,14 @@ void SheetPlace::load(frmScore &sheet)
 {
     shaper_.ApplyRegion(sheet, kShapeScoreSheet);
     QObject::connect(&sheet, &frmScore::closing, [this, &sheet] { store(sheet); });
-    const TwipsRect size = sheet.geometryTwips();
-    QPoint place;
-    const auto stored = StoredSheetPosition(settings_.ReadIniValue(kSheetSection, kSheetLeftKey),
-                                            settings_.ReadIniValue(kSheetSection, kSheetTopKey));
-    if (stored && ShowsGrabbablePart(
-                      sheet.mask().translated(TwipsToPixels(stored->x()), TwipsToPixels(stored->y())))) {
-        place = *stored;
-    } else {
-        const TwipsRect laneAt = lanePlace_();
-        place = QPoint(laneAt.left, laneAt.top - size.height);
-    }
-    write(place);
+    std::optional<SheetPosition> place = ReadSheetPosition(settings_);
+    if (!place || !ShowsGrabbablePart(sheet.mask().translated(place->pixels())))
+        place = SheetPosition::atPixels(lanePlace_().topLeft() - QPoint(0, sheet.frameGeometry().height()));
+    WriteSheetPosition(settings_, *place);
     if (game_.ScoreSheetOnly)
-        sheet.moveTwips(0, ScreenHeightTwips() - size.height);
+        sheet.moveToScreenCorner();
     else
-        sheet.moveTwips(place.x(), place.y());
+        sheet.move(place->pixels());
 }
 
 // The sheet-only mode places the sheet in the corner itself and keeps no
@@ -43,12 +36,5 @@ void SheetPlace::store(const frmScore &sheet)
 {
     if (game_.ScoreSheetOnly)
         return;
-    const TwipsRect at = sheet.geometryTwips();
-    write(QPoint(at.left, at.top));
-}
-
-void SheetPlace::write(const QPoint &twips)
-{
-    settings_.WriteIniValue(kSheetSection, kSheetLeftKey, QString::number(twips.x()));
-    settings_.WriteIniValue(kSheetSection, kSheetTopKey, QString::number(twips.y()));
+    WriteSheetPosition(settings_, SheetPosition::atPixels(sheet.frameGeometry().topLeft()));
 }

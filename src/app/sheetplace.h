@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
-#include "platform/screen.h"
-
 #include <QPoint>
+#include <QRect>
 #include <functional>
 
 class Game;
@@ -17,10 +16,10 @@ class frmScore;
 class SheetPlace
 {
 public:
-    // `lanePlace` gives the lane's place on the screen, loading the lane if
+    // `lanePlace` gives the lane's frame on the screen, loading the lane if
     // need be: a sheet with no usable stored place goes above it.
     SheetPlace(const Game &game, Settings &settings, const WindowShaper &shaper,
-               std::function<TwipsRect()> lanePlace);
+               std::function<QRect()> lanePlace);
 
     // Shape, then the stored place when enough of the shape shows there, else
     // directly above the lane with the left edges aligned; the place is
@@ -30,10 +29,8 @@ public:
     void store(const frmScore &sheet);
 
 private:
-    void write(const QPoint &twips);
-
     const Game &game_;
     Settings &settings_;
     const WindowShaper &shaper_;
-    std::function<TwipsRect()> lanePlace_;
+    std::function<QRect()> lanePlace_;
 };

@@ -15,7 +15,7 @@
 void StartDlgBranch(Game &game, frmStart &dialog)
 {
     game.LoopDelay = 0;
-    dialog.moveTwips(0, ScreenHeightTwips() - dialog.geometryTwips().height);
+    dialog.moveToScreenCorner();
     dialog.show();
 #if defined(__GLIBC__)
     // The allocator keeps what the game's windows and boxes freed for reuse;

@@ -41,7 +41,7 @@ frmDenkou &WindowLoader::board()
     if (board_.isLoaded())
         return *board_;
     frmDenkou &board = board_.load();
-    board.placeBeside(lane().geometryTwips());
+    board.placeBeside(lane().frameGeometry());
     QObject::connect(&board, &ShapedWindow::closeRequested, [this] { requestGameEnd(); });
     return board;
 }

@@ -83,8 +83,10 @@ TEST(SheetPosition, StoredTwipsReadAsLeadingNumbersWithinReach)
         {"NaNReadsZero", "NaN", "nan", QPoint(0, 0)},
     };
     // clang-format on
-    for (const auto &r : rows)
-        EXPECT_EQ(StoredSheetPosition(r.left, r.top), r.twips) << r.name;
+    for (const auto &r : rows) {
+        const auto place = SheetPosition::fromStored(r.left, r.top);
+        EXPECT_EQ(place ? std::optional(place->twips()) : std::nullopt, r.twips) << r.name;
+    }
 }
 
 TEST(SettingsTest, StoredColourSelectsAnExistingColour)

@@ -4,6 +4,7 @@
 
 #include "platform/pictures.h"
 #include "platform/regionmask.h"
+#include "platform/screen.h"
 
 #include <QDir>
 #include <QTest>
@@ -122,26 +123,28 @@ TEST_F(ScoreSheetTest, EmptySheetShowsShapeGridInTheSheetColourAndFrameNumbers)
 
 TEST_F(ScoreSheetTest, PositionLoadsFromSettingsAndIsWrittenBack)
 {
-    const TwipsRect lane = loader().lane().geometryTwips();
-    const QPoint aboveLane(TwipsToPixels(lane.left), TwipsToPixels(lane.top - 675));
+    // Stored in twips, 15 to a pixel.
+    const auto twips = [](QPoint pixels) { return QString("%1,%2").arg(pixels.x() * 15).arg(pixels.y() * 15); };
+    const QPoint aboveLane = loader().lane().pos() - QPoint(0, 45);
     // Column 0 of the sheet is cut away; 8 x 8 pixels of the shape are enough to grab.
     const auto atColumnsShown = [](int columns) {
-        return QStringLiteral("LEFT=%1\nTOP=0\n").arg(PixelsToTwips(PrimaryScreenRect().width() - 1 - columns));
+        return QStringLiteral("LEFT=%1\nTOP=0\n").arg((PrimaryScreenRect().width() - 1 - columns) * 15);
     };
     const int right = PrimaryScreenRect().width() - 9;
     // clang-format off
-    const struct { const char *name; QString ini; QPoint pixels; } rows[] = {
-        {"nothing_stored", "", aboveLane},
-        {"off_every_screen_comes_back", "LEFT=-99999\nTOP=-99999\n", aboveLane},
-        {"seven_columns_shown_come_back", atColumnsShown(7), aboveLane},
-        {"eight_columns_shown_stay", atColumnsShown(8), {right, 0}},
+    const struct { const char *name; QString ini; QPoint pixels; QString stored; } rows[] = {
+        {"nothing_stored", "", aboveLane, twips(aboveLane)},
+        {"off_every_screen_comes_back", "LEFT=-99999\nTOP=-99999\n", aboveLane, twips(aboveLane)},
+        {"seven_columns_shown_come_back", atColumnsShown(7), aboveLane, twips(aboveLane)},
+        {"eight_columns_shown_stay", atColumnsShown(8), {right, 0}, twips({right, 0})},
+        {"nearest_pixel_shown_twips_kept", "LEFT=1501\nTOP=-8\n", {100, -1}, "1501,-8"},
     };
     // clang-format on
     for (const auto &row : rows) {
         loader().unloadScoreSheet();  // stores its place: before the row's settings
         settings_.write("[SCOREBOARD]\n" + row.ini.toUtf8());
         EXPECT_EQ(loader().scoreSheet().pos(), row.pixels) << row.name;
-        EXPECT_EQ(stored(), QString("%1,%2").arg(PixelsToTwips(row.pixels.x())).arg(PixelsToTwips(row.pixels.y()))) << row.name;
+        EXPECT_EQ(stored(), row.stored) << row.name;
     }
 }
 

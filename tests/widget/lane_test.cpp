@@ -120,9 +120,11 @@ TEST_F(LaneTest, ScreenModeSwitchesShapeAndPinBoardColoursAndANewGameKeepsThem)
 }
 
 // The game's announcement: a balloon with its tail at 130 twips, 80 twips
-// above the lane, for 2000 ms, during which presses are ignored. Its pieces
-// join up: the centre, as wide as the text, one pixel lower so that its lines
-// meet the end pieces' rows 1 and 15.
+// above the lane, for 2000 ms, during which presses are ignored. Its left
+// piece stands 130 twips (9 pixels) from the screen's left edge, its top 230
+// twips (15 pixels) above the lane's. Its pieces join up: the centre, as wide
+// as the text, one pixel lower so that its lines meet the end pieces' rows 1
+// and 15.
 TEST_F(LaneTest, MessageBalloonStandsItsTimeAboveTheLaneThenGoes)
 {
     const QString text = QStringLiteral("Game Start!!");
@@ -143,25 +145,19 @@ TEST_F(LaneTest, MessageBalloonStandsItsTimeAboveTheLaneThenGoes)
     EXPECT_TRUE(lastUp - firstUp >= 2000 && lastUp - firstUp <= 2100) << lastUp - firstUp << " ms, one tick is 100";
     EXPECT_FALSE(game().BalloonBusy);
     EXPECT_TRUE(BalloonPieces().empty());
-    Balloon expected;
-    expected.show(text, 130, loader().lane().geometryTwips().top - 80, Balloon::Tail::Left);
-    EXPECT_EQ(whileUp, BalloonPieces());
-    ASSERT_EQ(whileUp.size(), 3u);
-    const QRect &left = whileUp[0], &centre = whileUp[1], &right = whileUp[2];
-    EXPECT_EQ(std::tuple(left.right() + 1, centre.right() + 1, centre.y(), right.y()),
-              std::tuple(centre.x(), right.x(), left.y() + 1, left.y()));
-    EXPECT_EQ(centre.width(), QFontMetrics(GameFont(kPGothic, 8.25)).horizontalAdvance(text));
-    EXPECT_EQ(left.height(), 18);
+    const int top = loader().lane().y() - 15, width = QFontMetrics(GameFont(kPGothic, 8.25)).horizontalAdvance(text);
+    EXPECT_EQ(whileUp, (std::vector<QRect>{{9, top, 8, 18}, {17, top + 1, width, 15}, {17 + width, top, 7, 18}}));
 }
 
-// The board stands 60 twips right of the lane, centred on it; after a
-// strike its mark blinks with the blank three times, 200 ms each, and goes
-// 600 ms later. Every wait may end one tick (1 ms here) late.
+// The board stands 60 twips (4 pixels) right of the lane, centred on it in
+// twips: the 7 twips it stands lower round away, so the tops meet. After a
+// strike its mark blinks with the blank three times,
+// 200 ms each, and goes 600 ms later. Every wait may end one tick (1 ms here)
+// late.
 TEST_F(LaneTest, PinBoardBesideTheLaneBlinksItsMark)
 {
-    const TwipsRect lane = loader().lane().geometryTwips();
-    EXPECT_EQ(loader().board().pos(),
-              QPoint(TwipsToPixels(lane.left + lane.width + 60), TwipsToPixels(lane.top + (lane.height - 420) / 2)));
+    const QRect lane = loader().lane().frameGeometry();
+    EXPECT_EQ(loader().board().frameGeometry(), QRect(lane.right() + 1 + 4, lane.top(), 24, 28));
     frmDenkou &shown = loader().board();
     std::vector<std::pair<char, int>> runs;  // what shows, for how many ticks
     pacer().SetTickSource([&, now = qint64(0)]() mutable {

@@ -3,11 +3,16 @@
 #include "score/sheetposition.h"
 
 #include "platform/numparse.h"
+#include "platform/twips.h"
+#include "settings/settings.h"
 
 #include <QtGlobal>
 #include <cmath>
 
 namespace {
+const QString kSheetSection = QStringLiteral("SCOREBOARD");
+const QString kSheetLeftKey = QStringLiteral("LEFT");
+const QString kSheetTopKey = QStringLiteral("TOP");
 constexpr double kMaxStoredTwips = 1 << 24;
 
 double StoredTwips(const QString &text)
@@ -19,9 +24,28 @@ double StoredTwips(const QString &text)
 }
 }  // namespace
 
-std::optional<QPoint> StoredSheetPosition(const QString &left, const QString &top)
+SheetPosition SheetPosition::atPixels(const QPoint &pixels)
+{
+    return SheetPosition(pixels * kTwipsPerPixel);
+}
+
+std::optional<SheetPosition> SheetPosition::fromStored(const QString &left, const QString &top)
 {
     if (left.isEmpty())
         return std::nullopt;
-    return QPoint(qRound(StoredTwips(left)), qRound(StoredTwips(top)));
+    return SheetPosition(QPoint(qRound(StoredTwips(left)), qRound(StoredTwips(top))));
+}
+
+QPoint SheetPosition::pixels() const { return fromTwips(twips_); }
+
+std::optional<SheetPosition> ReadSheetPosition(const Settings &settings)
+{
+    return SheetPosition::fromStored(settings.ReadIniValue(kSheetSection, kSheetLeftKey),
+                                     settings.ReadIniValue(kSheetSection, kSheetTopKey));
+}
+
+void WriteSheetPosition(Settings &settings, const SheetPosition &place)
+{
+    settings.WriteIniValue(kSheetSection, kSheetLeftKey, QString::number(place.twips().x()));
+    settings.WriteIniValue(kSheetSection, kSheetTopKey, QString::number(place.twips().y()));
 }

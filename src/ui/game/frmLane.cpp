@@ -12,22 +12,17 @@
 #include <QPainter>
 #include <cmath>
 
-// Click areas, from their layout in twips (left, top, width, height).
-const QRect frmLane::kCtrlButton = TwipsToPixels(QRect(30, 0, 225, 225));
-const QRect frmLane::kCtrlScore = TwipsToPixels(QRect(0, 240, 300, 225));
-
 namespace {
 constexpr const char *kBallPictures[kBallColours] = {"ball0", "ball1", "ball2", "ball3", "ball4"};
 }  // namespace
 
 frmLane::frmLane(const Game &game) : game_(game)
 {
-    resizeTwips(kWidthTwips, kHeightTwips);
+    setFixedSize(kSize);
     setClickAreas({kCtrlButton, kCtrlScore});
     pin_ = Picture("pin");
     setBallColour(0);
-    // Load: flush with the bottom-left corner of the usable screen.
-    moveTwips(0, ScreenHeightTwips() - kHeightTwips);
+    moveToScreenCorner();
 }
 
 // The drawing is kept at the screen's pixel density; the picture is scaled

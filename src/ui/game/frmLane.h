@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
 #include "lane/lanemodel.h"
+#include "platform/twips.h"
 #include "shapes/shapedwindow.h"
 
 #include <QPixmap>
@@ -18,8 +19,11 @@ class frmLane : public ShapedWindow
 public:
     explicit frmLane(const Game &game);
 
-    static constexpr int kWidthTwips = 4605;
-    static constexpr int kHeightTwips = 435;
+    // Size and click areas in pixels, written as laid out in twips (left,
+    // top, width, height).
+    static constexpr QSize kSize = fromTwips(QSize(4605, 435));
+    static constexpr QRect kCtrlButton = fromTwips(QRect(30, 0, 225, 225));
+    static constexpr QRect kCtrlScore = fromTwips(QRect(0, 240, 300, 225));
 
     // The look of the lane (solid or skeleton); the markers are drawn on it
     // again as they stood.
@@ -37,9 +41,6 @@ public:
     }
     // Ball and pins are painted from the game; call after they changed.
     void refresh() { update(); }
-
-    static const QRect kCtrlButton;  // pixels
-    static const QRect kCtrlScore;
 
 signals:
     void CtrlButton_MouseDown(Qt::MouseButton button);

@@ -7,15 +7,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-const QRect frmStart::kLabel1 = TwipsToPixels(QRect(-15, 45, 360, 345));
-const QRect frmStart::kLabel2 = TwipsToPixels(QRect(870, 45, 345, 345));
-
 frmStart::frmStart()
 {
     setWindowIcon(ProgramIcon());
     setClickAreas({kLabel1, kLabel2});
     face_ = Picture("start");
-    resizeTwips(kWidthTwips, kHeightTwips);
+    setFixedSize(kSize);
 }
 
 void frmStart::paintEvent(QPaintEvent *) { QPainter(this).drawPixmap(0, 0, face_); }

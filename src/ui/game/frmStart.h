@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
+#include "platform/twips.h"
 #include "shapes/shapedwindow.h"
 
 #include <QPixmap>
@@ -13,10 +14,11 @@ class frmStart : public ShapedWindow
 public:
     frmStart();
 
-    static constexpr int kWidthTwips = 1215;
-    static constexpr int kHeightTwips = 450;
-    static const QRect kLabel1;  // S, pixels
-    static const QRect kLabel2;  // E
+    // Size and click areas (S, E) in pixels, written as laid out in twips
+    // (left, top, width, height).
+    static constexpr QSize kSize = fromTwips(QSize(1215, 450));
+    static constexpr QRect kLabel1 = fromTwips(QRect(-15, 45, 360, 345));
+    static constexpr QRect kLabel2 = fromTwips(QRect(870, 45, 345, 345));
 
 signals:
     void Label1_Click();

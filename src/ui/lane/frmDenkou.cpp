@@ -4,13 +4,14 @@
 
 #include "platform/fonts.h"
 #include "platform/pictures.h"
+#include "platform/twips.h"
 
 #include <QPainter>
 
 namespace {
-constexpr int kBoardWidth = 360;  // twips
-constexpr int kBoardHeight = 420;
-constexpr int kGapToLane = 60;
+// Pixels, written as laid out in twips.
+constexpr QSize kBoardSize = fromTwips(QSize(360, 420));
+constexpr int kGapToLane = fromTwips(60);
 // A lamp covers its dot of the background exactly: per row of the dot, the
 // first column and the width, in board pixels from the dot's top-left.
 struct LampRow
@@ -20,11 +21,13 @@ struct LampRow
 constexpr LampRow kLampRows[] = {{1, 3}, {0, 5}, {0, 5}, {1, 3}};
 
 // Lamp i lights pin i + 1; the head pin is at the bottom, pin 10 top left.
+// Left and top of each lamp, in twips.
 constexpr QPoint kLampTwips[kBoardLamps] = {
     {150, 210}, {195, 150}, {105, 150}, {240, 90}, {150, 90},
     {60, 90},   {285, 30},  {195, 30},  {105, 30}, {15, 30},
 };
-constexpr QRect kLabelTwips(22, 285, 330, 150);
+constexpr std::array<QPoint, kBoardLamps> kLamps = fromTwips(kLampTwips);
+constexpr QRect kLabel = fromTwips(QRect(22, 285, 330, 150));
 constexpr const char *kMarkPictures[kBoardMarks] = {"mark_blank", "mark_spare", "mark_strike"};
 
 constexpr QColor kBlueGround(0, 0, 255);
@@ -46,15 +49,17 @@ frmDenkou::frmDenkou()
     // turns pale and smears.
     font.setStyleStrategy(QFont::NoAntialias);
     fno_->setFont(font);
-    fno_->setGeometry(TwipsToPixels(kLabelTwips));
+    fno_->setGeometry(kLabel);
     fno_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     applyLook(Look::Blue);
-    resizeTwips(kBoardWidth, kBoardHeight);
+    setFixedSize(kBoardSize);
 }
 
-void frmDenkou::placeBeside(const TwipsRect &lane)
+// Centred in whole pixels, the half pixel dropped: the place that centring
+// in twips and rounding gives, whatever the lane's height.
+void frmDenkou::placeBeside(const QRect &lane)
 {
-    moveTwips(lane.width + kGapToLane, lane.top + (lane.height - kBoardHeight) / 2);
+    move(lane.width() + kGapToLane, lane.top() + (lane.height() - kBoardSize.height()) / 2);
 }
 
 void frmDenkou::applyLook(Look look)
@@ -89,7 +94,7 @@ void frmDenkou::paintEvent(QPaintEvent *)
     for (int i = 0; i < kBoardLamps; ++i) {
         if (!lit_[i])
             continue;
-        const QPoint at = TwipsToPixels(QRect(kLampTwips[i], QSize())).topLeft();
+        const QPoint at = kLamps[i];
         int y = at.y();
         for (const LampRow &row : kLampRows)
             p.fillRect(at.x() + row.left, y++, row.width, 1, lamp_);

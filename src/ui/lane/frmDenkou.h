@@ -20,8 +20,8 @@ public:
 
     frmDenkou();
 
-    // Beside the lane (twips), centred on it vertically.
-    void placeBeside(const TwipsRect &lane);
+    // Beside the lane window (its outer geometry), centred on it vertically.
+    void placeBeside(const QRect &lane);
 
     void applyLook(Look look);
     void setLamp(int lamp, bool lit);

@@ -4,33 +4,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QWidget>
-#include <cmath>
-
-int TwipsToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-
-QRect TwipsToPixels(const QRect &twips)
-{
-    return QRect(TwipsToPixels(twips.x()), TwipsToPixels(twips.y()), TwipsToPixels(twips.width()),
-                 TwipsToPixels(twips.height()));
-}
-
-TwipsRect WindowTwips(const QWidget *window)
-{
-    const QRect g = window->frameGeometry();
-    return {PixelsToTwips(g.x()), PixelsToTwips(g.y()), PixelsToTwips(g.width()),
-            PixelsToTwips(g.height())};
-}
-
-void MoveWindowTwips(QWidget *window, double left, double top)
-{
-    window->move(TwipsToPixels(left), TwipsToPixels(top));
-}
-
-void ResizeWindowTwips(QWidget *window, int width, int height)
-{
-    window->setFixedSize(TwipsToPixels(width), TwipsToPixels(height));
-}
 
 QRect PrimaryScreenRect()
 {
@@ -44,10 +17,10 @@ QRect PrimaryAvailableRect()
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-int ScreenHeightTwips()
+int UsableScreenBottom()
 {
     const QRect usable = PrimaryAvailableRect();
-    return PixelsToTwips(usable.y() + usable.height());
+    return usable.y() + usable.height();
 }
 
 bool ShowsGrabbablePart(const QRegion &shape)

@@ -6,6 +6,7 @@
 #include "platform/linepixels.h"
 #include "platform/numparse.h"
 #include "platform/pictures.h"
+#include "platform/twips.h"
 #include "score/scorerecord.h"
 
 #include <QCloseEvent>
@@ -53,7 +54,7 @@ bool IsTextMark(QChar c) { return (c >= u'1' && c <= u'9') || c == kMissChar || 
 frmScore::frmScore(const QColor &nColor) : nColor_(nColor)
 {
     setObjectName(QStringLiteral("frmScore"));
-    resizeTwips(kWidthTwips, kHeightTwips);
+    setFixedSize(fromTwips(QSize(kWidthTwips, kHeightTwips)));
     font_ = SheetFont();
     strike_ = PictureImage("strike");
     spare_ = PictureImage("spare");

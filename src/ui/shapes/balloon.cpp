@@ -3,12 +3,16 @@
 #include "shapes/balloon.h"
 
 #include "platform/pictures.h"
+#include "platform/twips.h"
 
 namespace {
-constexpr int kPieceHeight = 270;  // twips
-constexpr int kTailWidth = 120;
-constexpr int kPlainWidth = 105;
-constexpr int kCentreDrop = 10;  // the centre piece sits this much lower
+// Pixels, written as laid out in twips.
+constexpr int kPieceHeight = fromTwips(270);
+constexpr int kTailWidth = fromTwips(120);
+constexpr int kPlainWidth = fromTwips(105);
+// The centre piece sits this much lower: the end pieces' artwork needs its
+// lines one pixel down.
+constexpr int kCentreDrop = fromTwips(10);
 
 struct PieceLayout
 {
@@ -27,12 +31,12 @@ using ShapeResult = ShapedWindow::ShapeResult;
 ShapeResult layOut(BalloonPiece &piece, const PieceLayout &layout, const PopRegionTable &regions)
 {
     piece.setPicture(Picture(layout.picture));
-    piece.resizeTwips(layout.width, kPieceHeight);
+    piece.setFixedSize(layout.width, kPieceHeight);
     return piece.setShape(regions[layout.shape]);
 }
 }  // namespace
 
-ShapeResult Balloon::show(const QString &text, int x, int y, Tail tail)
+ShapeResult Balloon::show(const QString &text, const QPoint &at, Tail tail)
 {
     if (!left_)
         left_ = std::make_unique<frmL>();
@@ -42,24 +46,19 @@ ShapeResult Balloon::show(const QString &text, int x, int y, Tail tail)
         right_ = std::make_unique<frmR>();
     if (!regions_)
         regions_ = BuildPopRegionData();
-    y -= left_->geometryTwips().height;
+    // The left piece stands above the point by its height before it is
+    // sized: its design height, as each balloon gets new pieces.
+    const int top = at.y() - left_->frameGeometry().height();
     centre_->printText(text);
     const auto &layouts = kLayouts[static_cast<int>(tail)];
     for (const ShapeResult result :
          {layOut(*left_, layouts[0], *regions_), layOut(*right_, layouts[1], *regions_)})
         if (result != ShapeResult::Done)
             return result;
-    const int leftWidth = left_->geometryTwips().width;
-    const int centreWidth = centre_->geometryTwips().width;
-    if (tail == Tail::Right)
-        x -= centreWidth + leftWidth;
-    // The balloon's corner is converted once and the pieces placed from it in
-    // pixels: converted piece by piece, the centre's 10-twip drop could round
-    // away, and the end pieces' artwork needs the centre one pixel lower.
-    left_->moveTwips(x, y);
-    const QPoint corner = left_->pos();
-    centre_->move(corner.x() + left_->width(), corner.y() + TwipsToPixels(kCentreDrop));
-    right_->move(corner.x() + left_->width() + centre_->width(), corner.y());
+    const int left = tail == Tail::Right ? at.x() - centre_->width() - left_->width() : at.x();
+    left_->move(left, top);
+    centre_->move(left + left_->width(), top + kCentreDrop);
+    right_->move(left + left_->width() + centre_->width(), top);
     left_->show();
     centre_->show();
     right_->show();

@@ -16,14 +16,14 @@
 class Balloon
 {
 public:
-    // The end that carries the tail, pointing at (x, y).
+    // The end that carries the tail, pointing at the balloon's point.
     enum class Tail : int { Left = 0, Right = 1 };
 
-    // Lays the balloon out for the point (x, y), twips on the screen, and
-    // shows it; returns at once. The end pieces' region table is filled on
-    // the first showing. Any result but Done means a piece could not be cut
-    // to its shape.
-    ShapedWindow::ShapeResult show(const QString &text, int x, int y, Tail tail);
+    // Lays the balloon out for a point on the screen (pixels) and shows it;
+    // returns at once. The end pieces' region table is filled on the first
+    // showing. Any result but Done means a piece could not be cut to its
+    // shape.
+    ShapedWindow::ShapeResult show(const QString &text, const QPoint &at, Tail tail);
     // Takes the balloon away.
     void hide();
 

@@ -2,17 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "shapes/balloonpiece.h"
 
+#include "platform/twips.h"
+
 #include <QPainter>
 
 namespace {
-constexpr int kDesignWidth = 120;  // twips, before the balloon sizes the piece
-constexpr int kDesignHeight = 150;
+constexpr QSize kDesignSize = fromTwips(QSize(120, 150));
 }  // namespace
 
-BalloonPiece::BalloonPiece(const QString &caption) : ShapedWindow(caption)
-{
-    resizeTwips(kDesignWidth, kDesignHeight);
-}
+BalloonPiece::BalloonPiece(const QString &caption) : ShapedWindow(caption) { setFixedSize(kDesignSize); }
 
 void BalloonPiece::setPicture(const QPixmap &picture)
 {

@@ -6,7 +6,7 @@
 #include <QPixmap>
 
 // A frameless end piece of the balloon: one picture, cut to shape by its
-// region. Its design height is 150 twips until the balloon sizes it.
+// region. Its design size holds until the balloon sizes it.
 class BalloonPiece : public ShapedWindow
 {
 public:

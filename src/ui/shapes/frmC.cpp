@@ -3,14 +3,17 @@
 #include "shapes/frmC.h"
 
 #include "platform/fonts.h"
+#include "platform/twips.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
 namespace {
-constexpr int kHeight = 220;      // twips
-constexpr int kTextTop = 40;      // twips from the top
-constexpr int kBottomLineUp = 8;  // twips above the bottom edge
+// Pixels, written as laid out in twips: the height, the text's top and the
+// bottom line, 8 twips above the bottom edge.
+constexpr int kHeight = fromTwips(220);
+constexpr int kTextTop = fromTwips(40);
+constexpr int kBottomLine = fromTwips(220 - 8);
 constexpr double kTextPoints = 8.25;
 }  // namespace
 
@@ -23,7 +26,7 @@ void frmC::printText(const QString &text)
 {
     text_ = text;
     const int width = QFontMetrics(font_).horizontalAdvance(text);
-    setFixedSize(width, TwipsToPixels(kHeight));
+    setFixedSize(width, kHeight);
     update();
 }
 
@@ -33,9 +36,7 @@ void frmC::paintEvent(QPaintEvent *)
     p.fillRect(rect(), Qt::white);
     p.setPen(Qt::black);
     p.setFont(font_);
-    const int top = TwipsToPixels(kTextTop);
-    p.drawText(QRect(0, top, width(), height() - top), Qt::AlignLeft | Qt::AlignTop, text_);
-    const int bottom = TwipsToPixels(kHeight - kBottomLineUp);
+    p.drawText(QRect(0, kTextTop, width(), height() - kTextTop), Qt::AlignLeft | Qt::AlignTop, text_);
     p.drawLine(0, 0, width() - 1, 0);
-    p.drawLine(0, bottom, width() - 1, bottom);
+    p.drawLine(0, kBottomLine, width() - 1, kBottomLine);
 }

@@ -7,6 +7,7 @@
 #include "platform/handcursor.h"
 #include "platform/placekeeper.h"
 #include "platform/regionmask.h"
+#include "platform/screen.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -60,6 +61,8 @@ ShapedWindow::ShapeResult ShapedWindow::setShape(const std::optional<std::vector
         return ShapeResult::SetFailed;
     return ShapeResult::Done;
 }
+
+void ShapedWindow::moveToScreenCorner() { move(0, UsableScreenBottom() - frameGeometry().height()); }
 
 void ShapedWindow::startDrag() { StartWindowDrag(this); }
 

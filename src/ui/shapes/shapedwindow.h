@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
-#include "platform/screen.h"
 #include "shapes/regionrecord.h"
 
 #include <QCursor>
@@ -11,21 +10,21 @@
 
 // What every small window of the game is: frameless, always on top, kept
 // off taskbars, pagers and window switchers, shown by every window manager
-// although the game is never the active application, placed and sized in
-// twips, optionally cut to an outline (with no compositor shadow around it),
-// with click areas that show the hand cursor and a drag by the left button.
-// It never takes the keyboard focus, so a click on it leaves the player's
-// typing where it was. A close request from the window manager (Alt+F4)
-// does not close it: it is only reported, and the owner decides.
+// although the game is never the active application, optionally cut to an
+// outline (with no compositor shadow around it), with click areas that show
+// the hand cursor and a drag by the left button. It never takes the
+// keyboard focus, so a click on it leaves the player's typing where it was.
+// A close request from the window manager (Alt+F4) does not close it: it is
+// only reported, and the owner decides.
 class ShapedWindow : public QWidget
 {
     Q_OBJECT
 public:
     explicit ShapedWindow(const QString &title = QStringLiteral("Marvolt"));
 
-    TwipsRect geometryTwips() const { return WindowTwips(this); }
-    void moveTwips(double left, double top) { MoveWindowTwips(this, left, top); }
-    void resizeTwips(int width, int height) { ResizeWindowTwips(this, width, height); }
+    // Puts the window in the screen's bottom-left corner: its left edge on
+    // the screen's, its bottom on the usable area's (above any bottom panel).
+    void moveToScreenCorner();
 
     // Cuts the window to the outline of a stored region record.
     enum class ShapeResult { Done, BuildFailed, SetFailed };
