@@ -7,9 +7,9 @@
 std::optional<QRect> StoredStatsRect(const QString &left, const QString &top, const QString &width,
                                      const QString &height)
 {
-    const auto place = StoredSheetPosition(left, top);
-    const auto size = StoredSheetPosition(width, height);
-    if (!place || !size || size->x() <= 0 || size->y() <= 0)
+    const auto place = SheetPosition::fromStored(left, top);
+    const auto size = SheetPosition::fromStored(width, height);
+    if (!place || !size || size->twips().x() <= 0 || size->twips().y() <= 0)
         return std::nullopt;
-    return QRect(*place, QSize(size->x(), size->y()));
+    return QRect(place->twips(), QSize(size->twips().x(), size->twips().y()));
 }
