@@ -11,7 +11,8 @@ including file first, then in the roots its layer sees: core sees core;
 ui sees ui and core; app sees app, ui and core. Refused are:
 
   - include cycles; foo.h and foo.cpp in one folder count as one module;
-  - core reaching a ui or app header, or a Qt header outside Qt Core;
+  - core reaching a ui or app header, or a Qt header outside Qt Core and
+    Qt SQL (the game history's database);
   - ui reaching an app header;
   - a quoted include that names no file of the tree.
 
@@ -33,6 +34,8 @@ ALLOWED = {"core": {"core"}, "ui": {"core", "ui"}, "app": set(LAYERS)}
 SOURCE_SUFFIXES = {".h", ".hh", ".hpp", ".hxx", ".inc", ".c", ".cc", ".cpp", ".cxx"}
 QTCORE_DIRS = ["/usr/include/x86_64-linux-gnu/qt6/QtCore", "/usr/include/qt6/QtCore"]
 QTCORE_GLOB = "/usr/include/*/qt6/QtCore"
+# The Qt modules core may use; their include folders sit beside QtCore's.
+CORE_MODULES = ("QtCore", "QtSql")
 # Refused in core when no QtCore folder is there to tell Core headers apart.
 GUI_HEADERS = set(
     "QtGui QtWidgets QWidget QApplication QGuiApplication QPixmap QImage QBitmap QIcon"
@@ -63,13 +66,13 @@ def find_qtcore_dir(given):
 
 
 def qt_core_verdict(name, core_dir):
-    """None when <name> is no Qt header, else whether it is a Qt Core header."""
+    """None when <name> is no Qt header, else whether core may include it."""
     if "/" in name:
         module = name.split("/")[0]
-        return module == "QtCore" if module.startswith("Qt") else None
+        return module in CORE_MODULES if module.startswith("Qt") else None
     if core_dir is None:
         return name not in GUI_HEADERS if name.startswith("Q") else None
-    if name[:1] in ("Q", "q") and (core_dir / name).is_file():
+    if name[:1] in ("Q", "q") and any((core_dir.parent / m / name).is_file() for m in CORE_MODULES):
         return True
     if name.startswith("Q"):
         return False

@@ -14,7 +14,8 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 import check_layers  # noqa: E402
 
 # A Qt include folder of our own, so the tests do not depend on the machine's.
-FAKE_QT = {"QtCore": ["QtCore", "QString", "QTimer", "qstring.h"], "QtGui": ["QColor", "qcolor.h"]}
+FAKE_QT = {"QtCore": ["QtCore", "QString", "QTimer", "qstring.h"], "QtGui": ["QColor", "qcolor.h"],
+          "QtSql": ["QSqlQuery"]}
 
 CLEAN = {
     "core/game/rules.h": "#include <QString>\n#include <QtCore>\n#include <vector>",
@@ -34,6 +35,8 @@ CASES = [
     ("source closes cycle",
      {"core/a/x.h": "", "core/a/x.cpp": '#include "y.h"', "core/a/y.h": '#include "x.h"'},
      1, "include cycle: core/a/x, core/a/y"),
+    ("sql in core", {"core/a/x.h": "#include <QSqlQuery>\n#include <QtSql/QSqlQuery>"},
+     0, "layers ok: 7 files, 0 cycles"),
     ("gui class in core", {"core/a/x.h": "#include <QColor>"},
      1, "core/a/x.h:1: core file includes non-Core Qt header <QColor>"),
     ("gui module path in core", {"core/a/x.h": "\n#include <QtGui/QString>"},

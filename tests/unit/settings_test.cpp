@@ -36,11 +36,14 @@ TEST(SettingsTest, ValuesAreTrimmedOfSpacesAndEndAtNul)
 TEST(SettingsTest, PathChoice)
 {
     const QByteArray iniDir = qgetenv("MARVOLT_INI_DIR"), configHome = qgetenv("XDG_CONFIG_HOME");
-    QTemporaryDir exe, config;
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    QTemporaryDir exe, config, data;
     qunsetenv("MARVOLT_INI_DIR");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     Settings installed({}, exe.path());  // a writable folder is not enough
     EXPECT_EQ(installed.SettingsFilePath(), config.filePath("marvolt/KVZ.ini"));
+    EXPECT_EQ(installed.HistoryFilePath(), data.filePath("marvolt/history.sqlite"));
     installed.WriteIniValue("BALL", "COLOR", "4");  // creates the per-user directory
     EXPECT_EQ(installed.ReadIniValue("BALL", "COLOR"), "4");
     qputenv("XDG_CONFIG_HOME", "relative/dir");
@@ -55,13 +58,16 @@ TEST(SettingsTest, PathChoice)
         QTemporaryDir portable;
         QFile(portable.filePath(row.fileBeside)).open(QIODevice::WriteOnly);
         EXPECT_EQ(Settings({}, portable.path()).SettingsFilePath(), portable.filePath("KVZ.ini")) << row.name;
+        EXPECT_EQ(Settings({}, portable.path()).HistoryFilePath(), portable.filePath("history.sqlite"));
     }
 
     qputenv("MARVOLT_INI_DIR", QFile::encodeName(exe.path()));
     EXPECT_EQ(Settings({}, config.path()).SettingsFilePath(), exe.filePath("KVZ.ini"));
+    EXPECT_EQ(Settings({}, config.path()).HistoryFilePath(), exe.filePath("history.sqlite"));
     EXPECT_EQ(Settings("/", exe.path()).SettingsFilePath(), "/KVZ.ini");  // wins over the variable
     qputenv("MARVOLT_INI_DIR", iniDir);                                   // empty counts as unset
     qputenv("XDG_CONFIG_HOME", configHome);
+    qputenv("XDG_DATA_HOME", dataHome);
 }
 
 TEST(SheetPosition, StoredTwipsReadAsLeadingNumbersWithinReach)

@@ -8,12 +8,12 @@
 // One finished game as the history keeps it: one row of the `games` table.
 struct HistoryGame
 {
-    qint64 id = 0;       // the row's id; 0 for a game not stored yet
-    QDateTime endedAt;   // when the game reached its end, with its UTC offset
-    QString record;      // the throw record as the sheet shows it
-    QString marks;       // the split marks, the record's length
-    int total = 0;       // the final total
-    bool typed = false;  // the results were typed in rather than rolled
+    qint64 id = 0;          // the row's id; 0 for a game not stored yet
+    QDateTime endedAt;      // when the game reached its end, with its UTC offset
+    QString record;         // the throw record as the sheet shows it
+    QString marks;          // the split marks, the record's length
+    int total = 0;          // the final total
+    bool typed = false;     // the results were typed in rather than rolled
     bool imported = false;  // taken over from the stored high scores
 };
 

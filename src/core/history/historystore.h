@@ -3,15 +3,35 @@
 #pragma once
 #include "history/historygame.h"
 
+#include <QString>
+
+#include <functional>
 #include <optional>
 
 // The game history: every finished game, in an SQLite database beside the
 // settings file or in the user's data folder. The database is opened on
-// first use, not at start-up.
+// first use, not at start-up, and stays open while the store lives.
+//
+// Faults never stop the game. A database that cannot be opened (a read-only
+// or missing folder, a directory in its place, a link the settings file's
+// rule refuses) leaves the store unavailable for its lifetime; a game that
+// cannot be written is lost. Each says so in one line on standard error, once.
+// A file that is no SQLite database or fails its quick check is renamed to
+// "<name>.corrupt-<yyyyMMdd-hhmmss>" (with its -wal and -shm files), never
+// deleted, and a fresh history is started in its place.
+//
+// Writes go through a write-ahead log with synchronous=FULL: a game is on
+// disk when append returns, so neither a killed program nor a power cut
+// loses it, and two running games share the file (each waits a moment for
+// the other's transaction).
 class HistoryStore
 {
 public:
-    explicit HistoryStore(QString path);
+    // The games a newly created history starts with (the stored high
+    // scores); asked only when the database is created.
+    using FirstGames = std::function<HistoryGames()>;
+
+    explicit HistoryStore(QString path, FirstGames firstGames = {});
     ~HistoryStore();
     HistoryStore(const HistoryStore &) = delete;
     HistoryStore &operator=(const HistoryStore &) = delete;
@@ -22,4 +42,19 @@ public:
     // Every stored game, oldest first; nothing when the history cannot be
     // opened.
     std::optional<HistoryGames> games();
+
+    QString path() const { return path_; }
+
+private:
+    enum class State { Closed, Open, Unavailable };
+    bool ensureOpen();
+    bool openAndCheck(const QString &file);
+    void close();
+    void warnOnce(const QString &what);
+
+    QString path_;
+    FirstGames firstGames_;
+    QString connection_;
+    State state_ = State::Closed;
+    bool warned_ = false;
 };

@@ -36,32 +36,6 @@ bool IsAsciiAlnum(QChar c)
     return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z');
 }
 
-// Where a write of path goes: path itself when it is no symbolic link, else
-// the file its links lead to, but only when every one of those links and the
-// file belong to the player (the effective user). As with the kernel's
-// protected-symlinks rule, a link somebody else planted is never written
-// through, whatever it leads to. Empty, with one line on standard error, when
-// the rule refuses or the links lead to nothing.
-QString WriteTarget(const QString &path)
-{
-    QString at = path;
-    for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
-        struct stat status = {};
-        const bool found = ::lstat(NativePath(at).constData(), &status) == 0;
-        if (hop == 0 && (!found || !S_ISLNK(status.st_mode)))
-            return path;
-        if (!found || status.st_uid != ::geteuid())
-            break;
-        if (!S_ISLNK(status.st_mode))
-            return QFileInfo(at).canonicalFilePath();
-        at = QFileInfo(at).symLinkTarget();
-    }
-    std::fprintf(stderr,
-                 "marvolt: not writing %s: it links through another user's link or file, or to nothing\n",
-                 qUtf8Printable(QDir::toNativeSeparators(path)));
-    return {};
-}
-
 // Temporary files of interrupted writes of target. Called only while holding
 // target's lock: every writer writes under it, so whatever copy is found then
 // has no live writer, however young it is.
@@ -81,6 +55,26 @@ void RemoveLeftovers(const QString &target)
 }
 
 }  // namespace
+
+QString WriteTarget(const QString &path)
+{
+    QString at = path;
+    for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+        struct stat status = {};
+        const bool found = ::lstat(NativePath(at).constData(), &status) == 0;
+        if (hop == 0 && (!found || !S_ISLNK(status.st_mode)))
+            return path;
+        if (!found || status.st_uid != ::geteuid())
+            break;
+        if (!S_ISLNK(status.st_mode))
+            return QFileInfo(at).canonicalFilePath();
+        at = QFileInfo(at).symLinkTarget();
+    }
+    std::fprintf(stderr,
+                 "marvolt: not writing %s: it links through another user's link or file, or to nothing\n",
+                 qUtf8Printable(QDir::toNativeSeparators(path)));
+    return {};
+}
 
 bool CachedProfile::Stamp::operator==(const Stamp &other) const
 {

@@ -96,6 +96,14 @@ WriteResult WriteProfileStrings(const QString &path, const Assignments &values,
 bool WriteProfileString(const QString &path, const QByteArray &section, const QByteArray &key,
                         const QByteArray &value);
 
+// Where a write of path goes: path itself when it is no symbolic link, else
+// the file its links lead to, but only when every one of those links and the
+// file belong to the player (the effective user). As with the kernel's
+// protected-symlinks rule, a link somebody else planted is never written
+// through, whatever it leads to. Empty, with one line on standard error, when
+// the rule refuses or the links lead to nothing.
+QString WriteTarget(const QString &path);
+
 // The lock file that serialises writers of the file at path (not a link).
 QString LockFilePath(const QString &path);
 

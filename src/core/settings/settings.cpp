@@ -17,6 +17,9 @@ constexpr char kPortableMarker[] = "marvolt.portable";
 constexpr char kDirectoryVariable[] = "MARVOLT_INI_DIR";
 constexpr char kConfigHomeVariable[] = "XDG_CONFIG_HOME";
 constexpr char kDefaultConfigHome[] = ".config";  // below the home directory
+constexpr char kHistoryFileName[] = "history.sqlite";
+constexpr char kDataHomeVariable[] = "XDG_DATA_HOME";
+constexpr char kDefaultDataHome[] = ".local/share";  // below the home directory
 constexpr char kPerUserSubdirectory[] = "marvolt";
 constexpr char kNul = '\0';
 constexpr std::chrono::milliseconds kNoWait{0};
@@ -28,11 +31,14 @@ bool KeepsSettingsBeside(const QDir &dir)
     return dir.exists(QLatin1String(kFileName)) || dir.exists(QLatin1String(kPortableMarker));
 }
 
-QString PerUserDirectory()
+// The program's folder in an XDG base directory: $variable, or the default
+// below the home directory when that is unset or relative.
+QString PerUserDirectory(const char *variable = kConfigHomeVariable,
+                         const char *defaultBase = kDefaultConfigHome)
 {
-    QString base = qEnvironmentVariable(kConfigHomeVariable);
+    QString base = qEnvironmentVariable(variable);
     if (base.isEmpty() || QDir::isRelativePath(base))
-        base = QDir::home().filePath(QLatin1String(kDefaultConfigHome));
+        base = QDir::home().filePath(QLatin1String(defaultBase));
     return QDir(base).filePath(QLatin1String(kPerUserSubdirectory));
 }
 
@@ -112,3 +118,11 @@ void Settings::FinishWrites()
 }
 
 QString Settings::SettingsFilePath() const { return CurrentLocation().path; }
+
+QString Settings::HistoryFilePath() const
+{
+    const Location location = CurrentLocation();
+    const QString folder = location.perUser ? PerUserDirectory(kDataHomeVariable, kDefaultDataHome)
+                                            : QFileInfo(location.path).path();
+    return QDir(folder).filePath(QLatin1String(kHistoryFileName));
+}

@@ -38,6 +38,10 @@ public:
     void FinishWrites();
 
     QString SettingsFilePath() const;
+    // The game history's file, "history.sqlite": beside the settings file
+    // when `directory`, $MARVOLT_INI_DIR or the executable's folder holds
+    // that, else in $XDG_DATA_HOME/marvolt (default ~/.local/share/marvolt).
+    QString HistoryFilePath() const;
 
 private:
     struct Location

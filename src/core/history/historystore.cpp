@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "history/historystore.h"
+
+#include "history/historyschema.h"
+#include "platform/profilefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <cstdio>
+
+namespace {
+
+const QString kDriver = QStringLiteral("QSQLITE");
+// Long enough for another game's one-row transaction, short enough that a
+// wedged one does not hold up the end of a game for long.
+const QString kConnectOptions = QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000");
+const QString kCorruptSuffix = QStringLiteral(".corrupt-");
+const QString kCorruptTimeFormat = QStringLiteral("yyyyMMdd-hhmmss");
+const QString kCompanionSuffixes[] = {QStringLiteral("-wal"), QStringLiteral("-shm")};
+const QString kCheckPassed = QStringLiteral("ok");
+const QString kWal = QStringLiteral("wal");
+
+// SQLite's primary result codes for a damaged file (the low byte of an
+// extended code).
+constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteNotADatabase = 26;
+constexpr int kPrimaryCodeMask = 0xff;
+
+enum class Opened { Ok, Damaged, Failed };
+
+bool IsDamage(const QSqlError &error)
+{
+    const int code = error.nativeErrorCode().toInt() & kPrimaryCodeMask;
+    return code == kSqliteCorrupt || code == kSqliteNotADatabase;
+}
+
+QString Native(const QString &path) { return QDir::toNativeSeparators(path); }
+
+// Renames the damaged file and its companions; the name it was kept under,
+// or "" when it could not be renamed.
+QString MoveAside(const QString &file)
+{
+    const QString aside = file + kCorruptSuffix + QDateTime::currentDateTime().toString(kCorruptTimeFormat);
+    if (!QFile::rename(file, aside))
+        return {};
+    for (const QString &suffix : kCompanionSuffixes)
+        if (QFileInfo::exists(file + suffix))
+            QFile::rename(file + suffix, aside + suffix);
+    return aside;
+}
+
+// Checks the opened file, switches it to the write-ahead log and brings its
+// schema up to date; `error` says what failed.
+Opened Prepare(QSqlDatabase &db, const HistoryStore::FirstGames &firstGames, QString &error)
+{
+    const auto failed = [&error](const QSqlQuery &query) {
+        error = query.lastError().text();
+        return IsDamage(query.lastError()) ? Opened::Damaged : Opened::Failed;
+    };
+    QSqlQuery check(db);
+    if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next())
+        return failed(check);
+    if (check.value(0).toString() != kCheckPassed)
+        return Opened::Damaged;
+    check.finish();
+    QSqlQuery mode(db);
+    if (!mode.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !mode.next())
+        return failed(mode);
+    if (mode.value(0).toString() != kWal) {
+        error = QStringLiteral("no write-ahead log");
+        return Opened::Failed;
+    }
+    mode.finish();
+    QSqlQuery sync(db);
+    if (!sync.exec(QStringLiteral("PRAGMA synchronous = FULL")))
+        return failed(sync);
+    if (MigrateHistory(db, firstGames))
+        return Opened::Ok;
+    error = db.lastError().text();
+    return Opened::Failed;
+}
+
+HistoryGame GameFrom(const QSqlQuery &row)
+{
+    HistoryGame game;
+    game.id = row.value(0).toLongLong();
+    game.endedAt = QDateTime::fromString(row.value(1).toString(), Qt::ISODate);
+    game.record = row.value(2).toString();
+    game.marks = row.value(3).toString();
+    game.total = row.value(4).toInt();
+    game.typed = row.value(5).toInt() != 0;
+    game.imported = row.value(6).toInt() != 0;
+    return game;
+}
+
+}  // namespace
+
+HistoryStore::HistoryStore(QString path, FirstGames firstGames)
+    : path_(std::move(path)), firstGames_(std::move(firstGames)),
+      connection_(QStringLiteral("marvolt-history-%1").arg(quintptr(this), 0, 16))
+{
+}
+
+HistoryStore::~HistoryStore() { close(); }
+
+void HistoryStore::close()
+{
+    if (!QSqlDatabase::contains(connection_))
+        return;
+    QSqlDatabase::database(connection_, false).close();
+    QSqlDatabase::removeDatabase(connection_);
+}
+
+void HistoryStore::warnOnce(const QString &what)
+{
+    if (warned_)
+        return;
+    warned_ = true;
+    std::fprintf(stderr, "marvolt: %s\n", qUtf8Printable(what));
+}
+
+bool HistoryStore::openAndCheck(const QString &file)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, connection_);
+    db.setDatabaseName(file);
+    db.setConnectOptions(kConnectOptions);
+    QString error;
+    const auto prepare = [&] {
+        if (db.open())
+            return Prepare(db, firstGames_, error);
+        error = db.lastError().text();
+        return Opened::Failed;
+    };
+    Opened opened = prepare();
+    if (opened == Opened::Damaged) {
+        db.close();
+        const QString aside = MoveAside(file);
+        if (!aside.isEmpty()) {
+            std::fprintf(stderr, "marvolt: %s was damaged; it is kept as %s and a new history is started\n",
+                         qUtf8Printable(Native(file)), qUtf8Printable(Native(aside)));
+            opened = prepare();
+        }
+    }
+    if (opened == Opened::Ok)
+        return true;
+    warnOnce(QStringLiteral("cannot open the game history %1 (%2); games are not recorded")
+                 .arg(Native(file), error));
+    db = QSqlDatabase();
+    close();
+    return false;
+}
+
+bool HistoryStore::ensureOpen()
+{
+    if (state_ != State::Closed)
+        return state_ == State::Open;
+    state_ = State::Unavailable;
+    // A link is followed as the settings file's are, or not at all (which
+    // that rule reports itself).
+    const QString file = profile::WriteTarget(path_);
+    if (file.isEmpty()) {
+        warned_ = true;
+        return false;
+    }
+    QDir().mkpath(QFileInfo(file).path());
+    if (openAndCheck(file))
+        state_ = State::Open;
+    return state_ == State::Open;
+}
+
+bool HistoryStore::append(const HistoryGame &game)
+{
+    if (!ensureOpen())
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (db.transaction() && InsertHistoryGame(db, game) && db.commit())
+        return true;
+    const QString error = db.lastError().text();
+    db.rollback();
+    warnOnce(QStringLiteral("cannot write the game history %1 (%2); a game is not recorded")
+                 .arg(Native(path_), error));
+    return false;
+}
+
+std::optional<HistoryGames> HistoryStore::games()
+{
+    if (!ensureOpen())
+        return std::nullopt;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral(
+            "SELECT id, ended_at, record, marks, total, typed, imported FROM games ORDER BY id")))
+        return std::nullopt;
+    HistoryGames games;
+    while (query.next())
+        games.append(GameFrom(query));
+    return games;
+}
