@@ -36,6 +36,7 @@ GameWindows::GameWindows(Game &game, Settings &settings, Pacer &pacer)
     QObject::connect(&menu_, &frmMenu::mscreen_Click, [this] { ToggleScreenMode(); });
     QObject::connect(&menu_, &frmMenu::mver_Click, [this] { ShowAboutBox(); });
     QObject::connect(&menu_, &frmMenu::mend_Click, [this] { endGame(); });
+    QObject::connect(&menu_, &frmMenu::mstats_Click, [this] { statistics_.open(); });
 }
 
 void GameWindows::endGame() { game_.request(GameState::GameOver); }

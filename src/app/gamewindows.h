@@ -10,6 +10,7 @@
 #include "score/frmScore.h"
 #include "shapes/balloon.h"
 #include "shapes/mod_RGN_Data.h"
+#include "statisticswindowowner.h"
 
 #include <QPointer>
 #include <memory>
@@ -40,6 +41,7 @@ public:
     Pacer &pacer() { return pacer_; }
     Dialogs &dialogs() { return dialogs_; }
     frmMenu &menu() { return menu_; }
+    StatisticsWindowOwner &statistics() { return statistics_; }
 
     // Windows that exist only while the game uses them: created (hidden) on
     // first use, destroyed by unloading.
@@ -111,6 +113,7 @@ private:
     Dialogs dialogs_;
     RegionTable regions_{};
     frmMenu menu_;
+    StatisticsWindowOwner statistics_{settings_};
     Balloon balloon_;
     std::unique_ptr<frmLane> lane_;
     std::unique_ptr<frmDenkou> board_;
