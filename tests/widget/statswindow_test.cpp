@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -92,6 +93,11 @@ TEST_F(GameFixture, StatisticsOpenFromTheMenuOnTheHistoryAndKeepTheirPlace)
     EXPECT_EQ(window->countText(QStringLiteral("best")), QStringLiteral("151"));
     windows().menu().mstats()->trigger();
     EXPECT_EQ(windows().statistics().window(), window);
+    const QString csv = QDir(settings_.dir()).filePath(QStringLiteral("games.csv"));
+    Q_EMIT window->exportRequested(csv);
+    QFile exported(csv);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_EQ(exported.readAll().count('\n'), 3);  // the column names and both games
 
     const QRect place(100, 120, 820, 700);
     window->setGeometry(place);
@@ -100,4 +106,11 @@ TEST_F(GameFixture, StatisticsOpenFromTheMenuOnTheHistoryAndKeepTheirPlace)
     restart();
     windows().menu().mstats()->trigger();
     EXPECT_EQ(windows().statistics().window()->geometry(), place);
+}
+
+TEST_F(GameFixture, StatisticsSayWhenTheHistoryCannotBeOpened)
+{
+    ASSERT_TRUE(QDir().mkpath(settings().HistoryFilePath()));  // a directory in its place
+    windows().menu().mstats()->trigger();
+    EXPECT_EQ(windows().statistics().window()->message(), QStringLiteral("ゲームの履歴を開けないため、成績を表示できません。"));
 }
