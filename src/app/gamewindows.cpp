@@ -17,6 +17,7 @@ GameWindows::GameWindows(Game &game, Settings &settings, Pacer &pacer)
     QObject::connect(&menu_, &frmMenu::mscreen_Click, [this] { presenter_.ToggleScreenMode(); });
     QObject::connect(&menu_, &frmMenu::mver_Click, [this] { loader_.showAboutBox(); });
     QObject::connect(&menu_, &frmMenu::mend_Click, [this] { game_.request(GameState::GameOver); });
+    QObject::connect(&menu_, &frmMenu::mstats_Click, [this] { statistics_.open(); });
 }
 
 void GameWindows::requestSessionEnd()

@@ -10,6 +10,7 @@
 
 #include "menu/frmMenu.h"
 #include "platform/dialogs.h"
+#include "statisticswindowowner.h"
 
 class Game;
 class Pacer;
@@ -37,6 +38,7 @@ public:
     Presenter &presenter() { return presenter_; }
     HighScores &highScores() { return highScores_; }
     HistoryRecorder &history() { return history_; }
+    StatisticsWindowOwner &statistics() { return statistics_; }
 
     // The desktop session ends: noted for the loop, which ends the program
     // at its next pass; open boxes and the menu are closed so that it gets
@@ -53,6 +55,7 @@ private:
     Dialogs dialogs_;
     WindowShaper shaper_{dialogs_};
     HistoryRecorder history_{settings_};
+    StatisticsWindowOwner statistics_{settings_};
     frmMenu menu_;
     SheetPlace sheetPlace_;
     WindowLoader loader_;

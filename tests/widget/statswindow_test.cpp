@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "common/gamefixture.h"
 #include "statsview/statswindow.h"
 
+#include "history/historystore.h"
 #include "history/statistics.h"
 #include "platform/fonts.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -73,4 +76,41 @@ TEST(StatsWindow, IsAnOrdinaryWindowAndSaysWhenTheHistoryIsUnavailable)
     window.showUnavailable();
     EXPECT_EQ(window.message(), QStringLiteral("ゲームの履歴を開けないため、成績を表示できません。"));
     EXPECT_FALSE(window.findChild<QCheckBox *>()->isEnabled());
+}
+
+// The menu item opens the window on the stored history, a second choice
+// raises the same window, and a closed window comes back where it was.
+TEST_F(GameFixture, StatisticsOpenFromTheMenuOnTheHistoryAndKeepTheirPlace)
+{
+    {
+        HistoryStore store(settings().HistoryFilePath());
+        ASSERT_TRUE(store.append(kMixed) && store.append(kTypedPerfect));
+    }
+    windows().menu().mstats()->trigger();
+    StatsWindow *window = windows().statistics().window();
+    ASSERT_TRUE(window && window->isVisible());
+    EXPECT_EQ(window->countText(QStringLiteral("games")), QStringLiteral("1"));
+    EXPECT_EQ(window->countText(QStringLiteral("best")), QStringLiteral("151"));
+    windows().menu().mstats()->trigger();
+    EXPECT_EQ(windows().statistics().window(), window);
+    const QString csv = QDir(settings_.dir()).filePath(QStringLiteral("games.csv"));
+    Q_EMIT window->exportRequested(csv);
+    QFile exported(csv);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_EQ(exported.readAll().count('\n'), 3);  // the column names and both games
+
+    const QRect place(100, 120, 820, 700);
+    window->setGeometry(place);
+    window->close();
+    EXPECT_EQ(settings_.read(QStringLiteral("STATS"), QStringLiteral("WIDTH")), QStringLiteral("12300"));
+    restart();
+    windows().menu().mstats()->trigger();
+    EXPECT_EQ(windows().statistics().window()->geometry(), place);
+}
+
+TEST_F(GameFixture, StatisticsSayWhenTheHistoryCannotBeOpened)
+{
+    ASSERT_TRUE(QDir().mkpath(settings().HistoryFilePath()));  // a directory in its place
+    windows().menu().mstats()->trigger();
+    EXPECT_EQ(windows().statistics().window()->message(), QStringLiteral("ゲームの履歴を開けないため、成績を表示できません。"));
 }

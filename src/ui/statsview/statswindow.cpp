@@ -170,7 +170,9 @@ void StatsWindow::showSelected()
     std::array<double, PinLeaveMap::kPins> shares{};
     for (int pin = 1; pin <= PinLeaveMap::kPins; ++pin)
         shares[pin - 1] = s.leaves.share(pin);
-    leaves_->setShares(shares, s.leaves.known > 0);
+    // Only a map of mostly known leaves says which pins the player leaves;
+    // rolled games tell little more than the balls that felled nothing.
+    leaves_->setShares(shares, s.leaves.known > 0 && s.leaves.known >= s.leaves.unknown);
     leavesNote_->setText(tr("残ったピンが記録から分かる第1投: %1 / %2")
                              .arg(s.leaves.known)
                              .arg(s.leaves.known + s.leaves.unknown));

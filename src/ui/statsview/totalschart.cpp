@@ -47,14 +47,34 @@ void TotalsChart::paintEvent(QPaintEvent *)
         chart::DrawValueLine(p, plot, y(v), QString::number(v));
     chart::DrawGameAxis(p, plot, n, x);
 
+    // More games than pixel columns: each column shows the range of its
+    // games' totals and the mean of their moving average, so that drawing
+    // costs the same for a hundred thousand games as for a few hundred.
+    const int columns = std::max(1, int(plot.width()));
+    const bool banded = n > columns;
     QPainterPath totals, average;
-    for (int i = 0; i < n; ++i) {
-        const QPointF t(x(i), y(totals_[i])), a(x(i), y(average_.value(i)));
-        i == 0 ? totals.moveTo(t) : totals.lineTo(t);
-        i == 0 ? average.moveTo(a) : average.lineTo(a);
+    const int points = banded ? columns : n;
+    for (int c = 0; c < points; ++c) {
+        const int from = banded ? int(qint64(c) * n / columns) : c;
+        const int to = banded ? int(qint64(c + 1) * n / columns) : c + 1;
+        const auto [low, high] = std::minmax_element(totals_.begin() + from, totals_.begin() + to);
+        double sum = 0;
+        for (int i = from; i < to; ++i)
+            sum += average_.value(i);
+        const qreal at = banded ? plot.left() + c : x(c);
+        const QPointF a(at, y(sum / (to - from)));
+        c == 0 ? average.moveTo(a) : average.lineTo(a);
+        if (banded) {
+            totals.moveTo(at, y(*low));
+            totals.lineTo(at, y(*high) - 0.5);
+        } else {
+            c == 0 ? totals.moveTo(at, y(*high)) : totals.lineTo(at, y(*high));
+        }
     }
-    p.setPen(QPen(chart::kTotalsColour, 1.2));
+    p.setPen(QPen(chart::kTotalsColour, banded ? 1.0 : 1.2));
+    p.setRenderHint(QPainter::Antialiasing, !banded);
     p.drawPath(totals);
+    p.setRenderHint(QPainter::Antialiasing);
     if (n <= kDotLimit) {
         p.setBrush(chart::kTotalsColour);
         for (int i = 0; i < n; ++i)

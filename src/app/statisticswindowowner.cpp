@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "statisticswindowowner.h"
+
+#include "history/highscoreimport.h"
+#include "history/historystore.h"
+#include "history/statistics.h"
+#include "history/statsplace.h"
+#include "platform/screen.h"
+#include "settings/settings.h"
+#include "statsview/statswindow.h"
+
+#include <QSaveFile>
+#include <cstdio>
+
+StatisticsWindowOwner::StatisticsWindowOwner(Settings &settings) : settings_(settings) {}
+
+StatisticsWindowOwner::~StatisticsWindowOwner()
+{
+    if (window_ && window_->isVisible())
+        storePlace(window_->geometry());
+}
+
+void StatisticsWindowOwner::open()
+{
+    if (!store_) {
+        store_ = std::make_unique<HistoryStore>(settings_.HistoryFilePath(), [this] {
+            return HighScoreHistory(settings_, QDateTime::currentDateTime());
+        });
+    }
+    if (!window_) {
+        window_ = std::make_unique<StatsWindow>();
+        const auto stored = StoredStatsRect(settings_.ReadIniValue(kStatsSection, kStatsLeftKey),
+                                            settings_.ReadIniValue(kStatsSection, kStatsTopKey),
+                                            settings_.ReadIniValue(kStatsSection, kStatsWidthKey),
+                                            settings_.ReadIniValue(kStatsSection, kStatsHeightKey));
+        if (stored)
+            window_->setGeometry(TwipsToPixels(*stored));
+        QObject::connect(window_.get(), &StatsWindow::closing, [this](const QRect &g) { storePlace(g); });
+        QObject::connect(window_.get(), &StatsWindow::exportRequested,
+                         [this](const QString &path) { exportCsv(path); });
+    }
+    if (const auto games = store_->games())
+        window_->showFigures(ComputeStatistics(*games, false), ComputeStatistics(*games, true));
+    else
+        window_->showUnavailable();
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void StatisticsWindowOwner::storePlace(const QRect &geometry)
+{
+    const auto twips = [](int pixels) { return QString::number(PixelsToTwips(pixels)); };
+    settings_.WriteIniValue(kStatsSection, kStatsLeftKey, twips(geometry.x()));
+    settings_.WriteIniValue(kStatsSection, kStatsTopKey, twips(geometry.y()));
+    settings_.WriteIniValue(kStatsSection, kStatsWidthKey, twips(geometry.width()));
+    settings_.WriteIniValue(kStatsSection, kStatsHeightKey, twips(geometry.height()));
+}
+
+void StatisticsWindowOwner::exportCsv(const QString &path)
+{
+    const auto games = store_->games();
+    QSaveFile file(path);
+    if (!games || !file.open(QIODevice::WriteOnly) || file.write(HistoryCsv(*games).toUtf8()) < 0 ||
+        !file.commit())
+        std::fprintf(stderr, "marvolt: could not export the game history to %s\n", qPrintable(path));
+}

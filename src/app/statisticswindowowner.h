@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#pragma once
+#include <QRect>
+#include <memory>
+
+class HistoryStore;
+class Settings;
+class StatsWindow;
+
+// Opens the statistics window on the menu's command, or raises it when it is
+// open, with figures computed afresh from the history. The history is
+// opened on the window's first opening, not before; the window's place and
+// size are kept in the settings file whenever it closes and when the owner
+// goes with the window open.
+class StatisticsWindowOwner
+{
+public:
+    explicit StatisticsWindowOwner(Settings &settings);
+    ~StatisticsWindowOwner();
+    StatisticsWindowOwner(const StatisticsWindowOwner &) = delete;
+    StatisticsWindowOwner &operator=(const StatisticsWindowOwner &) = delete;
+
+    void open();
+    StatsWindow *window() const { return window_.get(); }
+
+private:
+    void storePlace(const QRect &geometry);
+    void exportCsv(const QString &path);
+
+    Settings &settings_;
+    std::unique_ptr<HistoryStore> store_;
+    std::unique_ptr<StatsWindow> window_;
+};
