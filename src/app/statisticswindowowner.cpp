@@ -6,7 +6,6 @@
 #include "history/historystore.h"
 #include "history/statistics.h"
 #include "history/statsplace.h"
-#include "platform/screen.h"
 #include "settings/settings.h"
 #include "statsview/statswindow.h"
 
@@ -30,12 +29,8 @@ void StatisticsWindowOwner::open()
     }
     if (!window_) {
         window_ = std::make_unique<StatsWindow>();
-        const auto stored = StoredStatsRect(settings_.ReadIniValue(kStatsSection, kStatsLeftKey),
-                                            settings_.ReadIniValue(kStatsSection, kStatsTopKey),
-                                            settings_.ReadIniValue(kStatsSection, kStatsWidthKey),
-                                            settings_.ReadIniValue(kStatsSection, kStatsHeightKey));
-        if (stored)
-            window_->setGeometry(TwipsToPixels(*stored));
+        if (const auto stored = ReadStatsRect(settings_))
+            window_->setGeometry(*stored);
         QObject::connect(window_.get(), &StatsWindow::closing, [this](const QRect &g) { storePlace(g); });
         QObject::connect(window_.get(), &StatsWindow::exportRequested,
                          [this](const QString &path) { exportCsv(path); });
@@ -51,11 +46,7 @@ void StatisticsWindowOwner::open()
 
 void StatisticsWindowOwner::storePlace(const QRect &geometry)
 {
-    const auto twips = [](int pixels) { return QString::number(PixelsToTwips(pixels)); };
-    settings_.WriteIniValue(kStatsSection, kStatsLeftKey, twips(geometry.x()));
-    settings_.WriteIniValue(kStatsSection, kStatsTopKey, twips(geometry.y()));
-    settings_.WriteIniValue(kStatsSection, kStatsWidthKey, twips(geometry.width()));
-    settings_.WriteIniValue(kStatsSection, kStatsHeightKey, twips(geometry.height()));
+    WriteStatsRect(settings_, geometry);
 }
 
 void StatisticsWindowOwner::exportCsv(const QString &path)

@@ -2,14 +2,34 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "history/statsplace.h"
 
+#include "platform/twips.h"
 #include "score/sheetposition.h"
+#include "settings/settings.h"
 
-std::optional<QRect> StoredStatsRect(const QString &left, const QString &top, const QString &width,
-                                     const QString &height)
+namespace {
+const QString kStatsSection = QStringLiteral("STATS");
+const QString kStatsLeftKey = QStringLiteral("LEFT");
+const QString kStatsTopKey = QStringLiteral("TOP");
+const QString kStatsWidthKey = QStringLiteral("WIDTH");
+const QString kStatsHeightKey = QStringLiteral("HEIGHT");
+}  // namespace
+
+std::optional<QRect> ReadStatsRect(const Settings &settings)
 {
-    const auto place = SheetPosition::fromStored(left, top);
-    const auto size = SheetPosition::fromStored(width, height);
+    const auto place = SheetPosition::fromStored(settings.ReadIniValue(kStatsSection, kStatsLeftKey),
+                                                 settings.ReadIniValue(kStatsSection, kStatsTopKey));
+    const auto size = SheetPosition::fromStored(settings.ReadIniValue(kStatsSection, kStatsWidthKey),
+                                                settings.ReadIniValue(kStatsSection, kStatsHeightKey));
     if (!place || !size || size->twips().x() <= 0 || size->twips().y() <= 0)
         return std::nullopt;
-    return QRect(place->twips(), QSize(size->twips().x(), size->twips().y()));
+    return QRect(place->pixels(), size->pixels());
+}
+
+void WriteStatsRect(Settings &settings, const QRect &pixels)
+{
+    const auto twips = [](int value) { return QString::number(value * kTwipsPerPixel); };
+    settings.WriteIniValue(kStatsSection, kStatsLeftKey, twips(pixels.x()));
+    settings.WriteIniValue(kStatsSection, kStatsTopKey, twips(pixels.y()));
+    settings.WriteIniValue(kStatsSection, kStatsWidthKey, twips(pixels.width()));
+    settings.WriteIniValue(kStatsSection, kStatsHeightKey, twips(pixels.height()));
 }
