@@ -22,7 +22,8 @@ std::optional<QRect> ReadStatsRect(const Settings &settings)
                                                 settings.ReadIniValue(kStatsSection, kStatsHeightKey));
     if (!place || !size || size->twips().x() <= 0 || size->twips().y() <= 0)
         return std::nullopt;
-    return QRect(place->pixels(), size->pixels());
+    const QPoint extent = size->pixels();
+    return QRect(place->pixels(), QSize(extent.x(), extent.y()));
 }
 
 void WriteStatsRect(Settings &settings, const QRect &pixels)
