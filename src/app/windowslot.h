@@ -41,7 +41,6 @@ public:
     }
 
     bool isLoaded() const { return window_ != nullptr; }
-    Window *get() const { return window_.get(); }
     Window &operator*() const { return *window_; }
     Window *operator->() const { return window_.get(); }
 
