@@ -22,10 +22,13 @@ const QColor kTextColor{0, 0, 0};
 const QColor kPanelColor{0xD6, 0xD4, 0xCC};  // stands in while the artwork is missing
 
 // The game font at the layout's size, made smaller where the installed
-// replacement's digits would not fit the 12-pixel rows.
+// replacement's digits would not fit the 12-pixel rows. Its edges are
+// smoothed in grey only, also on a desktop that asks for subpixel colour
+// fringes: the sheet looks the same on every desktop.
 QFont SheetFont()
 {
     QFont font = GameFont(kPGothic, kFontPoints);
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoSubpixelAntialias));
     while (font.pixelSize() > kMinFontPixels) {
         const QFontMetrics m(font);
         if (m.ascent() + m.tightBoundingRect(kFontProbe).bottom() <= kDigitInkDepth)
