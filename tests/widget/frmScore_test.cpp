@@ -49,7 +49,9 @@ protected:
 // What a drawn game must show, e.g. "T9 /21 X34 O67 #1 -4": a text mark with
 // its left edge at x 9, a spare picture at 21, a strike picture at 34, a
 // split circle centred at 67, a total in frame 1 and none in frame 4.
-// `plain` is the game drawn without split marks, `split` with them.
+// `plain` is the game drawn without split marks, `split` with them. Where
+// the layout puts each item is tested with the layout; this is how the
+// sheet paints them.
 void Check(const QImage &plain, const QImage &split, const QString &expected)
 {
     for (const QString &item : expected.split(u' ')) {
@@ -79,31 +81,26 @@ void Check(const QImage &plain, const QImage &split, const QString &expected)
     }
 }
 
-TEST_F(ScoreSheetTest, DrawingLandsAtTabledPositions)
+TEST_F(ScoreSheetTest, PaintsEveryKindOfItemWhereTheLayoutPutsIt)
 {
-    // clang-format off
-    const struct { const char *name; QString score, sprit, expected; } rows[] = {
-        {"worked_example", "7*! 81", "    O ", "T9 /21 X34 T65 O67 T79 #1 #2 #3 -4"},
-        {"gutter_miss_and_waiting_spare", "G-7*", "    ", "T9 T23 #1 T37 /49 -2"},
-        {"twelve_strikes", "! ! ! ! ! ! ! ! ! !!!", "                     ", "X6 X34 X230 X258 X272 X286 #1 #9 #10"},
-        {"tenth_second_ball_split", "------------------!7", "                   O", "X258 T275 O276"},
-        {"tenth_third_ball_split", "------------------9*7", "                    O", "T261 /273 T289 O291 #10"},
-        {"tenth_third_ball_spare", "------------------!-*", "                     ", "X258 T275 /287 #10"},
+    const QString score = QStringLiteral("7*! 81");
+    const QImage split = replaySheet(score, QStringLiteral("    O "))->grab().toImage();
+    Check(replaySheet(score, QString(score.size(), u' '))->grab().toImage(), split, "T9 /21 X34 T65 O67 T79 #1 #2 #3 -4");
+    // Text is smoothed in grey only, keeping the panel's hue, also where the
+    // desktop asks for colour fringes (CTest runs this again on such fonts).
+    const auto fringe = [&split](int x, int y) {
+        const QColor c = split.pixel(x, y);
+        return c.red() < c.green() || c.green() < c.blue();
     };
-    // clang-format on
+    EXPECT_TRUE(BoundingBox(QRect(5, 5, 290, 34), fringe).isNull());
     QDir().mkpath(QStringLiteral(MARVOLT_TEST_OUTPUT_DIR));
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        const QImage split = replaySheet(row.score, row.sprit)->backBuffer();
-        Check(replaySheet(row.score, QString(row.score.size(), u' '))->backBuffer(), split, row.expected);
-        split.save(QStringLiteral(MARVOLT_TEST_OUTPUT_DIR "/score_%1.png").arg(QLatin1String(row.name)));
-    }
+    split.save(QStringLiteral(MARVOLT_TEST_OUTPUT_DIR "/score_worked_example.png"));
 }
 
 TEST_F(ScoreSheetTest, EmptySheetShowsShapeGridInTheSheetColourAndFrameNumbers)
 {
     const auto sheet = replaySheet(QString(), QString());
-    const QImage empty = sheet->backBuffer();
+    const QImage empty = sheet->grab().toImage();
     for (int left = 4; left < 4 + 28 * 10; left += 28) {  // frame numbers 2 right of centre, nothing below
         const QRect number = BoundingBox(QRect(left + 1, 5, 27, 11), Dark(empty)),
                     below = BoundingBox(QRect(left + 1, 17, 27, 22), Dark(empty));
@@ -112,13 +109,14 @@ TEST_F(ScoreSheetTest, EmptySheetShowsShapeGridInTheSheetColourAndFrameNumbers)
     frmScore &live = loader().scoreSheet();
     EXPECT_EQ(live.mask(), RegionFromRects(*RegionRects(windows().shaper().regions()[kShapeScoreSheet])));
     for (const QPoint p : {QPoint(10, 16), QPoint(4, 20), QPoint(18, 20), QPoint(10, 28), QPoint(269, 20), QPoint(297, 20)})
-        EXPECT_TRUE(empty.pixel(p) == qRgb(255, 0, 0) && live.backBuffer().pixel(p) == qRgb(0, 0, 0)) << p.x() << "," << p.y();
+        EXPECT_TRUE(empty.pixel(p) == qRgb(255, 0, 0) && live.grab().toImage().pixel(p) == qRgb(0, 0, 0))
+            << p.x() << "," << p.y();
     // Boxes 10 and 11 only hold positions: no line of their own inside the tenth frame.
     EXPECT_TRUE(QColor(empty.pixel(284, 33)) != Qt::red && QColor(empty.pixel(270, 33)) != Qt::red);
     // A redraw clears only what the last one drew, even with junk split marks.
     sheet->DisplayScore(QStringLiteral("! ! ! ! ! ! ! ! ! !!!"), QString(21, u'O'));
     sheet->DisplayScore(QString(), QString());
-    EXPECT_EQ(sheet->backBuffer(), empty);
+    EXPECT_EQ(sheet->grab().toImage(), empty);
 }
 
 TEST_F(ScoreSheetTest, PositionLoadsFromSettingsAndIsWrittenBack)

@@ -32,7 +32,7 @@ protected:
                     opened = true;
                     if (whileUp)
                         whileUp(*replay, QApplication::activeModalWidget() == replay);
-                    QTest::mouseClick(replay, Qt::LeftButton, {}, ScoreSheetLayout::kLabel1.center());
+                    QTest::mouseClick(replay, Qt::LeftButton, {}, SheetLayout::kLabel1.center());
                     if (replay->isVisible())  // else the test would wait for ever
                         replay->close();
                 }
@@ -80,7 +80,7 @@ TEST_F(ListingTest, ReplayLiesRedOverTheLiveSheetWhichIsHiddenMeanwhile)
             EXPECT_FALSE(live.isVisible());
             EXPECT_EQ(replay.pos(), live.pos());
             EXPECT_TRUE(replay.nColor() == QColor(255, 0, 0) &&
-                        (row.entry != kEntry87 || replay.backBuffer() == reference.backBuffer()));
+                        (row.entry != kEntry87 || replay.grab().toImage() == reference.grab().toImage()));
         })) << "no replay came up";
         ASSERT_TRUE(loader().scoreSheetLoaded());
         EXPECT_EQ(std::tuple(&loader().scoreSheet(), live.isVisible()), std::tuple(&live, row.liveShown));

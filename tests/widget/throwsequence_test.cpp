@@ -76,7 +76,7 @@ TEST_F(ThrowSequenceTest, BallsReachTheRecordAndTheSheetUntilTheLastOne)
         EXPECT_EQ(std::tuple(game().record.szScore, game().record.szSprit, questions_),
                   std::tuple(row.score, row.sprit, row.over ? QStringList{kPlayAgain} : QStringList{}))
             << row.name;
-        EXPECT_TRUE(loader().scoreSheet().backBuffer() == drawn.backBuffer()) << row.name;
+        EXPECT_TRUE(loader().scoreSheet().grab().toImage() == drawn.grab().toImage()) << row.name;
         EXPECT_EQ(game().state(), row.over ? GameState::GameOver : GameState::NextThrow) << row.name << " (answered No)";
     }
     // After the strike of the last row the next frame starts on a fresh rack.
