@@ -152,17 +152,6 @@ You are ranked number %1.</translation>
     </message>
 </context>
 <context>
-    <name>WindowShaper</name>
-    <message>
-        <source>リージョンデータの読み込みに失敗しました。</source>
-        <translation>Could not load the window shapes.</translation>
-    </message>
-    <message>
-        <source>ウィンドウの整形に失敗しました。</source>
-        <translation>Could not shape the windows.</translation>
-    </message>
-</context>
-<context>
     <name>TotalsChart</name>
     <message>
         <source>最高 %1</source>
@@ -175,6 +164,17 @@ You are ranked number %1.</translation>
     <message>
         <source>10ゲームの移動平均</source>
         <translation>Moving average of 10</translation>
+    </message>
+</context>
+<context>
+    <name>WindowShaper</name>
+    <message>
+        <source>リージョンデータの読み込みに失敗しました。</source>
+        <translation>Could not load the window shapes.</translation>
+    </message>
+    <message>
+        <source>ウィンドウの整形に失敗しました。</source>
+        <translation>Could not shape the windows.</translation>
     </message>
 </context>
 <context>
