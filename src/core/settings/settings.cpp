@@ -110,5 +110,3 @@ void Settings::FinishWrites()
                      qUtf8Printable(QDir::toNativeSeparators(CurrentLocation().path)),
                      static_cast<long long>(pending_.size()));
 }
-
-QString Settings::SettingsFilePath() const { return CurrentLocation().path; }

@@ -37,8 +37,6 @@ public:
     // is lost, with one line on standard error.
     void FinishWrites();
 
-    QString SettingsFilePath() const;
-
 private:
     struct Location
     {

@@ -90,5 +90,3 @@ void frmMenu::checkColour(int colour)
     for (int i = 0; i < kBallColours; ++i)
         mcolor_[i]->setIcon(i == colour ? tick : QIcon());
 }
-
-bool frmMenu::colourTicked(int colour) const { return !mcolor_[colour]->icon().isNull(); }
