@@ -41,7 +41,7 @@ public:
     static const QRect kCtrlButton;  // pixels
     static const QRect kCtrlScore;
 
-signals:
+Q_SIGNALS:
     void CtrlButton_MouseDown(Qt::MouseButton button);
     void CtrlButton_MouseUp(Qt::MouseButton button);
     void CtrlScore_MouseDown(Qt::MouseButton button);

@@ -18,7 +18,7 @@ public:
     static const QRect kLabel1;  // S, pixels
     static const QRect kLabel2;  // E
 
-signals:
+Q_SIGNALS:
     void Label1_Click();
     void Label2_Click();
     // A press outside S and E.

@@ -44,7 +44,7 @@ public:
     // density (devicePixelRatio), addressed in window pixels.
     const QImage &backBuffer() const { return sheet_; }
 
-signals:
+Q_SIGNALS:
     void Label1_Click();  // the close button
     void closing();       // the sheet is about to close, in its place
 
