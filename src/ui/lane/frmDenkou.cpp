@@ -54,7 +54,8 @@ frmDenkou::frmDenkou()
 
 void frmDenkou::placeBeside(const TwipsRect &lane)
 {
-    moveTwips(lane.width + kGapToLane, lane.top + (lane.height - kBoardHeight) / 2);
+    const int centred = lane.top + (lane.height - kBoardHeight) / 2;  // in whole twips
+    moveTwips(lane.width + kGapToLane, centred);
 }
 
 void frmDenkou::applyLook(Look look)
