@@ -185,8 +185,8 @@ void rollPhase(Verdicts &verdicts, Pacer &pacer)
     windows.shaper().BuildRegionData();
     game.random.Seed(1);
     windows.loader().lane().show();
-    constexpr qint16 kStraight = 4;
-    BeginRoll(game, kStraight, kStraight, kStraight);
+    constexpr int kStraight = 4;
+    BeginRoll(game, {kStraight, kStraight, kStraight});
     game.setUpState(GameState::ThrowT);
     const BranchTable branches = GameBranches(windows);
     std::vector<double> passes;

@@ -15,11 +15,11 @@ namespace {
 // Rolls a ball and tells where it went: "x/centre" after each step that
 // reached a pin row (x after the step, centre line of the drawn ball),
 // "gutter@x" after the step that left the lane, then the passes taken.
-std::string Trace(qint16 s, qint16 t, qint16 h)
+std::string Trace(const RollAim &aim)
 {
     Game g;
     ScriptedRandom draws(g.random, {0.5}, true);
-    BeginRoll(g, s, t, h);
+    BeginRoll(g, aim);
     const Roll &r = g.roll;
     std::string out;
     int passes = 0;
@@ -39,21 +39,21 @@ TEST(BallMotion, RollsReachRowsAndGutterWhereExpected)
 {
     // 92 steps bring x to 301; the next pass ends the roll in place.
     // clang-format off
-    const struct { const char *name; qint16 s, t, h; const char *trace; } rows[] = {
-        {"Straight", 4, 4, 4, "277/15 283/15 289/15 292/15 93 passes to x 301"},
-        {"DriftAndHookIntoBottomGutter", 0, 8, 8, "gutter@208 93 passes to x 301"},
-        {"HookUpwardsPastHeadPin", 4, 4, 0, "277/4 gutter@280 93 passes to x 301"},
+    const struct { const char *name; RollAim aim; const char *trace; } rows[] = {
+        {"Straight", {4, 4, 4}, "277/15 283/15 289/15 292/15 93 passes to x 301"},
+        {"DriftAndHookIntoBottomGutter", {0, 8, 8}, "gutter@208 93 passes to x 301"},
+        {"HookUpwardsPastHeadPin", {4, 4, 0}, "277/4 gutter@280 93 passes to x 301"},
     };
     // clang-format on
     for (const auto &r : rows)
-        EXPECT_EQ(Trace(r.s, r.t, r.h), r.trace) << r.name;
+        EXPECT_EQ(Trace(r.aim), r.trace) << r.name;
 }
 
 TEST(BallMotion, GutterBallStopsCurvingAndRunsAlongTheEdge)
 {
     Game g;
     const Roll &r = g.roll;
-    BeginRoll(g, 0, 8, 8);
+    BeginRoll(g, {0, 8, 8});
     for (g.setUpState(GameState::ThrowT); !r.GutterFlag;)
         StepBall(g);
     // This step's curve is not taken back, so the ball rests just past 22.
@@ -70,10 +70,10 @@ TEST(BallMotion, BeginRollStartsFreshFromTheCaughtPositions)
     const Roll &r = g.roll;
     g.roll.GutterFlag = g.roll.StrikeFlag = true;
     g.roll.PathPins[0] = 5;
-    BeginRoll(g, 9, 4, 4);
+    BeginRoll(g, {9, 4, 4});
     EXPECT_TRUE(r.BallDrawnTop == 22.0f && !r.GutterFlag && !r.StrikeFlag && r.PathPins[0] == 0 && r.NextPin == 1);
-    for (qint16 p = -1; p <= 9; ++p) {  // start and hook positions, with the overshoot caught at a turn
-        BeginRoll(g, p, 4, p);
+    for (int p = -1; p <= 9; ++p) {  // start and hook positions, with the overshoot caught at a turn
+        BeginRoll(g, {p, 4, p});
         EXPECT_TRUE(r.BallY == 2 * p + 4 && r.HookValue == p - 4) << p;
     }
 }

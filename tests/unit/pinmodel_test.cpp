@@ -57,7 +57,7 @@ TEST(PinModel, StraightBallLeaves)
         Game g;
         SetRack(g.rack, r.before);
         ScriptedRandom draws(g.random, r.draws);
-        BeginRoll(g, 4, 4, 4);
+        BeginRoll(g, {4, 4, 4});
         for (g.setUpState(GameState::ThrowT); g.state() == GameState::ThrowT;)
             StepBall(g);
         EXPECT_EQ(std::tuple(States(g.rack), g.roll.PathPins[0], g.roll.PathPins[1], g.roll.PathPins[2], draws.used()),

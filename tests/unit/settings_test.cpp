@@ -34,21 +34,29 @@ TEST(SettingsTest, ValuesAreTrimmedOfSpacesAndEndAtNul)
     }
 }
 
+// Whether a write lands in `path`.
+bool WritesTo(Settings &settings, const QString &path)
+{
+    settings.WriteIniValue("BALL", "COLOR", "4");
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.readAll() == "[BALL]\r\nCOLOR=4\r\n";
+}
+
 TEST(SettingsTest, PathChoice)
 {
-    const QByteArray iniDir = qgetenv("MARVOLT_INI_DIR"), configHome = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray iniDir = qgetenv("MARVOLT_INI_DIR"), configHome = qgetenv("XDG_CONFIG_HOME"), home = qgetenv("HOME");
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
-    QTemporaryDir exe, config, data;
+    QTemporaryDir exe, config, given, homeDir, data;
     qunsetenv("MARVOLT_INI_DIR");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
-    Settings installed({}, exe.path());  // a writable folder is not enough
-    EXPECT_EQ(installed.SettingsFilePath(), config.filePath("marvolt/KVZ.ini"));
+    Settings installed({}, exe.path());                                    // a writable folder is not enough
     EXPECT_EQ(installed.HistoryFilePath(), data.filePath("marvolt/history.sqlite"));
-    installed.WriteIniValue("BALL", "COLOR", "4");  // creates the per-user directory
+    EXPECT_TRUE(WritesTo(installed, config.filePath("marvolt/KVZ.ini")));  // creates the per-user directory
     EXPECT_EQ(installed.ReadIniValue("BALL", "COLOR"), "4");
     qputenv("XDG_CONFIG_HOME", "relative/dir");
-    EXPECT_EQ(installed.SettingsFilePath(), QDir::home().filePath(".config/marvolt/KVZ.ini"));
+    qputenv("HOME", QFile::encodeName(homeDir.path()));
+    EXPECT_TRUE(WritesTo(installed, homeDir.filePath(".config/marvolt/KVZ.ini")));
     // clang-format off
     const struct { const char *name, *fileBeside; } rows[] = {
         {"build folder marker", "marvolt.portable"},
@@ -58,17 +66,22 @@ TEST(SettingsTest, PathChoice)
     for (const auto &row : rows) {
         QTemporaryDir portable;
         QFile(portable.filePath(row.fileBeside)).open(QIODevice::WriteOnly);
-        EXPECT_EQ(Settings({}, portable.path()).SettingsFilePath(), portable.filePath("KVZ.ini")) << row.name;
-        EXPECT_EQ(Settings({}, portable.path()).HistoryFilePath(), portable.filePath("history.sqlite"));
+        Settings beside({}, portable.path());
+        EXPECT_TRUE(WritesTo(beside, portable.filePath("KVZ.ini"))) << row.name;
+        EXPECT_EQ(beside.HistoryFilePath(), portable.filePath("history.sqlite")) << row.name;
     }
 
     qputenv("MARVOLT_INI_DIR", QFile::encodeName(exe.path()));
-    EXPECT_EQ(Settings({}, config.path()).SettingsFilePath(), exe.filePath("KVZ.ini"));
-    EXPECT_EQ(Settings({}, config.path()).HistoryFilePath(), exe.filePath("history.sqlite"));
-    EXPECT_EQ(Settings("/", exe.path()).SettingsFilePath(), "/KVZ.ini");  // wins over the variable
-    qputenv("MARVOLT_INI_DIR", iniDir);                                   // empty counts as unset
+    Settings byVariable({}, config.path());
+    EXPECT_TRUE(WritesTo(byVariable, exe.filePath("KVZ.ini")));
+    EXPECT_EQ(byVariable.HistoryFilePath(), exe.filePath("history.sqlite"));
+    Settings byArgument(given.path(), exe.path());  // wins over the variable
+    QFile::remove(exe.filePath("KVZ.ini"));
+    EXPECT_TRUE(WritesTo(byArgument, given.filePath("KVZ.ini")) && !QFile::exists(exe.filePath("KVZ.ini")));
+    qputenv("MARVOLT_INI_DIR", iniDir);  // empty counts as unset
     qputenv("XDG_CONFIG_HOME", configHome);
     qputenv("XDG_DATA_HOME", dataHome);
+    qputenv("HOME", home);
 }
 
 TEST(SheetPosition, StoredTwipsReadAsLeadingNumbersWithinReach)

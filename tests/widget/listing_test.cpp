@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
+#include "common/menuprobe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,7 +39,7 @@ protected:
                 }
         });
         check.start(0);
-        windows().menu().mhiscore(place - 1)->trigger();
+        menuItem(QStringLiteral("ハイスコア"), place - 1)->trigger();
         return opened;
     }
 };

@@ -43,7 +43,7 @@ TEST_F(MenuTest, TreeInJapaneseAndEnglish)
     settings_.write("[BALL]\r\nCOLOR=2\r\n");
     restart();
     // clang-format off
-    EXPECT_EQ(Tree(windows().menu().mpop()),
+    EXPECT_EQ(Tree(popupMenu()),
               (QStringList{"ハイスコア>", "  １位：(なし)", "  ２位：(なし)", "  ３位：(なし)", "  ４位：(なし)",
                            "  ５位：(なし)", "成績", "-", "ボール>", "  黒", "  赤", "  青*", "  緑", "  無", "-",
                            "画面モード切替", "-", "バージョン情報", "-", "ゲーム終了"}));
@@ -52,7 +52,7 @@ TEST_F(MenuTest, TreeInJapaneseAndEnglish)
     ASSERT_TRUE(english.load(QStringLiteral(":/i18n/marvolt_en.qm")));
     QCoreApplication::installTranslator(&english);
     restart();
-    const QStringList tree = Tree(windows().menu().mpop());
+    const QStringList tree = Tree(popupMenu());
     QCoreApplication::removeTranslator(&english);
     // clang-format off
     EXPECT_EQ(tree, (QStringList{"High Scores>", "  1. (none)", "  2. (none)", "  3. (none)", "  4. (none)", "  5. (none)",
@@ -68,7 +68,7 @@ TEST_F(MenuTest, DigitsAndJapaneseOfALineComeFromOneFont)
 {
     settings_.write("[Data]\r\nHISCORE1=2003/07/15 21:04:09,9-,  ,087\r\n");
     restart();
-    const QMenu *hiscores = windows().menu().mpop()->actions().first()->menu();
+    const QMenu *hiscores = popupMenu()->actions().first()->menu();
     QString debugPrompt;
     QFont debugFont;
     QTimer::singleShot(0, [&] {
@@ -126,12 +126,12 @@ TEST_F(MenuTest, ChosenColourIsTheOnlyTickAndIsStoredAndTheLaneLookSwitches)
         settings_.set("BALL", "COLOR", QString::number(row.stored));
         restart();
         // A click on the item, which also toggles a checkable item already ticked.
-        windows().menu().mcolor(row.chosen)->trigger();
-        EXPECT_EQ(checkedColour(windows().menu()), row.chosen);
+        menuItem(QStringLiteral("ボール"), row.chosen)->trigger();
+        EXPECT_EQ(checkedColour(), row.chosen);
         EXPECT_EQ(settings_.read("BALL", "COLOR"), QString::number(row.chosen));
         EXPECT_TRUE(ballWears(windows(), row.chosen));
     }
-    for (QAction *a : windows().menu().mpop()->actions())
+    for (QAction *a : popupMenu()->actions())
         if (a->text() == QStringLiteral("画面モード切替"))
             a->trigger();
     EXPECT_FALSE(game().SolidLane);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
+#include "common/menuprobe.h"
 
 #include "platform/captionbar.h"
 #include "platform/dialogs.h"
@@ -40,7 +41,7 @@ TEST_F(StartDialogTest, RightClickOpensTheShortMenuAndSStartsWithTheFullOne)
 {
     QStringList shown;  // "-" for a separator
     QTimer::singleShot(0, [this, &shown] {
-        for (QAction *a : windows().menu().mpop()->actions())
+        for (QAction *a : popupMenu()->actions())
             if (a->isVisible())
                 shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
         if (QWidget *popup = QApplication::activePopupWidget())
@@ -52,7 +53,7 @@ TEST_F(StartDialogTest, RightClickOpensTheShortMenuAndSStartsWithTheFullOne)
 
     QTest::mouseClick(&loader().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
     EXPECT_EQ(game().state(), GameState::Start);
-    for (QAction *a : windows().menu().mpop()->actions())
+    for (QAction *a : popupMenu()->actions())
         EXPECT_TRUE(a->isVisible()) << a->text().toStdString();
 }
 

@@ -29,10 +29,10 @@ TEST_F(StartUpTest, CommandLineStoredColourAndHighScores)
         if (row.file)
             settings_.write(row.file);
         restart(QString::fromLatin1(row.args));
-        EXPECT_EQ(checkedColour(windows().menu()), row.colour);
+        EXPECT_EQ(checkedColour(), row.colour);
         EXPECT_EQ(settings_.read("BALL", "COLOR"), QString::number(row.colour));
         EXPECT_TRUE(ballWears(windows(), row.colour));
-        EXPECT_EQ(windows().menu().mhiscore(0)->text(), row.firstPlace);
+        EXPECT_EQ(menuItem(QStringLiteral("ハイスコア"), 0)->text(), row.firstPlace);
         EXPECT_EQ(std::tuple(game().DebugMode, game().ScoreSheetOnly, game().state(), game().SolidLane),
                   std::tuple(row.debug, row.debug, GameState::StartDlg, true));
         for (QWidget *w : QApplication::topLevelWidgets())

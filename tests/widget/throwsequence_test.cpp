@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
+#include "common/menuprobe.h"
 
 #include "score/frmScore.h"
 
@@ -118,7 +119,7 @@ TEST_F(ThrowSequenceTest, AGameThatPlacesIsEnteredListedAndAnnounced)
                     windows().dialogs());
         EXPECT_EQ(std::tuple(questions_, messages_, game().state()), std::tuple(row.questions, row.messages, row.after));
         EXPECT_TRUE(settings_.read("Data", "HISCORE1").endsWith(QStringLiteral(",090")));
-        EXPECT_TRUE(windows().menu().mhiscore(0)->text().endsWith(QStringLiteral("スコア:090")));
+        EXPECT_TRUE(menuItem(QStringLiteral("ハイスコア"), 0)->text().endsWith(QStringLiteral("スコア:090")));
         EXPECT_EQ(std::tuple(sheetShownAtQuestion_, loader().scoreSheetLoaded()), std::tuple(!row.ended, !row.sheetHidden));
         EXPECT_FALSE(settings_.read("SCOREBOARD", "LEFT").isEmpty()) << "the sheet's place";
         const std::optional<HistoryGames> history = windows().history().store().games();

@@ -47,7 +47,7 @@ void StartRoll(Game &game)
     // Rather than with the strongest hook the untouched position would give.
     if (aim.HoldCount == 0)
         aim.HookPos = kStraightHook;
-    BeginRoll(game, aim.StartPos, aim.TargetPos, aim.HookPos);
+    BeginRoll(game, {aim.StartPos, aim.TargetPos, aim.HookPos});
     game.advance(GameState::ThrowT);
 }
 

@@ -33,18 +33,18 @@ int LeadAfter(int lead)
 
 }  // namespace
 
-void BeginRoll(Game &game, qint16 s, qint16 t, qint16 h)
+void BeginRoll(Game &game, const RollAim &aim)
 {
     Roll &r = game.roll;
     r.GutterFlag = false;
     r.BallX = kBallStartX;
-    r.BallY = static_cast<float>(kBallStartYPerRow * s + kBallStartYBase);
+    r.BallY = static_cast<float>(kBallStartYPerRow * aim.start + kBallStartYBase);
     // Worked out in double and stored narrowed; HookValue reads the stored value.
-    r.CurveStep = static_cast<float>((h - kStraightHook) * kCurvePerHookRow);
+    r.CurveStep = static_cast<float>((aim.hook - kStraightHook) * kCurvePerHookRow);
     r.HookValue = RoundToInt16(r.CurveStep * kHookValuePerCurve).value_or(0);
     r.BallDrawnLeft = static_cast<float>(r.BallX);
     r.BallDrawnTop = r.BallY;
-    r.LateralStep = static_cast<float>((t - s) * kLateralPerAimRow);
+    r.LateralStep = static_cast<float>((aim.target - aim.start) * kLateralPerAimRow);
     r.BallVisible = true;
     game.LoopDelay = kRollLoopDelay;
     r.NextPin = kFirstPin;

@@ -22,12 +22,20 @@ constexpr double kHookValuePerCurve = 10.0;  // HookValue = CurveStep * this, ro
 constexpr int kStraightHook = 4;             // hook position that curves neither way
 constexpr qint16 kRollLoopDelay = 18;        // ms per step while the ball rolls
 
-// Places the ball for a roll with start position s, aim point t and hook h
-// (normally 0..8; -1 and 9 caught at a turn are used as they are), shows it
-// and clears the per-roll state: GutterFlag, StrikeFlag, PathPins, NextPin = 1.
-// Also sets LoopDelay to the rolling pace. The caller waits, resets the
-// aiming markers beforehand and moves the state on to "throw-t".
-void BeginRoll(Game &game, qint16 s, qint16 t, qint16 h);
+// The three aiming positions a roll starts from, as marker rows (normally
+// 0..8; -1 and 9 caught at a turn are used as they are).
+struct RollAim
+{
+    int start = 0;   // where the ball is placed across the lane
+    int target = 0;  // the aim point: sets the drift across the lane
+    int hook = 0;    // how far, and which way, the ball curves
+};
+
+// Places the ball for a roll from `aim`, shows it and clears the per-roll
+// state: GutterFlag, StrikeFlag, PathPins, NextPin = 1. Also sets LoopDelay
+// to the rolling pace. The caller waits, resets the aiming markers
+// beforehand and moves the state on to "throw-t".
+void BeginRoll(Game &game, const RollAim &aim);
 
 // One step of the rolling ball. Past the end of the lane it sets the state
 // to "throw-e" instead of moving. A ball in the gutter stops curving, is

@@ -58,9 +58,11 @@ bool HeadPinStrikeChance(Random &random)
 
 std::optional<qint16> BallCentreRow(const Roll &roll)
 {
-    // The ball's size is whole pixels already; the centre is rounded the way
-    // every screen position is narrowed to an integer.
-    return RoundToInt16(roll.BallDrawnTop + static_cast<float>(kBallSize / 2));
+    // The centre lies a whole number of pixels below the top (3 for the
+    // 7-pixel ball); it is rounded the way every screen position is narrowed
+    // to an integer.
+    constexpr int kCentreBelowTop = kBallSize / 2;
+    return RoundToInt16(roll.BallDrawnTop + static_cast<float>(kCentreBelowTop));
 }
 
 bool BallOverPin(const Roll &roll, int pin)

@@ -117,8 +117,6 @@ void Settings::FinishWrites()
                      static_cast<long long>(pending_.size()));
 }
 
-QString Settings::SettingsFilePath() const { return CurrentLocation().path; }
-
 QString Settings::HistoryFilePath() const
 {
     const Location location = CurrentLocation();

@@ -37,7 +37,6 @@ public:
     // is lost, with one line on standard error.
     void FinishWrites();
 
-    QString SettingsFilePath() const;
     // The game history's file, "history.sqlite": beside the settings file
     // when `directory`, $MARVOLT_INI_DIR or the executable's folder holds
     // that, else in $XDG_DATA_HOME/marvolt (default ~/.local/share/marvolt).

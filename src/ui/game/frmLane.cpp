@@ -84,9 +84,9 @@ void frmLane::mousePressEvent(QMouseEvent *event)
     if (event->buttons() == event->button())
         pressOnButton_ = kCtrlButton.contains(at);
     if (kCtrlButton.contains(at))
-        emit CtrlButton_MouseDown(event->button());
+        Q_EMIT CtrlButton_MouseDown(event->button());
     else if (kCtrlScore.contains(at))
-        emit CtrlScore_MouseDown(event->button());
+        Q_EMIT CtrlScore_MouseDown(event->button());
 }
 
 void frmLane::mouseReleaseEvent(QMouseEvent *event)
@@ -94,7 +94,7 @@ void frmLane::mouseReleaseEvent(QMouseEvent *event)
     // The button keeps the mouse from its press: the release counts wherever
     // the pointer is by then.
     if (pressOnButton_ || kCtrlButton.contains(event->position().toPoint()))
-        emit CtrlButton_MouseUp(event->button());
+        Q_EMIT CtrlButton_MouseUp(event->button());
     if (event->buttons() == Qt::NoButton)
         pressOnButton_ = false;
 }

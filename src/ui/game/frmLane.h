@@ -42,7 +42,7 @@ public:
     // Ball and pins are painted from the game; call after they changed.
     void refresh() { update(); }
 
-signals:
+Q_SIGNALS:
     void CtrlButton_MouseDown(Qt::MouseButton button);
     void CtrlButton_MouseUp(Qt::MouseButton button);
     void CtrlScore_MouseDown(Qt::MouseButton button);

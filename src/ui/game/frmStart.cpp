@@ -26,7 +26,7 @@ void frmStart::mousePressEvent(QMouseEvent *event)
         pressedLabel_ = event->button() == Qt::LeftButton ? label : Label::None;
         return;
     }
-    emit Form_MouseDown(event->button());
+    Q_EMIT Form_MouseDown(event->button());
 }
 
 void frmStart::mouseReleaseEvent(QMouseEvent *event)
@@ -36,7 +36,7 @@ void frmStart::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     if (label == Label::S && kLabel1.contains(at))
-        emit Label1_Click();
+        Q_EMIT Label1_Click();
     else if (label == Label::E && kLabel2.contains(at))
-        emit Label2_Click();
+        Q_EMIT Label2_Click();
 }

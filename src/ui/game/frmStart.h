@@ -20,7 +20,7 @@ public:
     static constexpr QRect kLabel1 = fromTwips(QRect(-15, 45, 360, 345));
     static constexpr QRect kLabel2 = fromTwips(QRect(870, 45, 345, 345));
 
-signals:
+Q_SIGNALS:
     void Label1_Click();
     void Label2_Click();
     // A press outside S and E.

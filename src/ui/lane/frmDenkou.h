@@ -26,7 +26,6 @@ public:
     void applyLook(Look look);
     void setLamp(int lamp, bool lit);
     void setMarkVisible(int mark, bool visible);
-    bool markVisible(int mark) const { return markShown_[mark]; }
     void setFrameLabel(const QString &text);
 
 protected:

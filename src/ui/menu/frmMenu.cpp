@@ -42,7 +42,7 @@ frmMenu::frmMenu() : mpop_(std::make_unique<QMenu>(QStringLiteral("mpop")))
     mm_->setFont(TextFont());
     for (int i = 0; i < kHighScorePlaces; ++i) {
         mhiscore_[i] = mm_->addAction(tr("(なし)"));
-        connect(mhiscore_[i], &QAction::triggered, this, [this, i] { emit mhiscore_Click(i); });
+        connect(mhiscore_[i], &QAction::triggered, this, [this, i] { Q_EMIT mhiscore_Click(i); });
     }
     mstats_ = mpop_->addAction(tr("成績"));
     connect(mstats_, &QAction::triggered, this, &frmMenu::mstats_Click);
@@ -54,7 +54,7 @@ frmMenu::frmMenu() : mpop_(std::make_unique<QMenu>(QStringLiteral("mpop")))
         mcolor_[i] = mballMenu_->addAction(tr(kColourCaptions[i]));
         connect(mcolor_[i], &QAction::triggered, this, [this, i] {
             checkColour(i);
-            emit mcolor_Click(i);
+            Q_EMIT mcolor_Click(i);
         });
     }
     sepp_ = mpop_->addSeparator();
@@ -92,5 +92,3 @@ void frmMenu::checkColour(int colour)
     for (int i = 0; i < kBallColours; ++i)
         mcolor_[i]->setIcon(i == colour ? tick : QIcon());
 }
-
-bool frmMenu::colourTicked(int colour) const { return !mcolor_[colour]->icon().isNull(); }

@@ -34,17 +34,13 @@ public:
     void setHighScoreCaption(int index, const QString &caption);
     // Ticks colour `colour` only.
     void checkColour(int colour);
-    bool colourTicked(int colour) const;
 
     // Lane(0) solid, Lane(1) skeleton.
     QPixmap Lane(int index) const { return lanes_[index]; }
 
-    QMenu *mpop() const { return mpop_.get(); }
-    QAction *mhiscore(int i) const { return mhiscore_[i]; }
-    QAction *mcolor(int i) const { return mcolor_[i]; }
     QAction *mstats() const { return mstats_; }
 
-signals:
+Q_SIGNALS:
     void mhiscore_Click(int index);
     void mstats_Click();
     void mcolor_Click(int index);  // the new colour is already ticked

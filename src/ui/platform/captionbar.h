@@ -25,7 +25,7 @@ public:
     int barHeight() const;
     QAbstractButton *closeButton() const { return closeButton_; }
 
-signals:
+Q_SIGNALS:
     // The close button was clicked, by the pointer, the keyboard or an
     // accessibility tool.
     void closeClicked();

@@ -93,7 +93,7 @@ void frmScore::paintEvent(QPaintEvent *)
 void frmScore::mousePressEvent(QMouseEvent *event)
 {
     if (kLabel1.contains(event->position().toPoint()))
-        emit Label1_Click();
+        Q_EMIT Label1_Click();
     else if (event->button() == Qt::LeftButton)
         startDrag();
 }
@@ -102,6 +102,6 @@ void frmScore::closeEvent(QCloseEvent *event)
 {
     if (event->spontaneous())
         return ShapedWindow::closeEvent(event);
-    emit closing();
+    Q_EMIT closing();
     event->accept();
 }

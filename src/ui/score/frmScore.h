@@ -33,7 +33,7 @@ public:
     // positions 1..21 are drawn.
     void DisplayScore(const QString &szScore, const QString &szSprit);
 
-signals:
+Q_SIGNALS:
     void Label1_Click();  // the close button
     void closing();       // the sheet is about to close, in its place
 

@@ -50,7 +50,7 @@ void ShapedWindow::closeEvent(QCloseEvent *event)
         return;
     }
     event->ignore();
-    emit closeRequested();
+    Q_EMIT closeRequested();
 }
 
 ShapedWindow::ShapeResult ShapedWindow::setShape(const std::optional<std::vector<QRect>> &rects)

@@ -38,7 +38,7 @@ public:
     // Moves the window with the mouse until the button is released.
     void startDrag();
 
-signals:
+Q_SIGNALS:
     void closeRequested();
 
 protected:
