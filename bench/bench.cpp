@@ -139,7 +139,7 @@ void restingPhase(Verdicts &verdicts, Pacer &pacer)
     Game game;
     game.setUpState(GameState::StartWait);
     QTimer::singleShot(kRestSeconds * 1000, [&game] { game.setUpState(GameState::End); });
-    Figures f = measure(1, [&] { RunLoop(game, pacer, emptyBranches()); });
+    Figures f = measure(1, [&] { runLoop(game, pacer, emptyBranches()); });
 
     Figures busy = measure(1, [&pacer] {
         const qint64 until = pacer.GetTickCount() + kRestSeconds * 1000;
@@ -161,7 +161,7 @@ void passPhase(Verdicts &verdicts, Pacer &pacer, qint16 delay)
     // A branch that does nothing: without one the pass would rest until an event.
     BranchTable branches = emptyBranches();
     branches[static_cast<std::size_t>(GameState::Location1)] = [] {};
-    Figures f = measure(kPasses, [&] { RunPass(game, pacer, branches); });
+    Figures f = measure(kPasses, [&] { runPass(game, pacer, branches); });
     Figures busy = measure(kPasses, [&] { busyTail(pacer, pacer.GetTickCount(), delay); });
     char name[32];
     std::snprintf(name, sizeof name, "passes at LoopDelay %d", delay);
@@ -186,9 +186,9 @@ void rollPhase(Verdicts &verdicts, Pacer &pacer)
     game.random.Seed(1);
     windows.loader().lane().show();
     constexpr int kStraight = 4;
-    BeginRoll(game, {kStraight, kStraight, kStraight});
+    beginRoll(game, {kStraight, kStraight, kStraight});
     game.setUpState(GameState::ThrowT);
-    const BranchTable branches = GameBranches(windows);
+    const BranchTable branches = gameBranches(windows);
     std::vector<double> passes;
     QElapsedTimer wall;
     wall.start();
@@ -200,7 +200,7 @@ void rollPhase(Verdicts &verdicts, Pacer &pacer)
         QElapsedTimer one;
         one.start();
         const double sinceStart = wall.nsecsElapsed();
-        RunPass(game, pacer, branches);
+        runPass(game, pacer, branches);
         passes.push_back(one.nsecsElapsed() / double(kNsPerMs));
         if (game.state() != GameState::ThrowT)
             rollNs = sinceStart;
@@ -236,7 +236,7 @@ void junkStartPhase(Verdicts &verdicts, Pacer &pacer)
         Settings settings(dir.path());
         Game game;
         GameWindows windows(game, settings, pacer);
-        const Figures f = measure(1, [&windows] { StartUp(windows, {}); });
+        const Figures f = measure(1, [&windows] { startUp(windows, {}); });
         std::printf("%-24s %.0f ms  CPU %.0f ms (target: start dialog within %.0f ms of exec) %s\n", name, f.median(),
                     1000 * f.cpuSeconds, kJunkStartTargetMs, verdicts.Judge(f.median() <= kJunkStartTargetMs));
     }
@@ -262,7 +262,7 @@ void historyPhase(Verdicts &verdicts)
         db.setDatabaseName(path);
         if (db.open() && db.transaction()) {
             for (int i = 1; i < kHistoryGames; ++i)
-                InsertHistoryGame(db, game);
+                insertHistoryGame(db, game);
             db.commit();
         }
     }
@@ -285,7 +285,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    InstallFontSubstitutions();
+    installFontSubstitutions();
     Pacer pacer;
     Verdicts verdicts;
     // "history" runs that phase alone.

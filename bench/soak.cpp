@@ -103,14 +103,14 @@ int main(int argc, char **argv)
     qputenv("MARVOLT_INI_DIR", iniDir.path().toLocal8Bit());
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    InstallFontSubstitutions();
-    InstallSteadyIcons();
+    installFontSubstitutions();
+    installSteadyIcons();
     const int games = argc > 1 ? qMax(kFirstCounted + 1, atoi(argv[1])) : kDefaultGames;
 
     Settings settings;
     Pacer pacer;
     // Every pass ends at once: the clock jumps further than any pass at every reading.
-    pacer.SetTickSource([now = qint64(0)]() mutable { return now += 1000000; });
+    pacer.setTickSource([now = qint64(0)]() mutable { return now += 1000000; });
     Game game;
     GameWindows windows(game, settings, pacer);
     const Dialogs realBoxes;
@@ -119,14 +119,14 @@ int main(int argc, char **argv)
     windows.dialogs().hooks.ok = [&](const QString &text) {
         if (real) {
             answerer.Prepare(QString());
-            realBoxes.ShowOkMessage(text);
+            realBoxes.showOkMessage(text);
         }
     };
     windows.dialogs().hooks.input = [&](const QString &prompt) {
         if (!real)
             return QStringLiteral("10");
         answerer.Prepare(QStringLiteral("10"));
-        return realBoxes.InputBox(prompt);
+        return realBoxes.inputBox(prompt);
     };
     int played = 0;
     bool held = false;
@@ -139,7 +139,7 @@ int main(int argc, char **argv)
             if (!real)
                 return true;
             answerer.Prepare(QString());  // Return: the default, Yes
-            return realBoxes.AskYesNo(text);
+            return realBoxes.askYesNo(text);
         }
         const double perGame = (residentBytes() - atFirst) / (games - kFirstCounted);
         held = perGame <= kTargetBytesPerGame;
@@ -149,8 +149,8 @@ int main(int argc, char **argv)
                     held ? "held" : "MISSED");
         return false;
     };
-    StartUp(windows, QStringLiteral("-X"));
-    const BranchTable branches = GameBranches(windows);
+    startUp(windows, QStringLiteral("-X"));
+    const BranchTable branches = gameBranches(windows);
     // From the start dialog into the first game, and back to it after the last.
     double atStartDialog = 0;
     while (game.state() != GameState::StartWait || played == 0) {
@@ -158,7 +158,7 @@ int main(int argc, char **argv)
             atStartDialog = residentBytes();
             game.setUpState(GameState::Start);
         }
-        if (!RunPass(game, pacer, branches))
+        if (!runPass(game, pacer, branches))
             break;
     }
     std::printf("resident at the start dialog: %.0f KiB before the first game, %.0f KiB back after the last\n",

@@ -30,7 +30,7 @@ constexpr int kNoDisplayExitCode = 1;
 // server (or XWayland) allows: prefer it unless told otherwise. False when
 // X is the platform and no server answers on DISPLAY (unset, or naming a
 // display nothing serves): Qt would abort with a core dump there.
-bool ChooseXPlatform()
+bool chooseXPlatform()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (platform.isEmpty())
@@ -45,7 +45,7 @@ bool ChooseXPlatform()
 
 // A scale factor, or a list of them ("1.5;2", "DP-1=1.5;HDMI-1=1"), with
 // every factor rounded to a whole one of at least 1; other text unchanged.
-QByteArray WholeScaleFactors(const QByteArray &factors)
+QByteArray wholeScaleFactors(const QByteArray &factors)
 {
     QList<QByteArray> items = factors.split(';');
     for (QByteArray &item : items) {
@@ -61,29 +61,29 @@ QByteArray WholeScaleFactors(const QByteArray &factors)
 // Art pixels stay square and equal only at a whole scale. The desktop's
 // factor is rounded by Qt's policy; fractional factors set for Qt by hand,
 // which the policy does not touch, are rounded here the same way (1.5 gives 2).
-void UseWholeScaleFactors()
+void useWholeScaleFactors()
 {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     for (const char *variable : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"})
         if (qEnvironmentVariableIsSet(variable))
-            qputenv(variable, WholeScaleFactors(qgetenv(variable)));
+            qputenv(variable, wholeScaleFactors(qgetenv(variable)));
 }
 }  // namespace
 
-void StartUp(GameWindows &w, const QString &arguments)
+void startUp(GameWindows &w, const QString &arguments)
 {
     Game &game = w.game();
     game.SolidLane = false;
-    const CommandLineSwitches switches = ParseCommandLine(arguments);
+    const CommandLineSwitches switches = parseCommandLine(arguments);
     game.DebugMode = switches.debugMode;
     game.ScoreSheetOnly = switches.scoreSheetOnly;
     w.shaper().BuildRegionData();
     w.highScores().ListHighScores();
-    const int colour = StoredColourIndex(w.settings().ReadIniValue(kBallSection, kColorKey));
+    const int colour = storedColourIndex(w.settings().ReadIniValue(kBallSection, kColorKey));
     w.menu().checkColour(colour);
     w.loader().lane().setBallColour(colour);
     w.settings().WriteIniValue(kBallSection, kColorKey, QString::number(colour));
-    game.random.SeedFromTimeOfDay();
+    game.random.seedFromTimeOfDay();
     w.presenter().ToggleScreenMode();
     game.request(GameState::StartDlg);
 }
@@ -91,9 +91,9 @@ void StartUp(GameWindows &w, const QString &arguments)
 int Main(int argc, char **argv)
 {
     // Before any thread starts, so that every thread inherits the mask.
-    SessionEnd::BlockTermination();
-    UseWholeScaleFactors();
-    if (!ChooseXPlatform()) {
+    SessionEnd::blockTermination();
+    useWholeScaleFactors();
+    if (!chooseXPlatform()) {
         std::fputs("marvolt: no X server found (DISPLAY is unset or names no running server); the "
                    "game needs an X11 desktop or XWayland.\n",
                    stderr);
@@ -107,12 +107,12 @@ int Main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marvolt"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.marvolt.Marvolt"));
-    QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setWindowIcon(programIcon());
     // Closing a box must not end the program: only "end" does.
     QApplication::setQuitOnLastWindowClosed(false);
-    InstallFontSubstitutions();
-    InstallSteadyIcons();
-    InstallTranslations(app);
+    installFontSubstitutions();
+    installSteadyIcons();
+    installTranslations(app);
 
     Settings settings;
     Pacer pacer;
@@ -120,12 +120,12 @@ int Main(int argc, char **argv)
     GameWindows windows(game, settings, pacer);
     const SessionEnd sessionEnd([&windows] { windows.requestSessionEnd(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, [&windows] { windows.commitData(); });
-    StartUp(windows, args.join(QLatin1Char(' ')));
-    RunLoop(game, pacer, GameBranches(windows));
+    startUp(windows, args.join(QLatin1Char(' ')));
+    runLoop(game, pacer, gameBranches(windows));
     // Unloading the sheet (left up when the session ends mid-game) stores
     // its place.
     windows.loader().unloadScoreSheet();
-    settings.FinishWrites();  // EndProgram leaves without unwinding
+    settings.finishWrites();  // EndProgram leaves without unwinding
     windows.dialogs().EndProgram(kEndExitCode);
     return kEndExitCode;
 }

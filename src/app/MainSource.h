@@ -9,7 +9,7 @@ class GameWindows;
 // high-score captions, stored ball colour (ticked, put on the ball and
 // written back), random seed, lane look; then state "start-dlg". No window
 // is shown before the loop runs.
-void StartUp(GameWindows &w, const QString &arguments);
+void startUp(GameWindows &w, const QString &arguments);
 
 // The program: start-up, then the loop until the state is "end".
 int Main(int argc, char **argv);

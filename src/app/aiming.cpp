@@ -18,24 +18,24 @@ constexpr qint32 kHoldPassesBeforeHook = 4;
 
 void drawAndStep(frmLane &lane, MarkerColumn column, qint16 &pos, qint16 &dir)
 {
-    lane.drawMarkers(AimingColumnLines(column, pos));
-    StepAim(pos, dir);
+    lane.drawMarkers(aimingColumnLines(column, pos));
+    stepAim(pos, dir);
 }
 }  // namespace
 
-void ResetAimMarkers(frmLane &lane) { lane.drawMarkers(IdleMarkers()); }
+void ResetAimMarkers(frmLane &lane) { lane.drawMarkers(idleMarkers()); }
 
-void Location1Branch(Game &game, frmLane &lane)
+void location1Branch(Game &game, frmLane &lane)
 {
     drawAndStep(lane, MarkerColumn::Start, game.aim.StartPos, game.aim.StartDir);
 }
 
-void Location2Branch(Game &game, frmLane &lane)
+void location2Branch(Game &game, frmLane &lane)
 {
     drawAndStep(lane, MarkerColumn::Aim, game.aim.TargetPos, game.aim.TargetDir);
 }
 
-void Location3Branch(Game &game)
+void location3Branch(Game &game)
 {
     game.aim.HoldCount = game.aim.HoldCount + 1;
     if (game.aim.HoldCount > kHoldPassesBeforeHook)
@@ -44,7 +44,7 @@ void Location3Branch(Game &game)
         game.aim.HookPos = kStraightHook;
 }
 
-void Location4Branch(Game &game, frmLane &lane)
+void location4Branch(Game &game, frmLane &lane)
 {
     if (game.aim.ButtonHeld)
         drawAndStep(lane, MarkerColumn::Hook, game.aim.HookPos, game.aim.HookDir);

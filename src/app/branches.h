@@ -19,26 +19,26 @@ class frmStart;
 // branch that pauses must leave a "game-over" request standing. Each is
 // given only the parts it uses.
 
-void StartDlgBranch(Game &game, frmStart &dialog);
-void StartBranch(Game &game);
-void GameOverBranch(Game &game, WindowLoader &windows);
+void startDlgBranch(Game &game, frmStart &dialog);
+void startBranch(Game &game);
+void gameOverBranch(Game &game, WindowLoader &windows);
 
-void InitBranch(Game &game, WindowLoader &windows, Presenter &presenter, const Settings &settings);
-void NextThrowBranch(Game &game, frmLane &lane, frmDenkou &board, Presenter &presenter);
-void ThrowSBranch(Game &game, frmLane &lane, Presenter &presenter);
-void ThrowTBranch(Game &game, frmLane &lane);
-void ThrowEBranch(Game &game, WindowLoader &windows, Presenter &presenter, HighScores &highScores,
+void initBranch(Game &game, WindowLoader &windows, Presenter &presenter, const Settings &settings);
+void nextThrowBranch(Game &game, frmLane &lane, frmDenkou &board, Presenter &presenter);
+void throwSBranch(Game &game, frmLane &lane, Presenter &presenter);
+void throwTBranch(Game &game, frmLane &lane);
+void throwEBranch(Game &game, WindowLoader &windows, Presenter &presenter, HighScores &highScores,
                   HistoryRecorder &history, const Dialogs &dialogs);
 
-void Location1Branch(Game &game, frmLane &lane);
-void Location2Branch(Game &game, frmLane &lane);
-void Location3Branch(Game &game);
-void Location4Branch(Game &game, frmLane &lane);
+void location1Branch(Game &game, frmLane &lane);
+void location2Branch(Game &game, frmLane &lane);
+void location3Branch(Game &game);
+void location4Branch(Game &game, frmLane &lane);
 
-void DebugBranch(Game &game, frmLane &lane, const Dialogs &dialogs);
+void debugBranch(Game &game, frmLane &lane, const Dialogs &dialogs);
 
 // Redraws the three aiming columns in their idle colours.
 void ResetAimMarkers(frmLane &lane);
 
 // Every state's branch, bound to the parts it uses.
-BranchTable GameBranches(GameWindows &w);
+BranchTable gameBranches(GameWindows &w);

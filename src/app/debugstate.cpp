@@ -4,8 +4,8 @@
 
 #include "branches.h"
 
-#include "game/frmLane.h"
 #include "game/debuganswer.h"
+#include "game/frmLane.h"
 #include "platform/dialogs.h"
 
 #include <QCoreApplication>
@@ -17,9 +17,9 @@ const char *const kDebugPrompt = QT_TRANSLATE_NOOP("DebugBranch",
                                                    "-1で強制終了");
 }  // namespace
 
-void DebugBranch(Game &game, frmLane &lane, const Dialogs &dialogs)
+void debugBranch(Game &game, frmLane &lane, const Dialogs &dialogs)
 {
     ResetAimMarkers(lane);
-    ApplyDebugAnswer(game, dialogs.InputBox(QCoreApplication::translate("DebugBranch", kDebugPrompt)));
+    applyDebugAnswer(game, dialogs.inputBox(QCoreApplication::translate("DebugBranch", kDebugPrompt)));
     lane.refresh();
 }

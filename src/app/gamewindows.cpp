@@ -23,7 +23,7 @@ GameWindows::GameWindows(Game &game, Settings &settings, Pacer &pacer)
 void GameWindows::requestSessionEnd()
 {
     game_.EndRequested = true;
-    dialogs_.DismissAll();
+    dialogs_.dismissAll();
 }
 
 void GameWindows::chooseColour(int colour)

@@ -21,7 +21,7 @@ HighScores::HighScores(Settings &settings, frmMenu &menu, SheetPlace &sheetPlace
 void HighScores::ListHighScores()
 {
     for (int place = 1; place <= kHighScorePlaces; ++place)
-        menu_.setHighScoreCaption(place - 1, HighScoreCaption(place, StoredHighScore(settings_, place)));
+        menu_.setHighScoreCaption(place - 1, highScoreCaption(place, storedHighScore(settings_, place)));
 }
 
 int HighScores::recordGame(const QString &szScore, const QString &szSprit, const QDateTime &finished)
@@ -33,7 +33,7 @@ int HighScores::recordGame(const QString &szScore, const QString &szSprit, const
 
 void HighScores::showReplay(int index)
 {
-    const QString entry = StoredHighScore(settings_, index + 1);
+    const QString entry = storedHighScore(settings_, index + 1);
     if (entry.isEmpty())
         return;
     WindowSlot<frmScore> slot;
@@ -43,7 +43,7 @@ void HighScores::showReplay(int index)
     QObject::connect(&replay, &ShapedWindow::closeRequested, &replay, &QWidget::close);
     frmScore &live = windows_.scoreSheet();
     replay.move(live.pos());
-    const HighScoreEntryFields fields = HighScoreFields(entry);
+    const HighScoreEntryFields fields = highScoreFields(entry);
     replay.DisplayScore(fields.record, fields.marks);
 
     const bool liveWasVisible = live.isVisible();
@@ -59,5 +59,5 @@ void HighScores::showModal(frmScore &sheet)
     sheet.setWindowModality(Qt::ApplicationModal);
     sheet.show();
     while (sheet.isVisible())
-        pacer_.WaitForEvent();
+        pacer_.waitForEvent();
 }

@@ -15,8 +15,8 @@ HistoryStore &HistoryRecorder::store()
 {
     if (!store_) {
         const Settings &settings = settings_;
-        store_ = std::make_unique<HistoryStore>(settings.HistoryFilePath(), [&settings] {
-            return HighScoreHistory(settings, QDateTime::currentDateTime());
+        store_ = std::make_unique<HistoryStore>(settings.historyFilePath(), [&settings] {
+            return highScoreHistory(settings, QDateTime::currentDateTime());
         });
     }
     return *store_;
@@ -29,7 +29,7 @@ void HistoryRecorder::record(const Game &game, const QDateTime &endedAt)
     played.record = game.record.szScore;
     played.marks = game.record.szSprit;
     // The total the high-score table would store.
-    played.total = HighScoreText(game.record.szScore).toInt();
+    played.total = highScoreText(game.record.szScore).toInt();
     played.typed = game.DebugMode;
     store().append(played);
 }

@@ -9,7 +9,7 @@ class Game;
 class Settings;
 
 // Puts every game that reached its end into the game history. The history is
-// found where the settings file's place says (Settings::HistoryFilePath) and
+// found where the settings file's place says (Settings::historyFilePath) and
 // opened at the first game's end, or when the history is first looked at; a
 // history created then starts with the stored high scores.
 class HistoryRecorder

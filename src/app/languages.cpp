@@ -13,15 +13,15 @@ const QString kEnglishTexts = QStringLiteral(":/i18n/marvolt_en.qm");
 const QString kQtJapaneseTexts = QStringLiteral("qtbase_ja");
 }  // namespace
 
-bool PrefersEnglish(const QStringList &uiLanguages)
+bool prefersEnglish(const QStringList &uiLanguages)
 {
     return !uiLanguages.isEmpty() && uiLanguages.first().startsWith(kEnglishPrefix, Qt::CaseInsensitive);
 }
 
-void InstallTranslations(QCoreApplication &app)
+void installTranslations(QCoreApplication &app)
 {
     auto *translator = new QTranslator(&app);
-    const bool loaded = PrefersEnglish(QLocale::system().uiLanguages())
+    const bool loaded = prefersEnglish(QLocale::system().uiLanguages())
                             ? translator->load(kEnglishTexts)
                             : translator->load(kQtJapaneseTexts,
                                                QLibraryInfo::path(QLibraryInfo::TranslationsPath));

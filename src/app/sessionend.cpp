@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 namespace {
-sigset_t TerminationSignals()
+sigset_t terminationSignals()
 {
     sigset_t set;
     sigemptyset(&set);
@@ -19,15 +19,15 @@ sigset_t TerminationSignals()
 }
 }  // namespace
 
-void SessionEnd::BlockTermination()
+void SessionEnd::blockTermination()
 {
-    const sigset_t set = TerminationSignals();
+    const sigset_t set = terminationSignals();
     pthread_sigmask(SIG_BLOCK, &set, nullptr);
 }
 
 SessionEnd::SessionEnd(std::function<void()> onEnd) : onEnd_(std::move(onEnd))
 {
-    const sigset_t set = TerminationSignals();
+    const sigset_t set = terminationSignals();
     signalFd_ = signalfd(-1, &set, SFD_NONBLOCK | SFD_CLOEXEC);
     if (signalFd_ >= 0) {
         notifier_ = std::make_unique<QSocketNotifier>(signalFd_, QSocketNotifier::Read);

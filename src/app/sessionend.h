@@ -14,7 +14,7 @@ class QSocketNotifier;
 // main loop ends the program at its next pass, as E on the start dialog does.
 //
 // SIGTERM is read from a signalfd, so no signal handler runs at all. The
-// signal must be blocked before any thread starts: call BlockTermination()
+// signal must be blocked before any thread starts: call blockTermination()
 // first thing in main, before QApplication exists.
 class SessionEnd : public QObject
 {
@@ -22,7 +22,7 @@ public:
     explicit SessionEnd(std::function<void()> onEnd);
     ~SessionEnd() override;
 
-    static void BlockTermination();
+    static void blockTermination();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

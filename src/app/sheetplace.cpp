@@ -20,10 +20,10 @@ void SheetPlace::load(frmScore &sheet)
 {
     shaper_.ApplyRegion(sheet, kShapeScoreSheet);
     QObject::connect(&sheet, &frmScore::closing, [this, &sheet] { store(sheet); });
-    std::optional<SheetPosition> place = ReadSheetPosition(settings_);
-    if (!place || !ShowsGrabbablePart(sheet.mask().translated(place->pixels())))
+    std::optional<SheetPosition> place = readSheetPosition(settings_);
+    if (!place || !showsGrabbablePart(sheet.mask().translated(place->pixels())))
         place = SheetPosition::atPixels(lanePlace_().topLeft() - QPoint(0, sheet.frameGeometry().height()));
-    WriteSheetPosition(settings_, *place);
+    writeSheetPosition(settings_, *place);
     if (game_.ScoreSheetOnly)
         sheet.moveToScreenCorner();
     else
@@ -36,5 +36,5 @@ void SheetPlace::store(const frmScore &sheet)
 {
     if (game_.ScoreSheetOnly)
         return;
-    WriteSheetPosition(settings_, SheetPosition::atPixels(sheet.frameGeometry().topLeft()));
+    writeSheetPosition(settings_, SheetPosition::atPixels(sheet.frameGeometry().topLeft()));
 }

@@ -12,7 +12,7 @@
 #include <malloc.h>
 #endif
 
-void StartDlgBranch(Game &game, frmStart &dialog)
+void startDlgBranch(Game &game, frmStart &dialog)
 {
     game.LoopDelay = 0;
     dialog.moveToScreenCorner();
@@ -25,13 +25,13 @@ void StartDlgBranch(Game &game, frmStart &dialog)
     game.advance(GameState::StartWait);
 }
 
-void StartBranch(Game &game)
+void startBranch(Game &game)
 {
     game.LoopDelay = 0;
     game.advance(GameState::Init);
 }
 
-void GameOverBranch(Game &game, WindowLoader &windows)
+void gameOverBranch(Game &game, WindowLoader &windows)
 {
     // The game may end mid-roll; the ball must not reappear on the next lane.
     game.roll.BallVisible = false;
@@ -43,26 +43,27 @@ void GameOverBranch(Game &game, WindowLoader &windows)
 
 // Each branch is handed its parts as it runs: the windows among them are
 // loaded on first use, and a game unloads them at its end.
-BranchTable GameBranches(GameWindows &w)
+BranchTable gameBranches(GameWindows &w)
 {
     BranchTable table;
     const auto set = [&table](GameState state, std::function<void()> branch) {
         table[static_cast<std::size_t>(state)] = std::move(branch);
     };
-    set(GameState::StartDlg, [&w] { StartDlgBranch(w.game(), w.loader().startDialog()); });
-    set(GameState::Start, [&w] { StartBranch(w.game()); });
-    set(GameState::Init, [&w] { InitBranch(w.game(), w.loader(), w.presenter(), w.settings()); });
+    set(GameState::StartDlg, [&w] { startDlgBranch(w.game(), w.loader().startDialog()); });
+    set(GameState::Start, [&w] { startBranch(w.game()); });
+    set(GameState::Init, [&w] { initBranch(w.game(), w.loader(), w.presenter(), w.settings()); });
     set(GameState::NextThrow,
-        [&w] { NextThrowBranch(w.game(), w.loader().lane(), w.loader().board(), w.presenter()); });
-    set(GameState::Location1, [&w] { Location1Branch(w.game(), w.loader().lane()); });
-    set(GameState::Location2, [&w] { Location2Branch(w.game(), w.loader().lane()); });
-    set(GameState::Location3, [&w] { Location3Branch(w.game()); });
-    set(GameState::Location4, [&w] { Location4Branch(w.game(), w.loader().lane()); });
-    set(GameState::ThrowS, [&w] { ThrowSBranch(w.game(), w.loader().lane(), w.presenter()); });
-    set(GameState::ThrowT, [&w] { ThrowTBranch(w.game(), w.loader().lane()); });
-    set(GameState::ThrowE,
-        [&w] { ThrowEBranch(w.game(), w.loader(), w.presenter(), w.highScores(), w.history(), w.dialogs()); });
-    set(GameState::Debug, [&w] { DebugBranch(w.game(), w.loader().lane(), w.dialogs()); });
-    set(GameState::GameOver, [&w] { GameOverBranch(w.game(), w.loader()); });
+        [&w] { nextThrowBranch(w.game(), w.loader().lane(), w.loader().board(), w.presenter()); });
+    set(GameState::Location1, [&w] { location1Branch(w.game(), w.loader().lane()); });
+    set(GameState::Location2, [&w] { location2Branch(w.game(), w.loader().lane()); });
+    set(GameState::Location3, [&w] { location3Branch(w.game()); });
+    set(GameState::Location4, [&w] { location4Branch(w.game(), w.loader().lane()); });
+    set(GameState::ThrowS, [&w] { throwSBranch(w.game(), w.loader().lane(), w.presenter()); });
+    set(GameState::ThrowT, [&w] { throwTBranch(w.game(), w.loader().lane()); });
+    set(GameState::ThrowE, [&w] {
+        throwEBranch(w.game(), w.loader(), w.presenter(), w.highScores(), w.history(), w.dialogs());
+    });
+    set(GameState::Debug, [&w] { debugBranch(w.game(), w.loader().lane(), w.dialogs()); });
+    set(GameState::GameOver, [&w] { gameOverBranch(w.game(), w.loader()); });
     return table;
 }

@@ -23,20 +23,20 @@ StatisticsWindowOwner::~StatisticsWindowOwner()
 void StatisticsWindowOwner::open()
 {
     if (!store_) {
-        store_ = std::make_unique<HistoryStore>(settings_.HistoryFilePath(), [this] {
-            return HighScoreHistory(settings_, QDateTime::currentDateTime());
+        store_ = std::make_unique<HistoryStore>(settings_.historyFilePath(), [this] {
+            return highScoreHistory(settings_, QDateTime::currentDateTime());
         });
     }
     if (!window_) {
         window_ = std::make_unique<StatsWindow>();
-        if (const auto stored = ReadStatsRect(settings_))
+        if (const auto stored = readStatsRect(settings_))
             window_->setGeometry(*stored);
         QObject::connect(window_.get(), &StatsWindow::closing, [this](const QRect &g) { storePlace(g); });
         QObject::connect(window_.get(), &StatsWindow::exportRequested,
                          [this](const QString &path) { exportCsv(path); });
     }
     if (const auto games = store_->games())
-        window_->showFigures(ComputeStatistics(*games, false), ComputeStatistics(*games, true));
+        window_->showFigures(computeStatistics(*games, false), computeStatistics(*games, true));
     else
         window_->showUnavailable();
     window_->show();
@@ -44,16 +44,13 @@ void StatisticsWindowOwner::open()
     window_->activateWindow();
 }
 
-void StatisticsWindowOwner::storePlace(const QRect &geometry)
-{
-    WriteStatsRect(settings_, geometry);
-}
+void StatisticsWindowOwner::storePlace(const QRect &geometry) { writeStatsRect(settings_, geometry); }
 
 void StatisticsWindowOwner::exportCsv(const QString &path)
 {
     const auto games = store_->games();
     QSaveFile file(path);
-    if (!games || !file.open(QIODevice::WriteOnly) || file.write(HistoryCsv(*games).toUtf8()) < 0 ||
+    if (!games || !file.open(QIODevice::WriteOnly) || file.write(historyCsv(*games).toUtf8()) < 0 ||
         !file.commit())
         std::fprintf(stderr, "marvolt: could not export the game history to %s\n", qPrintable(path));
 }

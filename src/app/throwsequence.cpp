@@ -54,23 +54,23 @@ void endOfGame(Game &game, WindowLoader &windows, HighScores &highScores, Histor
     const QDateTime now = QDateTime::currentDateTime();
     history.record(game, now);
     const int place = highScores.recordGame(game.record.szScore, game.record.szSprit, now);
-    const EndOfGameBox box = EndOfGameBoxFor(game, place);
+    const EndOfGameBox box = endOfGameBoxFor(game, place);
     if (box.question)
-        EndGame(game, dialogs.AskYesNo(box.text));
+        endGame(game, dialogs.askYesNo(box.text));
     else if (!box.text.isEmpty())
-        dialogs.ShowOkMessage(box.text);
+        dialogs.showOkMessage(box.text);
     if (!sheetWasVisible)
         windows.unloadScoreSheet();
 }
 }  // namespace
 
-void InitBranch(Game &game, WindowLoader &windows, Presenter &presenter, const Settings &settings)
+void initBranch(Game &game, WindowLoader &windows, Presenter &presenter, const Settings &settings)
 {
     windows.unloadStartDialog();
     // The lane keeps the look it has.
     game.SolidLane = !game.SolidLane;
     presenter.ToggleScreenMode();
-    BeginGame(game);
+    beginGame(game);
     for (int i = 0; i <= kLastPin; ++i) {
         game.rack.raise(i);
         windows.lane().refresh();
@@ -79,56 +79,56 @@ void InitBranch(Game &game, WindowLoader &windows, Presenter &presenter, const S
             presenter.Wait(kLampStep);
         }
     }
-    ClearRecord(game);
+    clearRecord(game);
     windows.scoreSheet().DisplayScore(game.record.szScore, game.record.szSprit);
     const AfterShow after = game.ScoreSheetOnly ? AfterShow::Hide : AfterShow::Stay;
     showWindow(windows.lane(), after);
     showWindow(windows.board(), after);
     if (game.DebugMode)
         windows.scoreSheet().show();
-    windows.lane().setBallColour(StoredColourIndex(settings.ReadIniValue(kBallSection, kColorKey)));
+    windows.lane().setBallColour(storedColourIndex(settings.ReadIniValue(kBallSection, kColorKey)));
     presenter.ShowMessageBalloon(kGameStart, kGameStartBalloon);
 }
 
-void NextThrowBranch(Game &game, frmLane &lane, frmDenkou &board, Presenter &presenter)
+void nextThrowBranch(Game &game, frmLane &lane, frmDenkou &board, Presenter &presenter)
 {
     board.setFrameLabel(FrameLabel(game.record.szScore));
-    PrepareThrow(game);
+    prepareThrow(game);
     lane.refresh();
     presenter.playBoard(LightStandingPins(game.rack));
-    game.moveOn(AimingState(game));
+    game.moveOn(aimingState(game));
 }
 
-void ThrowSBranch(Game &game, frmLane &lane, Presenter &presenter)
+void throwSBranch(Game &game, frmLane &lane, Presenter &presenter)
 {
     game.roll.GutterFlag = false;
     presenter.Wait(kBeforeRoll);
     if (game.state() == GameState::GameOver)
         return;
     ResetAimMarkers(lane);
-    StartRoll(game);
+    startRoll(game);
     lane.refresh();
 }
 
-void ThrowTBranch(Game &game, frmLane &lane)
+void throwTBranch(Game &game, frmLane &lane)
 {
-    StepBall(game);
+    stepBall(game);
     lane.refresh();
 }
 
-void ThrowEBranch(Game &game, WindowLoader &windows, Presenter &presenter, HighScores &highScores,
+void throwEBranch(Game &game, WindowLoader &windows, Presenter &presenter, HighScores &highScores,
                   HistoryRecorder &history, const Dialogs &dialogs)
 {
-    ToppleAfterSplit(game);
+    toppleAfterSplit(game);
     windows.lane().refresh();
     presenter.Wait(kAfterRoll);
     presenter.playBoard(DarkenFelledPins(game.rack));
 
-    const BallCount ball = CountBall(game);
+    const BallCount ball = countBall(game);
     if (ball.mark != PinMark::None)
         windows.board().setMarkVisible(static_cast<int>(ball.mark), true);
     windows.scoreSheet().DisplayScore(game.record.szScore, game.record.szSprit);
-    presenter.playBoard(BlinkMark(LastThrowMark(game.record.szScore)));
+    presenter.playBoard(BlinkMark(lastThrowMark(game.record.szScore)));
     game.roll.BallVisible = false;
     windows.lane().refresh();
 

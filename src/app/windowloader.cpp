@@ -23,13 +23,13 @@ frmLane &WindowLoader::lane()
         return *lane_;
     frmLane &lane = lane_.load(game_);
     QObject::connect(&lane, &frmLane::CtrlButton_MouseDown, [this](Qt::MouseButton button) {
-        if (ThrowButtonDown(game_, button == Qt::RightButton))
+        if (throwButtonDown(game_, button == Qt::RightButton))
             menu_.popup();
     });
     QObject::connect(&lane, &frmLane::CtrlButton_MouseUp,
-                     [this](Qt::MouseButton button) { ThrowButtonUp(game_, button == Qt::RightButton); });
+                     [this](Qt::MouseButton button) { throwButtonUp(game_, button == Qt::RightButton); });
     QObject::connect(&lane, &frmLane::CtrlScore_MouseDown, [this](Qt::MouseButton button) {
-        if (ScoreButtonToggles(game_, button == Qt::LeftButton))
+        if (scoreButtonToggles(game_, button == Qt::LeftButton))
             toggleScoreSheet();
     });
     QObject::connect(&lane, &ShapedWindow::closeRequested, [this] { requestGameEnd(); });

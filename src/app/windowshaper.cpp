@@ -27,7 +27,7 @@ void WindowShaper::reportShape(ShapedWindow::ShapeResult result) const
 {
     if (result == ShapedWindow::ShapeResult::Done)
         return;
-    dialogs_.ShowOkMessage(QCoreApplication::translate(
+    dialogs_.showOkMessage(QCoreApplication::translate(
         "WindowShaper",
         result == ShapedWindow::ShapeResult::BuildFailed ? kRegionBuildFailed : kRegionSetFailed));
     dialogs_.EndProgram(kFailureExitCode);

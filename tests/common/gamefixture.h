@@ -18,7 +18,7 @@
 class GameFixture : public ::testing::Test
 {
 protected:
-    GameFixture() { InstallFontSubstitutions(); }
+    GameFixture() { installFontSubstitutions(); }
     void SetUp() override { windows().shaper().BuildRegionData(); }
 
     Game &game() { return *game_; }
@@ -26,13 +26,13 @@ protected:
     WindowLoader &loader() { return windows_->loader(); }
     Pacer &pacer() { return pacer_; }
     Settings &settings() { return settings_.settings(); }
-    void runBranch() { GameBranches(windows())[static_cast<std::size_t>(game().state())](); }
+    void runBranch() { gameBranches(windows())[static_cast<std::size_t>(game().state())](); }
 
     // Waits end at once but still handle events: the clock jumps a second at
     // every reading, further than any wait.
     void fastClock()
     {
-        pacer_.SetTickSource([now = qint64(0)]() mutable { return now += 1000000; });
+        pacer_.setTickSource([now = qint64(0)]() mutable { return now += 1000000; });
     }
     // A fresh run of the program up to the loop, on the same settings file.
     void restart(const QString &args = QString())
@@ -40,7 +40,7 @@ protected:
         windows_.reset();
         game_ = std::make_unique<Game>();
         windows_ = std::make_unique<GameWindows>(*game_, settings(), pacer_);
-        StartUp(*windows_, args);
+        startUp(*windows_, args);
     }
 
     TempSettings settings_;

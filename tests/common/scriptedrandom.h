@@ -16,14 +16,14 @@ public:
     ScriptedRandom(Random &random, std::vector<double> draws, bool repeat = false)
         : random_(random), draws_(std::move(draws)), repeat_(repeat)
     {
-        random_.SetSource([this]() -> double {
+        random_.setSource([this]() -> double {
             if (used_ < draws_.size() || (repeat_ && !draws_.empty()))
                 return draws_[std::min(used_++, draws_.size() - 1)];
             ADD_FAILURE() << "more random draws than the " << draws_.size() << " scripted";
             return 0.0;
         });
     }
-    ~ScriptedRandom() { random_.SetSource({}); }
+    ~ScriptedRandom() { random_.setSource({}); }
     ScriptedRandom(const ScriptedRandom &) = delete;
     ScriptedRandom &operator=(const ScriptedRandom &) = delete;
     size_t used() const { return used_; }

@@ -14,7 +14,7 @@ TEST(CommandLine, MustBeExactlyOneSwitch)
         {"-D", true, false}, {"/d", true, false}, {"-Y", false, false}};
     // clang-format on
     for (const auto &r : rows) {
-        const CommandLineSwitches s = ParseCommandLine(QString::fromLatin1(r.args));
+        const CommandLineSwitches s = parseCommandLine(QString::fromLatin1(r.args));
         EXPECT_EQ(std::pair(s.debugMode, s.scoreSheetOnly), std::pair(r.debugMode, r.scoreSheetOnly)) << '"' << r.args << '"';
     }
 }

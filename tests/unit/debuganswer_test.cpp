@@ -35,11 +35,11 @@ TEST(DebugAnswer, FellsTheFirstStandingPins)
         SetRack(g.rack, r.before);
         g.roll.StrikeFlag = g.roll.GutterFlag = true;
         g.roll.NextPin = 10;
-        ApplyDebugAnswer(g, QString::fromUtf8(r.answer));
+        applyDebugAnswer(g, QString::fromUtf8(r.answer));
         for (int p = 1; p <= 10; ++p)
             EXPECT_EQ(g.rack.PinVisible[p], g.rack.PinState[p] == 0 && qstrcmp(r.answer, "-2") != 0) << "pin " << p;
         EXPECT_EQ(
-            std::tuple(States(g.rack), g.roll.StrikeFlag, g.roll.GutterFlag, g.roll.NextPin, std::string(StateName(g.state()))),
+            std::tuple(States(g.rack), g.roll.StrikeFlag, g.roll.GutterFlag, g.roll.NextPin, std::string(stateName(g.state()))),
             std::tuple(r.after, r.strike, r.gutter, qint16(1), std::string(r.state)));
     }
 }

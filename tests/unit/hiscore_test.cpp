@@ -16,7 +16,7 @@ QStringList Table(const Settings &settings)
 {
     QStringList t;
     for (int place = 1; place <= kHighScorePlaces; ++place)
-        t << StoredHighScore(settings, place);
+        t << storedHighScore(settings, place);
     return t;
 }
 
@@ -38,16 +38,16 @@ TEST(HighScoreTable, PlacesShiftsAndBreaksTiesForTheOlderEntry)
         SCOPED_TRACE(r.name);
         TempSettings file;
         for (int i = 0; i < r.before.size(); ++i)
-            file.set(kHighScoreSection, HighScoreKey(i + 1), r.before[i]);
+            file.set(kHighScoreSection, highScoreKey(i + 1), r.before[i]);
         EXPECT_EQ(RecordHighScore(file.settings(), r.record, marks, QDateTime::fromString(now, kHighScoreDateFormat)), r.place);
-        const QString entry = QStringList{now, r.record, marks, HighScoreText(r.record)}.join(u',');
+        const QString entry = QStringList{now, r.record, marks, highScoreText(r.record)}.join(u',');
         EXPECT_EQ(Table(file.settings()), QStringList(r.after).replaceInStrings("NEW", entry));
     }
-    EXPECT_EQ(QStringList({HighScoreText("9-9-9-9-9-9-9-9-9-6-"), HighScoreText("! ")}),
+    EXPECT_EQ(QStringList({highScoreText("9-9-9-9-9-9-9-9-9-6-"), highScoreText("! ")}),
               QStringList({"087", "000"}));  // the last: no frame finished
 }
 
-TEST(HighScoreCaption, PlaceDateAndScoreFromTheFields)
+TEST(highScoreCaption, PlaceDateAndScoreFromTheFields)
 {
     // clang-format off
     const std::pair<QString, QString> rows[] = {  // entry at place 1..5, caption
@@ -59,7 +59,7 @@ TEST(HighScoreCaption, PlaceDateAndScoreFromTheFields)
     };
     // clang-format on
     for (int place = 1; place <= 5; ++place)
-        EXPECT_EQ(HighScoreCaption(place, rows[place - 1].first), rows[place - 1].second);
+        EXPECT_EQ(highScoreCaption(place, rows[place - 1].first), rows[place - 1].second);
     // clang-format off
     const std::pair<QString, QStringList> fields[] = {  // entry, {date, record, marks, score}
         {"2003/07/15 21:04:09,! 9-,    ,028", {"2003/07/15 21:04:09", "! 9-", "    ", "028"}},
@@ -70,7 +70,7 @@ TEST(HighScoreCaption, PlaceDateAndScoreFromTheFields)
     // clang-format on
     const auto split = [](const HighScoreEntryFields &f) { return QStringList{f.date, f.record, f.marks, f.score}; };
     for (const auto &[entry, expected] : fields)
-        EXPECT_EQ(split(HighScoreFields(entry)), expected) << entry.toStdString();
+        EXPECT_EQ(split(highScoreFields(entry)), expected) << entry.toStdString();
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ QStringList Column(const QString &path, const QString &select)
 TEST(HistoryStore, GamesComeBackAsWrittenInTheDocumentedSchema)
 {
     TempSettings dir;
-    const QString path = dir.settings().HistoryFilePath();
+    const QString path = dir.settings().historyFilePath();
     const QDateTime tokyo(QDate(2026, 12, 7), QTime(18, 14, 5), QTimeZone(9 * 3600));
     const QDateTime west(QDate(2026, 1, 2), QTime(3, 4, 5), QTimeZone(-(3 * 3600 + 30 * 60)));
     const HistoryGames written{Played(187, false, tokyo), Played(0, true, west)};
@@ -85,11 +85,11 @@ TEST(HistoryStore, HighScoresAreImportedOnceWhenTheHistoryIsCreated)
 {
     TempSettings dir;
     const QDateTime importTime(QDate(2026, 12, 7), QTime(12, 0), QTimeZone::utc());
-    dir.set(kHighScoreSection, HighScoreKey(1), "2003/07/15 21:04:09," + kRecord + "," + kMarks + ",187");
-    dir.set(kHighScoreSection, HighScoreKey(2), "someday," + kRecord + "," + kMarks + ",150");
-    dir.set(kHighScoreSection, HighScoreKey(3), "2001/01/01 00:00:01," + kRecord + "," + kMarks + ",120");
-    const auto firstGames = [&dir, &importTime] { return HighScoreHistory(dir.settings(), importTime); };
-    const QString path = dir.settings().HistoryFilePath();
+    dir.set(kHighScoreSection, highScoreKey(1), "2003/07/15 21:04:09," + kRecord + "," + kMarks + ",187");
+    dir.set(kHighScoreSection, highScoreKey(2), "someday," + kRecord + "," + kMarks + ",150");
+    dir.set(kHighScoreSection, highScoreKey(3), "2001/01/01 00:00:01," + kRecord + "," + kMarks + ",120");
+    const auto firstGames = [&dir, &importTime] { return highScoreHistory(dir.settings(), importTime); };
+    const QString path = dir.settings().historyFilePath();
     for (int opening = 1; opening <= 2; ++opening) {
         SCOPED_TRACE(opening);
         HistoryStore store(path, firstGames);

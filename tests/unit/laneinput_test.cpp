@@ -37,12 +37,12 @@ TEST(LaneInput, ButtonsRecordAStateOrAFlagAndAreIgnoredUnderABalloon)
         g.aim.ButtonHeld = r.held;
         bool reacts = false;
         if (r.press == ThrowDown)
-            reacts = ThrowButtonDown(g, r.right);
+            reacts = throwButtonDown(g, r.right);
         else if (r.press == ThrowUp)
-            ThrowButtonUp(g, r.right);
+            throwButtonUp(g, r.right);
         else
-            reacts = ScoreButtonToggles(g, !r.right);
-        EXPECT_EQ(std::tuple(std::string(StateName(g.state())), g.aim.ButtonHeld, reacts),
+            reacts = scoreButtonToggles(g, !r.right);
+        EXPECT_EQ(std::tuple(std::string(stateName(g.state())), g.aim.ButtonHeld, reacts),
                   std::tuple(std::string(r.after), r.heldAfter, r.reacts))
             << r.name;
     }
@@ -56,7 +56,7 @@ TEST(LaneInput, AimMarkerTurnsOnlyAfterLeavingTheRows)
     // clang-format on
     for (const auto &r : rows) {
         qint16 pos = r.pos, dir = r.dir;
-        StepAim(pos, dir);
+        stepAim(pos, dir);
         EXPECT_EQ(std::pair(pos, dir), std::pair(r.posAfter, r.dirAfter)) << "from " << r.pos << " by " << r.dir;
     }
 }

@@ -21,7 +21,7 @@ BranchTable Recording(Game &g, std::string &ran)
     for (int i = 0; i < kGameStates; ++i)
         if (static_cast<GameState>(i) != GameState::StartWait)
             table[static_cast<size_t>(i)] = [&g, &ran, i] {
-                ran += StateName(static_cast<GameState>(i));
+                ran += stateName(static_cast<GameState>(i));
                 if (g.state() != GameState::Location1)
                     g.setUpState(GameState::Start);
             };
@@ -49,10 +49,10 @@ TEST(Loop, APassRunsOnlyTheCurrentStatesBranchOrRestsUntilAnEvent)
         bool woken = false;  // the event that ends a rest
         const QObject wakeScope;
         QTimer::singleShot(200, &wakeScope, [&woken] { woken = true; });
-        EXPECT_EQ(RunPass(g, pacer, Recording(g, ran)), r.goesOn);
+        EXPECT_EQ(runPass(g, pacer, Recording(g, ran)), r.goesOn);
         EXPECT_EQ(ran, r.ran);
         EXPECT_EQ(woken, r.rests);
-        EXPECT_STREQ(StateName(g.state()), r.after);
+        EXPECT_STREQ(stateName(g.state()), r.after);
     }
 }
 
@@ -62,10 +62,10 @@ TEST(Loop, APassLastsAtLeastLoopDelayOnTheTickCount)
     Pacer pacer;
     std::string ran;
     qint64 now = 1000;  // moves on at every reading
-    pacer.SetTickSource([&now] { return now += 20; });
+    pacer.setTickSource([&now] { return now += 20; });
     g.setUpState(GameState::Location1);
     g.LoopDelay = 50;
-    RunPass(g, pacer, Recording(g, ran));
+    runPass(g, pacer, Recording(g, ran));
     EXPECT_GE(now - 1020, 50);
 }
 
@@ -93,7 +93,7 @@ TEST(Loop, WaitLastsItsTimeHandlesEventsEndsWithTheSessionAndIsSkippedInDebugMod
     EXPECT_LT(t.elapsed(), 1000);
     g.DebugMode = true;
     int readings = 0;
-    pacer.SetTickSource([&readings] { return ++readings; });
+    pacer.setTickSource([&readings] { return ++readings; });
     Wait(g, pacer, 2000);
     EXPECT_EQ(readings, 0);
 }
@@ -109,7 +109,7 @@ TEST(Loop, ARestEndsWithAnEventAlreadyPending)
         QCoreApplication::instance(), [&handled] { handled = true; }, Qt::QueuedConnection);
     QElapsedTimer t;
     t.start();
-    pacer.WaitForEvent();
+    pacer.waitForEvent();
     EXPECT_TRUE(handled);
     EXPECT_LT(t.elapsed(), 1000);
 }

@@ -57,9 +57,9 @@ TEST(PinModel, StraightBallLeaves)
         Game g;
         SetRack(g.rack, r.before);
         ScriptedRandom draws(g.random, r.draws);
-        BeginRoll(g, {4, 4, 4});
+        beginRoll(g, {4, 4, 4});
         for (g.setUpState(GameState::ThrowT); g.state() == GameState::ThrowT;)
-            StepBall(g);
+            stepBall(g);
         EXPECT_EQ(std::tuple(States(g.rack), g.roll.PathPins[0], g.roll.PathPins[1], g.roll.PathPins[2], draws.used()),
                   std::tuple(r.after, 3, 5, 9, r.draws.size()));
     }

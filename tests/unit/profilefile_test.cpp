@@ -53,7 +53,7 @@ TEST(ProfileFile, ReadsAsWindowsDoes)
     TempSettings file;
     for (const auto &row : rows) {
         file.write(QByteArray::fromStdString(row.file));
-        EXPECT_EQ(ReadProfileString(file.path(), row.section, row.key), QByteArray::fromStdString(row.expected)) << row.name;
+        EXPECT_EQ(readProfileString(file.path(), row.section, row.key), QByteArray::fromStdString(row.expected)) << row.name;
     }
 }
 
@@ -78,11 +78,11 @@ TEST(ProfileFile, WritesAsWindowsDoes)
     TempSettings file;
     for (const auto &row : rows) {
         file.write(QByteArray::fromStdString(row.file));
-        EXPECT_TRUE(WriteProfileString(file.path(), row.section, row.key, row.value)) << row.name;
+        EXPECT_TRUE(writeProfileString(file.path(), row.section, row.key, row.value)) << row.name;
         EXPECT_EQ(file.bytes(), QByteArray::fromStdString(row.expected)) << row.name;
     }
     // A directory in the file's place reads empty and is not written.
-    EXPECT_TRUE(ReadProfileString(file.dir(), "S", "k").isEmpty() && !WriteProfileString(file.dir(), "S", "k", "v"));
+    EXPECT_TRUE(readProfileString(file.dir(), "S", "k").isEmpty() && !writeProfileString(file.dir(), "S", "k", "v"));
 }
 
 // Reads of an unchanged file reuse one parse; every change, by this game or
@@ -134,7 +134,7 @@ TEST(ProfileFileChild, DISABLED_Run)
     const QString &path = args.at(1);
     const int count = args.at(3).toInt();
     if (args.at(2) == "hold") {
-        const ProfileLock lock(LockFilePath(path), kLockWait);
+        const ProfileLock lock(lockFilePath(path), kLockWait);
         ASSERT_TRUE(lock.held());
         std::fputs(kHeld, stdout);
         std::fflush(stdout);
@@ -146,7 +146,7 @@ TEST(ProfileFileChild, DISABLED_Run)
         const Assignments write{{"S", args.at(2).toUtf8() + (count ? QByteArray::number(i) : ""), QByteArray::number(i)}};
         WriteResult result = WriteResult::Busy;
         while (result == WriteResult::Busy)  // losing nothing is the lock's work, not its wait's
-            result = WriteProfileStrings(path, write);
+            result = writeProfileStrings(path, write);
         ASSERT_EQ(result, WriteResult::Written);
     }
 }
@@ -171,10 +171,10 @@ TEST(ProfileFile, ALiveHolderDelaysOnlyChangedValuesAndAKilledOneNothing)
     ASSERT_TRUE(said.contains(kHeld)) << said.toStdString();
     Settings &settings = file.settings();
     settings.WriteIniValue("BALL", "COLOR", "2");  // as start-up writes back what it read
-    EXPECT_TRUE(settings.RetryPendingWrites()) << "an unchanged value needs no lock";
+    EXPECT_TRUE(settings.retryPendingWrites()) << "an unchanged value needs no lock";
     settings.WriteIniValue("BALL", "COLOR", "3");
     settings.WriteIniValue("Data", "HISCORE1", "x");
-    EXPECT_FALSE(settings.RetryPendingWrites());
+    EXPECT_FALSE(settings.retryPendingWrites());
     EXPECT_EQ(file.bytes(), "[BALL]\r\nCOLOR=2\r\n");
     EXPECT_EQ(settings.ReadIniValue("BALL", "COLOR"), "3") << "the game sees its own writes";
     holder.kill();
@@ -193,7 +193,7 @@ TEST(ProfileFile, ConcurrentWritersLoseNothing)
     for (QProcess *child : {&a, &b})
         ASSERT_TRUE(child->waitForFinished(kChildTimeoutMs) && child->exitCode() == 0);
     for (int i = 0; i < 2 * kWrites; ++i)
-        EXPECT_EQ(ReadProfileString(file.path(), "S", "ab"[i % 2] + QByteArray::number(i / 2)), QByteArray::number(i / 2));
+        EXPECT_EQ(readProfileString(file.path(), "S", "ab"[i % 2] + QByteArray::number(i / 2)), QByteArray::number(i / 2));
 }
 
 TEST(ProfileFile, KilledWriterLeavesOldOrNewFile)
@@ -204,7 +204,7 @@ TEST(ProfileFile, KilledWriterLeavesOldOrNewFile)
         file.write(old);
         QProcess child;
         StartChild(child, file.path(), "k");
-        for (int ms = 0; LookupValue(file.bytes(), "S", "k") == "start"; ms += 2) {  // until its first write
+        for (int ms = 0; lookupValue(file.bytes(), "S", "k") == "start"; ms += 2) {  // until its first write
             ASSERT_LT(ms, kChildTimeoutMs) << "the child never wrote";
             QThread::msleep(2);
         }
@@ -212,7 +212,7 @@ TEST(ProfileFile, KilledWriterLeavesOldOrNewFile)
         child.kill();
         child.waitForFinished(kChildTimeoutMs);
         const QByteArray now = file.bytes();
-        EXPECT_EQ(now, ProfileIndex(old).withValue({"S", "k", LookupValue(now, "S", "k")}));
+        EXPECT_EQ(now, ProfileIndex(old).withValue({"S", "k", lookupValue(now, "S", "k")}));
     }
 }
 
@@ -245,9 +245,9 @@ TEST(ProfileFile, WritesThroughLinksOnlyWhenTheyAndTheFileAreThePlayers)
         for (qsizetype i = 0; i < chain.size(); ++i)
             if (row.owners[i] != me && ::lchown(QFile::encodeName(chain[i]).constData(), row.owners[i], gid_t(-1)) != 0)
                 GTEST_SKIP() << "giving a file to another user needs root";
-        EXPECT_TRUE(WriteProfileString(file.path(), "S", "k", "1")) << "an unchanged value is no write";
-        EXPECT_EQ(WriteProfileString(file.path(), "S", "k", "2"), row.written);
-        EXPECT_EQ(ReadProfileString(file.path(), "S", "k"), row.written ? "2" : "1");
+        EXPECT_TRUE(writeProfileString(file.path(), "S", "k", "1")) << "an unchanged value is no write";
+        EXPECT_EQ(writeProfileString(file.path(), "S", "k", "2"), row.written);
+        EXPECT_EQ(readProfileString(file.path(), "S", "k"), row.written ? "2" : "1");
         EXPECT_EQ(QFileInfo(file.path()).symLinkTarget(), chain[1]);
     }
 }
@@ -268,7 +268,7 @@ TEST(ProfileFile, AWriteRemovesItsOwnTemporaryFilesWhateverTheirAge)
         QFile leftover(QDir(file.dir()).filePath(row.file));
         ASSERT_TRUE(leftover.open(QIODevice::WriteOnly) && leftover.write("[S]\r\n") > 0);
     }
-    ASSERT_TRUE(WriteProfileString(file.path(), "S", "k", "v"));
+    ASSERT_TRUE(writeProfileString(file.path(), "S", "k", "v"));
     for (const auto &row : rows)
         EXPECT_NE(QFile::exists(QDir(file.dir()).filePath(row.file)), row.removed) << row.name;
 }

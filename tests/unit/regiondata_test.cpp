@@ -18,7 +18,7 @@ void ExpectWellFormed(const RegionRecordOf<Capacity> &record)
 {
     const RegionHeader &h = record.rdh;
     EXPECT_TRUE(h.rcBound.left == 0 && h.rcBound.top == 0 && h.nCount > 0);
-    const std::vector<QRect> rects = RegionRects(record).value_or(std::vector<QRect>{});
+    const std::vector<QRect> rects = regionRects(record).value_or(std::vector<QRect>{});
     ASSERT_EQ(rects.size(), h.nCount);
     for (size_t i = 0; i < rects.size(); ++i) {
         const QRect &r = rects[i], &p = rects[i ? i - 1 : 0];
@@ -35,7 +35,7 @@ TEST(RegionData, FilledRecordsAreWellFormedAndTheLastIsEmpty)
         ExpectWellFormed(kRegions[shape]);
         ExpectWellFormed(kPopRegions[shape]);
     }
-    EXPECT_FALSE(RegionRects(kRegions[kShapeNone]).has_value() || RegionRects(kPopRegions[kShapeNone]).has_value());
+    EXPECT_FALSE(regionRects(kRegions[kShapeNone]).has_value() || regionRects(kPopRegions[kShapeNone]).has_value());
 }
 
 TEST(RegionData, CorruptRecordsBuildNoRegion)
@@ -51,9 +51,9 @@ TEST(RegionData, CorruptRecordsBuildNoRegion)
     };
     // clang-format on
     for (const auto &row : rows)
-        EXPECT_FALSE(RegionRects(row.corrupt(kRegions[0])).has_value()) << row.name;
+        EXPECT_FALSE(regionRects(row.corrupt(kRegions[0])).has_value()) << row.name;
     // A count that fits the big table but not the pop table's room.
-    EXPECT_FALSE(RegionRects(kRegions[0].rdh, kRegions[0].rects, 24).has_value());
+    EXPECT_FALSE(regionRects(kRegions[0].rdh, kRegions[0].rects, 24).has_value());
 }
 
 }  // namespace

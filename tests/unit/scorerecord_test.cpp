@@ -75,9 +75,9 @@ std::string Play(const char *balls)
     PinMark mark = PinMark::None;
     bool over = false;
     for (const QString &t : QString::fromUtf8(balls).split(u' ', Qt::SkipEmptyParts))
-        over = AppendThrow(score, sprit, rack.ball(t.chopped(!t.back().isDigit()).toInt(), t.endsWith(u'g'), t.endsWith(u's')),
+        over = appendThrow(score, sprit, rack.ball(t.chopped(!t.back().isDigit()).toInt(), t.endsWith(u'g'), t.endsWith(u's')),
                            &mark);
-    EXPECT_EQ(LastThrowMark(score), mark);
+    EXPECT_EQ(lastThrowMark(score), mark);
     return (score + u'|' + sprit + u'|' + "-*!"[int(mark)] + (over ? "|over" : "")).toStdString();
 }
 
@@ -134,7 +134,7 @@ TEST(ScoreRecord, RandomGamesScoreLikeReference)
             const ThrowResult r = rack.ball(felled, felled == 0 && gutter(rng),
                                             rack.fresh && felled < rack.standing && split(rng));
             const int before = int(score.size());
-            over = AppendThrow(score, sprit, r);
+            over = appendThrow(score, sprit, r);
             rolls.push_back(r.felled);
 
             SCOPED_TRACE(score.toStdString());

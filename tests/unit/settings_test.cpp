@@ -50,8 +50,8 @@ TEST(SettingsTest, PathChoice)
     qunsetenv("MARVOLT_INI_DIR");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
-    Settings installed({}, exe.path());                                    // a writable folder is not enough
-    EXPECT_EQ(installed.HistoryFilePath(), data.filePath("marvolt/history.sqlite"));
+    Settings installed({}, exe.path());  // a writable folder is not enough
+    EXPECT_EQ(installed.historyFilePath(), data.filePath("marvolt/history.sqlite"));
     EXPECT_TRUE(WritesTo(installed, config.filePath("marvolt/KVZ.ini")));  // creates the per-user directory
     EXPECT_EQ(installed.ReadIniValue("BALL", "COLOR"), "4");
     qputenv("XDG_CONFIG_HOME", "relative/dir");
@@ -68,13 +68,13 @@ TEST(SettingsTest, PathChoice)
         QFile(portable.filePath(row.fileBeside)).open(QIODevice::WriteOnly);
         Settings beside({}, portable.path());
         EXPECT_TRUE(WritesTo(beside, portable.filePath("KVZ.ini"))) << row.name;
-        EXPECT_EQ(beside.HistoryFilePath(), portable.filePath("history.sqlite")) << row.name;
+        EXPECT_EQ(beside.historyFilePath(), portable.filePath("history.sqlite")) << row.name;
     }
 
     qputenv("MARVOLT_INI_DIR", QFile::encodeName(exe.path()));
     Settings byVariable({}, config.path());
     EXPECT_TRUE(WritesTo(byVariable, exe.filePath("KVZ.ini")));
-    EXPECT_EQ(byVariable.HistoryFilePath(), exe.filePath("history.sqlite"));
+    EXPECT_EQ(byVariable.historyFilePath(), exe.filePath("history.sqlite"));
     Settings byArgument(given.path(), exe.path());  // wins over the variable
     QFile::remove(exe.filePath("KVZ.ini"));
     EXPECT_TRUE(WritesTo(byArgument, given.filePath("KVZ.ini")) && !QFile::exists(exe.filePath("KVZ.ini")));
@@ -109,7 +109,7 @@ TEST(SettingsTest, StoredColourSelectsAnExistingColour)
                                                     {"4.5", 4}, {"7", 0},   {"-1", 0},  {"99999999", 0}};
     // clang-format on
     for (const auto &[text, colour] : rows)
-        EXPECT_EQ(StoredColourIndex(QString::fromLatin1(text)), colour) << '"' << text << '"';
+        EXPECT_EQ(storedColourIndex(QString::fromLatin1(text)), colour) << '"' << text << '"';
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ int Width(SheetTextRole, const QString &text) { return 7 * int(text.size()); }
 
 constexpr int kMarkTop = 18, kCircleY = 22, kNumberTop = 6, kTotalTop = 30;
 
-int BoxLeft(int frame) { return 4 + 28 * (frame - 1); }
+int boxLeft(int frame) { return 4 + 28 * (frame - 1); }
 
 // Whether the drawing holds one item of the notation below.
 bool Holds(const SheetDrawing &d, const QString &item)
@@ -44,13 +44,13 @@ bool Holds(const SheetDrawing &d, const QString &item)
         return std::count(d.splitCircles.begin(), d.splitCircles.end(), QPoint(at, kCircleY)) > 0;
     case u'N':
         return text(SheetTextRole::FrameNumber, kNumberTop, [&](int x, int width, const QString &t) {
-            return t == QString::number(at) && centredAt(BoxLeft(at) + 16)(x, width, t);
+            return t == QString::number(at) && centredAt(boxLeft(at) + 16)(x, width, t);
         });
     case u'#':
-        return text(SheetTextRole::Total, kTotalTop, centredAt(BoxLeft(at) + 14));
+        return text(SheetTextRole::Total, kTotalTop, centredAt(boxLeft(at) + 14));
     }
     return !text(SheetTextRole::Total, kTotalTop, [at](int x, int, const QString &) {  // '-': no total in the frame
-        return x >= BoxLeft(at) && x < BoxLeft(at) + 28;
+        return x >= boxLeft(at) && x < boxLeft(at) + 28;
     });
 }
 
@@ -75,7 +75,7 @@ TEST(SheetLayout, ItemsLandAtTabledPositions)
     };
     // clang-format on
     for (const auto &row : rows) {
-        const SheetDrawing drawn = SheetContents(row.score, row.sprit, Width);
+        const SheetDrawing drawn = sheetContents(row.score, row.sprit, Width);
         for (const QString &item : row.expected.split(u' ')) {
             const bool absent = item.startsWith(u'!');
             EXPECT_NE(Holds(drawn, item.mid(absent ? 1 : 0)), absent) << row.name << ": " << item.toStdString();

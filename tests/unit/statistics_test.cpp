@@ -51,7 +51,7 @@ TEST(Statistics, HandWorkedGames)
     };
     // clang-format on
     for (const Row &row : rows) {
-        const Statistics s = ComputeStatistics({Game(row.record, row.marks, 0, row.typed)}, true);
+        const Statistics s = computeStatistics({Game(row.record, row.marks, 0, row.typed)}, true);
         SCOPED_TRACE(row.name);
         EXPECT_EQ(s.strikes, row.strikes);
         EXPECT_EQ(s.strikeChances, row.chances);
@@ -81,7 +81,7 @@ TEST(Statistics, SeriesAndSelection)
     }
     games.append(Game("", "", 60));  // ties the best: the first keeps the mark
 
-    const Statistics rolled = ComputeStatistics(games, false);
+    const Statistics rolled = computeStatistics(games, false);
     EXPECT_EQ(rolled.games, 61);
     EXPECT_EQ(rolled.best, 60);
     EXPECT_EQ(rolled.bestIndex, 59);
@@ -94,13 +94,13 @@ TEST(Statistics, SeriesAndSelection)
     EXPECT_DOUBLE_EQ(rolled.movingAverage[9], 5.5);
     EXPECT_DOUBLE_EQ(rolled.movingAverage[10], 6.5);
 
-    const Statistics all = ComputeStatistics(games, true);
+    const Statistics all = computeStatistics(games, true);
     EXPECT_EQ(all.games, 62);
     EXPECT_EQ(all.best, 300);
     EXPECT_EQ(all.bestIndex, 30);
     EXPECT_EQ(all.totals[30], 300);
 
-    const Statistics none = ComputeStatistics({}, true);
+    const Statistics none = computeStatistics({}, true);
     EXPECT_EQ(none.games, 0);
     EXPECT_EQ(none.bestIndex, -1);
     EXPECT_EQ(none.average, 0.0);
@@ -115,7 +115,7 @@ TEST(Statistics, CsvHasTheTableColumns)
     HistoryGame odd = Game("a,\"b", "", 0);
     odd.id = 8;
     odd.imported = true;
-    EXPECT_EQ(HistoryCsv({g, odd}).toStdString(), "id,ended_at,record,marks,total,typed,imported\n"
+    EXPECT_EQ(historyCsv({g, odd}).toStdString(), "id,ended_at,record,marks,total,typed,imported\n"
                                                   "7,2026-12-07T18:05:09+09:00,! 9*,  O ,20,1,0\n"
                                                   "8,,\"a,\"\"b\",,0,0,1\n");
 }

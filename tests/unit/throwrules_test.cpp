@@ -36,7 +36,7 @@ TEST(ThrowRules, CountBallWritesTheRecordAndTellsTheMark)
         g.roll.StrikeFlag = r.strike;
         g.roll.GutterFlag = r.gutter;
         g.rack.standingAtThrow = r.standing;
-        const BallCount count = CountBall(g);
+        const BallCount count = countBall(g);
         const QString seen = g.record.szScore + u'|' + g.record.szSprit.mid(qstrlen(r.record)) + u'|' + "-*!"[int(count.mark)] +
                              (count.over ? "|over" : "");
         EXPECT_EQ(seen.toStdString(), r.seen);
@@ -62,8 +62,8 @@ TEST(ThrowRules, PrepareThrowAlternatesBallsAndRaisesAFreshRackForTheFirst)
         SetRack(g.rack, r.rack);
         g.aim = {5, 6, 7, -1, -1, -1, 9, true};
         if (r.newGame)
-            ClearRecord(g);
-        PrepareThrow(g);
+            clearRecord(g);
+        prepareThrow(g);
         const bool fresh = r.after == std::string("0000000000");
         EXPECT_EQ(States(g.rack), r.after);
         for (int i = 0; i <= 10; ++i)
@@ -86,10 +86,10 @@ TEST(ThrowRules, StatesMoveOnButAGameOverRequestStands)
     g.moveOn(GameState::NextThrow);
     EXPECT_EQ(g.state(), GameState::GameOver);
     g.setUpState(GameState::ThrowE);
-    EndGame(g, true);
+    endGame(g, true);
     EXPECT_EQ(g.state(), GameState::Init);
     g.setUpState(GameState::ThrowE);
-    EndGame(g, false);
+    endGame(g, false);
     EXPECT_EQ(g.state(), GameState::GameOver);
 }
 
@@ -100,7 +100,7 @@ TEST(ThrowRules, StartRollThrowsStraightAfterAClickTooShortToHold)
         g.setUpState(GameState::ThrowS);
         g.aim.HookPos = 0;  // the strongest hook one way
         g.aim.HoldCount = holdCount;
-        StartRoll(g);
+        startRoll(g);
         EXPECT_EQ(std::tuple(g.state(), g.roll.HookValue, g.roll.BallVisible),
                   std::tuple(GameState::ThrowT, qint16(holdCount ? -4 : 0), true))
             << "held for " << holdCount << " passes";
@@ -125,7 +125,7 @@ TEST(ThrowRules, OnlyTheSecondBallAfterASplitTopplesAPathNeighbour)
         SetRack(g.rack, "2222220210");
         g.roll.PathPins[2] = 9;
         g.roll.HookValue = 2;
-        ToppleAfterSplit(g);
+        toppleAfterSplit(g);
         EXPECT_EQ(States(g.rack), r.after) << r.name;
     }
 }
@@ -145,7 +145,7 @@ TEST(ThrowRules, EndOfGameBoxAnnouncesANewPlaceAndAsksUnlessTheGameWasEnded)
     for (const auto &r : rows) {
         Game g;
         g.setUpState(r.state);
-        const EndOfGameBox box = EndOfGameBoxFor(g, r.place);
+        const EndOfGameBox box = endOfGameBoxFor(g, r.place);
         EXPECT_EQ(std::tuple(box.text, box.question), std::tuple(r.text, r.question)) << r.name;
     }
 }

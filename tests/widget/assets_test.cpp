@@ -40,7 +40,7 @@ TEST(AssetsTest, EveryPictureLoadsAndFitsHowItIsDrawn)
     EXPECT_EQ(LoadPicture("ball0").size(), QSize(kBallSize, kBallSize));
     EXPECT_EQ(LoadPicture("pin").size(), QSize(kPinWidth, kPinHeight));
     EXPECT_EQ(LoadPicture("lane_skeleton").size(), QSize(kLaneInnerWidth, kLaneInnerHeight));
-    const QPoint hotSpot = BuildHandCursor().hotSpot();
+    const QPoint hotSpot = buildHandCursor().hotSpot();
     EXPECT_EQ(Ink(LoadPicture("hand").pixel(hotSpot)), 'k');
     EXPECT_EQ(Ink(LoadPicture("hand").pixel(hotSpot - QPoint(1, 0))), ' ');
 }
@@ -62,8 +62,8 @@ TEST(AssetsTest, ShapedPicturesAgreeWithTheirRegions)
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         const QImage img = LoadPicture(row.name);
-        const QRegion region = RegionFromRects(
-            *(row.balloon ? RegionRects(popRegionData[row.shape]) : RegionRects(regionData[row.shape])));
+        const QRegion region = regionFromRects(
+            *(row.balloon ? regionRects(popRegionData[row.shape]) : regionRects(regionData[row.shape])));
         const QRgb outside = row.balloon ? 0u : 0xFF0204FCu;
         int inside = 0, painted = 0, stray = 0, black = 0;
         for (int i = 0; i < img.width() * img.height(); ++i) {

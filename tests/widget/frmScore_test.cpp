@@ -61,7 +61,7 @@ void Check(const QImage &plain, const QImage &split, const QString &expected)
             const QRect ink = BoundingBox(QRect(at - 4, kMarkTop - 2, 13, kMarkBottom - kMarkTop + 2), Dark(plain));
             EXPECT_TRUE(!ink.isNull() && ink.left() <= at + 3 && QRect(at, kMarkTop, 9, kMarkBottom - kMarkTop).contains(ink));
         } else if (item[0] == u'X' || item[0] == u'/') {  // the picture's opaque pixels sit exactly at (at, kMarkTop)
-            const QImage pic = PictureImage(item[0] == u'X' ? "strike" : "spare");
+            const QImage pic = pictureImage(item[0] == u'X' ? "strike" : "spare");
             const auto wrong = [&](int x, int y) {
                 return qAlpha(pic.pixel(x, y)) == 255 && plain.pixel(at + x, kMarkTop + y) != pic.pixel(x, y);
             };
@@ -107,7 +107,7 @@ TEST_F(ScoreSheetTest, EmptySheetShowsShapeGridInTheSheetColourAndFrameNumbers)
         EXPECT_TRUE(qAbs(number.left() + number.right() - 2 * (left + 16)) <= 4 && below.isNull()) << "box at " << left;
     }
     frmScore &live = loader().scoreSheet();
-    EXPECT_EQ(live.mask(), RegionFromRects(*RegionRects(windows().shaper().regions()[kShapeScoreSheet])));
+    EXPECT_EQ(live.mask(), regionFromRects(*regionRects(windows().shaper().regions()[kShapeScoreSheet])));
     for (const QPoint p : {QPoint(10, 16), QPoint(4, 20), QPoint(18, 20), QPoint(10, 28), QPoint(269, 20), QPoint(297, 20)})
         EXPECT_TRUE(empty.pixel(p) == qRgb(255, 0, 0) && live.grab().toImage().pixel(p) == qRgb(0, 0, 0))
             << p.x() << "," << p.y();
@@ -126,9 +126,9 @@ TEST_F(ScoreSheetTest, PositionLoadsFromSettingsAndIsWrittenBack)
     const QPoint aboveLane = loader().lane().pos() - QPoint(0, 45);
     // Column 0 of the sheet is cut away; 8 x 8 pixels of the shape are enough to grab.
     const auto atColumnsShown = [](int columns) {
-        return QStringLiteral("LEFT=%1\nTOP=0\n").arg((PrimaryScreenRect().width() - 1 - columns) * 15);
+        return QStringLiteral("LEFT=%1\nTOP=0\n").arg((primaryScreenRect().width() - 1 - columns) * 15);
     };
-    const int right = PrimaryScreenRect().width() - 9;
+    const int right = primaryScreenRect().width() - 9;
     // clang-format off
     const struct { const char *name; QString ini; QPoint pixels; QString stored; } rows[] = {
         {"nothing_stored", "", aboveLane, twips(aboveLane)},

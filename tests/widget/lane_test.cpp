@@ -21,7 +21,7 @@ protected:
         windows().presenter().ToggleScreenMode();
         loader().lane().show();
     }
-    QRegion shape(int index) { return RegionFromRects(*RegionRects(windows().shaper().regions()[index])); }
+    QRegion shape(int index) { return regionFromRects(*regionRects(windows().shaper().regions()[index])); }
 };
 
 // The balloon's pieces on screen, left to right.
@@ -83,14 +83,14 @@ TEST_F(LaneTest, AimingMarkersAreDrawnOnTheirRowsAndKeptOverALookChange)
     runBranch();
     std::vector<int> shown;  // red row of the start column after each pass, -1 for none
     for (int pass = 0; pass < 11; ++pass) {
-        Location1Branch(game(), loader().lane());
+        location1Branch(game(), loader().lane());
         const QImage image = loader().lane().grab().toImage();
         shown.push_back(-1);
         for (int row = 0; row < 9; ++row)
             shown.back() = image.pixel(kStart, 6 + 2 * row) == red ? row : shown.back();
     }
     EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, -1, 8}));
-    Location2Branch(game(), loader().lane());
+    location2Branch(game(), loader().lane());
     windows().presenter().ToggleScreenMode();
     EXPECT_EQ(markers(), (std::vector<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0), peach, red})) << "frozen start, current aim";
 }
@@ -130,7 +130,7 @@ TEST_F(LaneTest, MessageBalloonStandsItsTimeAboveTheLaneThenGoes)
     const QString text = QStringLiteral("Game Start!!");
     qint64 now = 0, firstUp = -1, lastUp = -1;
     std::vector<QRect> whileUp;
-    pacer().SetTickSource([&] {
+    pacer().setTickSource([&] {
         now += 100;
         std::vector<QRect> pieces = game().BalloonBusy ? BalloonPieces() : std::vector<QRect>{};
         if (!pieces.empty()) {
@@ -145,7 +145,7 @@ TEST_F(LaneTest, MessageBalloonStandsItsTimeAboveTheLaneThenGoes)
     EXPECT_TRUE(lastUp - firstUp >= 2000 && lastUp - firstUp <= 2100) << lastUp - firstUp << " ms, one tick is 100";
     EXPECT_FALSE(game().BalloonBusy);
     EXPECT_TRUE(BalloonPieces().empty());
-    const int top = loader().lane().y() - 15, width = QFontMetrics(GameFont(kPGothic, 8.25)).horizontalAdvance(text);
+    const int top = loader().lane().y() - 15, width = QFontMetrics(gameFont(kPGothic, 8.25)).horizontalAdvance(text);
     EXPECT_EQ(whileUp, (std::vector<QRect>{{9, top, 8, 18}, {17, top + 1, width, 15}, {17 + width, top, 7, 18}}));
 }
 
@@ -175,7 +175,7 @@ TEST_F(LaneTest, PinBoardBesideTheLaneBlinksItsMark)
         return '?';
     };
     std::vector<std::pair<char, int>> runs;  // what shows, for how many ticks
-    pacer().SetTickSource([&, now = qint64(0)]() mutable {
+    pacer().setTickSource([&, now = qint64(0)]() mutable {
         const char top = shown();
         if (runs.empty() || runs.back().first != top)
             runs.emplace_back(top, 0);

@@ -109,7 +109,7 @@ TEST(Languages, EnglishOnlyWhenTheFirstUiLanguageIsEnglish)
     };
     // clang-format on
     for (const auto &row : rows)
-        EXPECT_EQ(PrefersEnglish(row.uiLanguages), row.english) << row.name;
+        EXPECT_EQ(prefersEnglish(row.uiLanguages), row.english) << row.name;
 }
 
 // The stored colour is read back at start-up; see the start-up tests.
@@ -141,13 +141,13 @@ TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
 {
     fastClock();
     restart();
-    const BranchTable branches = GameBranches(windows());
-    RunPass(game(), pacer(), branches);
+    const BranchTable branches = gameBranches(windows());
+    runPass(game(), pacer(), branches);
     QTest::mouseClick(&loader().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
     for (int pass = 0; pass < 4 && game().state() != GameState::Location1; ++pass)
-        RunPass(game(), pacer(), branches);
+        runPass(game(), pacer(), branches);
     ASSERT_EQ(game().state(), GameState::Location1);
-    RunPass(game(), pacer(), branches);
+    runPass(game(), pacer(), branches);
 
     QTimer::singleShot(0, [] {  // fires inside the menu's own event loop
         auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -162,12 +162,12 @@ TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
     QTest::mouseRelease(&loader().lane(), Qt::RightButton, {}, frmLane::kCtrlButton.center());
     EXPECT_EQ(game().state(), GameState::GameOver);
 
-    RunPass(game(), pacer(), branches);
+    runPass(game(), pacer(), branches);
     for (const QWidget *top : QApplication::topLevelWidgets())
         EXPECT_FALSE(qobject_cast<const frmLane *>(top) || qobject_cast<const frmDenkou *>(top))
             << top->metaObject()->className();
     EXPECT_FALSE(loader().scoreSheetLoaded());
-    RunPass(game(), pacer(), branches);
+    runPass(game(), pacer(), branches);
     EXPECT_EQ(game().state(), GameState::StartWait);
     EXPECT_TRUE(loader().startDialog().isVisible());
 }

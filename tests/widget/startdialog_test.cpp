@@ -59,7 +59,7 @@ TEST_F(StartDialogTest, RightClickOpensTheShortMenuAndSStartsWithTheFullOne)
 
 TEST(AboutBox, ClosesWithEnterSpaceOrItsCloseButtonButNotEscape)
 {
-    InstallFontSubstitutions();
+    installFontSubstitutions();
     constexpr int kStillOpen = 2;
     const auto key = [](Qt::Key k) { return [k](frm_Version &box) { QTest::keyClick(box.focusWidget(), k); }; };
     const auto clickCaption = [](int fromRight) {
@@ -195,13 +195,13 @@ TEST(BoxIcons, BoxesShownAgainDrawTheSameButtonIcons)
 {
     const QString before = QApplication::style()->name();
     QApplication::setStyle(new IconButtonsStyle(QStyleFactory::create(QStringLiteral("windows"))));
-    InstallSteadyIcons();
+    installSteadyIcons();
     const Dialogs dialogs;
     // clang-format off
     const struct { const char *name; std::function<void()> open; } rows[] = {
-        {"debug box", [&] { dialogs.InputBox(QStringLiteral("?")); }},
-        {"question", [&] { dialogs.AskYesNo(QStringLiteral("?")); }},
-        {"message", [&] { dialogs.ShowOkMessage(QStringLiteral("!")); }},
+        {"debug box", [&] { dialogs.inputBox(QStringLiteral("?")); }},
+        {"question", [&] { dialogs.askYesNo(QStringLiteral("?")); }},
+        {"message", [&] { dialogs.showOkMessage(QStringLiteral("!")); }},
     };
     // clang-format on
     for (const auto &row : rows) {

@@ -35,7 +35,7 @@ constexpr const char *kEmpty = "ゲームを最後まで投げると、ここに
 
 TEST(StatsWindow, ShowsTheCountsOfTheChosenGamesOrOneSentence)
 {
-    InstallFontSubstitutions();
+    installFontSubstitutions();
     using Counts = std::map<std::string, std::string>;
     // clang-format off
     const struct Row {
@@ -60,7 +60,7 @@ TEST(StatsWindow, ShowsTheCountsOfTheChosenGamesOrOneSentence)
         SCOPED_TRACE(row.name);
         StatsWindow window;
         window.findChild<QCheckBox *>()->setChecked(row.includeTyped);
-        window.showFigures(ComputeStatistics(row.games, false), ComputeStatistics(row.games, true));
+        window.showFigures(computeStatistics(row.games, false), computeStatistics(row.games, true));
         EXPECT_EQ(window.message().toStdString(), row.message);
         for (const auto &[name, text] : row.counts)
             EXPECT_EQ(window.countText(QString::fromStdString(name)).toStdString(), text) << name;
@@ -83,7 +83,7 @@ TEST(StatsWindow, IsAnOrdinaryWindowAndSaysWhenTheHistoryIsUnavailable)
 TEST_F(GameFixture, StatisticsOpenFromTheMenuOnTheHistoryAndKeepTheirPlace)
 {
     {
-        HistoryStore store(settings().HistoryFilePath());
+        HistoryStore store(settings().historyFilePath());
         ASSERT_TRUE(store.append(kMixed) && store.append(kTypedPerfect));
     }
     windows().menu().mstats()->trigger();
@@ -110,7 +110,7 @@ TEST_F(GameFixture, StatisticsOpenFromTheMenuOnTheHistoryAndKeepTheirPlace)
 
 TEST_F(GameFixture, StatisticsSayWhenTheHistoryCannotBeOpened)
 {
-    ASSERT_TRUE(QDir().mkpath(settings().HistoryFilePath()));  // a directory in its place
+    ASSERT_TRUE(QDir().mkpath(settings().historyFilePath()));  // a directory in its place
     windows().menu().mstats()->trigger();
     EXPECT_EQ(windows().statistics().window()->message(), QStringLiteral("ゲームの履歴を開けないため、成績を表示できません。"));
 }

@@ -41,7 +41,7 @@ protected:
         runBranch();
         while (!answers_.isEmpty())
             for (const GameState state : {GameState::NextThrow, GameState::Debug, GameState::ThrowE}) {
-                ASSERT_STREQ(StateName(game().state()), StateName(state));
+                ASSERT_STREQ(stateName(game().state()), stateName(state));
                 runBranch();
             }
     }
@@ -115,8 +115,7 @@ TEST_F(ThrowSequenceTest, AGameThatPlacesIsEnteredListedAndAnnounced)
             loader().unloadScoreSheet(), settings_.set("SCOREBOARD", "LEFT", "");
         if (row.ended)
             game().request(GameState::GameOver);  // chosen from the menu during the ball's pauses
-        ThrowEBranch(game(), loader(), windows().presenter(), windows().highScores(), windows().history(),
-                    windows().dialogs());
+        throwEBranch(game(), loader(), windows().presenter(), windows().highScores(), windows().history(), windows().dialogs());
         EXPECT_EQ(std::tuple(questions_, messages_, game().state()), std::tuple(row.questions, row.messages, row.after));
         EXPECT_TRUE(settings_.read("Data", "HISCORE1").endsWith(QStringLiteral(",090")));
         EXPECT_TRUE(menuItem(QStringLiteral("ハイスコア"), 0)->text().endsWith(QStringLiteral("スコア:090")));
@@ -138,7 +137,7 @@ TEST_F(ThrowSequenceTest, GameOverChosenDuringAWaitIsKeptAndTheBallStaysAway)
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [this] { game().request(GameState::GameOver); }, Qt::QueuedConnection);
         runBranch();
-        EXPECT_STREQ(StateName(game().state()), "game-over") << "requested during " << StateName(state);
+        EXPECT_STREQ(stateName(game().state()), "game-over") << "requested during " << stateName(state);
     }
     EXPECT_FALSE(game().roll.BallVisible) << "no roll starts after the request";
     // A game ended mid-roll leaves no ball on the next lane.

@@ -4,8 +4,8 @@
 
 #include "platform/numparse.h"
 
-int StoredColourIndex(const QString &text)
+int storedColourIndex(const QString &text)
 {
-    const int c = RoundToInt16(LeadingNumber(text)).value_or(0);
+    const int c = RoundToInt16(leadingNumber(text)).value_or(0);
     return c >= 0 && c < kBallColours ? c : 0;
 }

@@ -14,4 +14,4 @@ inline const QString kColorKey = QStringLiteral("COLOR");
 // The ball colour index 0..4 stored as text: its leading number rounded half
 // to even. Empty or non-numeric text, a value outside 0..4 and one too large
 // for 16 bits all select colour 0.
-int StoredColourIndex(const QString &text);
+int storedColourIndex(const QString &text);

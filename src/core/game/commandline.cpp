@@ -21,7 +21,7 @@ constexpr std::array<Switch, 4> kSwitches = {{
 
 }  // namespace
 
-CommandLineSwitches ParseCommandLine(const QString &args)
+CommandLineSwitches parseCommandLine(const QString &args)
 {
     const QString upper = args.toUpper();
     for (const Switch &s : kSwitches) {

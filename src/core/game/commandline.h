@@ -15,4 +15,4 @@ struct CommandLineSwitches
 // "-X" or "/X" plays by typed-in results with only the score sheet shown;
 // "-D" or "/D" plays by typed-in results with the lane and pin board shown.
 // Anything else, including a switch followed by more text, turns both off.
-CommandLineSwitches ParseCommandLine(const QString &args);
+CommandLineSwitches parseCommandLine(const QString &args);

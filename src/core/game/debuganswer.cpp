@@ -19,15 +19,15 @@ constexpr std::array<int, 2> kSplitLeave = {7, 10};
 // A typed number as a 16-bit count; one too large to fit keeps its sign.
 // An input method may type full-width digits, signs and spaces: they count
 // as their ASCII forms.
-qint16 DebugCount(const QString &answer)
+qint16 debugCount(const QString &answer)
 {
-    const double value = LeadingNumber(answer.normalized(QString::NormalizationForm_KC));
+    const double value = leadingNumber(answer.normalized(QString::NormalizationForm_KC));
     if (const auto n = RoundToInt16(value))
         return *n;
     return value > 0 ? std::numeric_limits<qint16>::max() : std::numeric_limits<qint16>::min();
 }
 
-void KnockAll(Rack &rack)
+void knockAll(Rack &rack)
 {
     for (int p = kFirstPin; p <= kLastPin; ++p)
         rack.knock(p);
@@ -35,14 +35,14 @@ void KnockAll(Rack &rack)
 
 }  // namespace
 
-void ApplyDebugAnswer(Game &game, const QString &answer)
+void applyDebugAnswer(Game &game, const QString &answer)
 {
     Rack &rack = game.rack;
     game.roll.GutterFlag = false;
     game.roll.StrikeFlag = false;
     game.roll.NextPin = kFirstPin;
 
-    int n = DebugCount(answer);
+    int n = debugCount(answer);
     if (n == kDebugQuit) {
         game.advance(GameState::GameOver);
         return;
@@ -66,7 +66,7 @@ void ApplyDebugAnswer(Game &game, const QString &answer)
     }
     if (n == kPinsPerRack) {
         game.roll.StrikeFlag = true;
-        KnockAll(rack);
+        knockAll(rack);
     } else if (n == 0) {
         game.roll.GutterFlag = true;
     }

@@ -24,4 +24,4 @@ constexpr int kDebugSplit = -2;  // leave pins 7 and 10 (meant for a first ball)
 // and non-numeric text are 0, and a number too large for 16 bits counts as
 // above 10 or below -2 by its sign. Except for -1, the state becomes
 // "throw-e". Resetting the aiming markers is the caller's job.
-void ApplyDebugAnswer(Game &game, const QString &answer);
+void applyDebugAnswer(Game &game, const QString &answer);

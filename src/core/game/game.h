@@ -35,7 +35,7 @@ enum class GameState {
 constexpr int kGameStates = static_cast<int>(GameState::End) + 1;
 
 // The state's name as the game's messages and tests spell it: "throw-s" ...
-const char *StateName(GameState state);
+const char *stateName(GameState state);
 
 // The three aiming markers and the button that fixes them.
 struct Aim

@@ -11,4 +11,4 @@ constexpr std::array<const char *, kGameStates> kStateNames = {
 };
 }  // namespace
 
-const char *StateName(GameState state) { return kStateNames[static_cast<std::size_t>(state)]; }
+const char *stateName(GameState state) { return kStateNames[static_cast<std::size_t>(state)]; }

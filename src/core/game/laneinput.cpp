@@ -5,7 +5,7 @@
 #include "game/game.h"
 #include "lane/lanemodel.h"
 
-bool ThrowButtonDown(Game &game, bool rightButton)
+bool throwButtonDown(Game &game, bool rightButton)
 {
     if (game.BalloonBusy)
         return false;
@@ -20,7 +20,7 @@ bool ThrowButtonDown(Game &game, bool rightButton)
     return false;
 }
 
-void ThrowButtonUp(Game &game, bool rightButton)
+void throwButtonUp(Game &game, bool rightButton)
 {
     if (game.BalloonBusy)
         return;
@@ -29,9 +29,9 @@ void ThrowButtonUp(Game &game, bool rightButton)
         game.request(GameState::ThrowS);
 }
 
-bool ScoreButtonToggles(const Game &game, bool leftButton) { return !game.BalloonBusy && leftButton; }
+bool scoreButtonToggles(const Game &game, bool leftButton) { return !game.BalloonBusy && leftButton; }
 
-void StepAim(qint16 &pos, qint16 &dir)
+void stepAim(qint16 &pos, qint16 &dir)
 {
     pos = static_cast<qint16>(pos + dir);
     if (pos > kMarkerRows - 1 || pos < 0)

@@ -14,16 +14,16 @@ class Game;
 // fixes the start position in "location1" and the target in "location2",
 // where it is then held. Returns true when the press opens the menu instead
 // (the right button).
-bool ThrowButtonDown(Game &game, bool rightButton);
+bool throwButtonDown(Game &game, bool rightButton);
 
 // The throw button let go: it is no longer held, and a release of a
 // non-right button in "location3" throws.
-void ThrowButtonUp(Game &game, bool rightButton);
+void throwButtonUp(Game &game, bool rightButton);
 
 // Whether a press on the score button shows or hides the score sheet: only
 // the left button does.
-bool ScoreButtonToggles(const Game &game, bool leftButton);
+bool scoreButtonToggles(const Game &game, bool leftButton);
 
 // One pass of an aiming marker: the position moves on and the direction
 // turns once it has left 0..8, so the next pass brings it back.
-void StepAim(qint16 &pos, qint16 &dir);
+void stepAim(qint16 &pos, qint16 &dir);

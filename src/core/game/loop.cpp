@@ -4,7 +4,7 @@
 
 #include "platform/pacer.h"
 
-bool RunPass(Game &game, Pacer &pacer, const BranchTable &branches)
+bool runPass(Game &game, Pacer &pacer, const BranchTable &branches)
 {
     if (game.EndRequested)
         game.request(GameState::End);
@@ -15,16 +15,16 @@ bool RunPass(Game &game, Pacer &pacer, const BranchTable &branches)
     const auto &branch = branches[static_cast<std::size_t>(state)];
     if (branch)
         branch();
-    pacer.ProcessEventsUntil(t0 + game.LoopDelay);
+    pacer.processEventsUntil(t0 + game.LoopDelay);
     // Resting: nothing will happen until the player does something, so block
     // rather than pass again. Any event ends the rest; the next pass looks.
     if (!branch && game.state() == state)
-        pacer.WaitForEvent();
+        pacer.waitForEvent();
     return true;
 }
 
-void RunLoop(Game &game, Pacer &pacer, const BranchTable &branches)
+void runLoop(Game &game, Pacer &pacer, const BranchTable &branches)
 {
-    while (RunPass(game, pacer, branches)) {
+    while (runPass(game, pacer, branches)) {
     }
 }

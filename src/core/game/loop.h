@@ -17,7 +17,7 @@ using BranchTable = std::array<std::function<void()>, kGameStates>;
 // otherwise runs the branch of the current state and then handles events
 // until the pass has lasted LoopDelay ms (an idle pass goes on resting until
 // an event arrives).
-bool RunPass(Game &game, Pacer &pacer, const BranchTable &branches);
+bool runPass(Game &game, Pacer &pacer, const BranchTable &branches);
 
 // Passes until the state is "end".
-void RunLoop(Game &game, Pacer &pacer, const BranchTable &branches);
+void runLoop(Game &game, Pacer &pacer, const BranchTable &branches);

@@ -17,15 +17,15 @@ const QString kLineBreak = QStringLiteral("\r\n");
 
 }  // namespace
 
-void BeginGame(Game &game) { game.advance(GameState::NextThrow); }
+void beginGame(Game &game) { game.advance(GameState::NextThrow); }
 
-void ClearRecord(Game &game)
+void clearRecord(Game &game)
 {
     game.record = {};
     game.rack.FirstBallOfRack = false;
 }
 
-void PrepareThrow(Game &game)
+void prepareThrow(Game &game)
 {
     game.aim.HoldCount = 0;
     game.LoopDelay = kAimingLoopDelay;
@@ -39,26 +39,26 @@ void PrepareThrow(Game &game)
     aim.StartDir = aim.TargetDir = aim.HookDir = 1;
 }
 
-GameState AimingState(const Game &game) { return game.DebugMode ? GameState::Debug : GameState::Location1; }
+GameState aimingState(const Game &game) { return game.DebugMode ? GameState::Debug : GameState::Location1; }
 
-void StartRoll(Game &game)
+void startRoll(Game &game)
 {
     Aim &aim = game.aim;
     // Rather than with the strongest hook the untouched position would give.
     if (aim.HoldCount == 0)
         aim.HookPos = kStraightHook;
-    BeginRoll(game, {aim.StartPos, aim.TargetPos, aim.HookPos});
+    beginRoll(game, {aim.StartPos, aim.TargetPos, aim.HookPos});
     game.advance(GameState::ThrowT);
 }
 
-void ToppleAfterSplit(Game &game)
+void toppleAfterSplit(Game &game)
 {
     if (game.record.szSprit.endsWith(kSplitChar) && !game.rack.FirstBallOfRack)
         for (int pin : game.roll.PathPins)
             TopplePathNeighbour(game, pin);
 }
 
-BallCount CountBall(Game &game)
+BallCount countBall(Game &game)
 {
     Rack &rack = game.rack;
     // A ball with StrikeFlag fells every pin standing at the throw; typed-in
@@ -70,13 +70,13 @@ BallCount CountBall(Game &game)
     ball.felled = game.roll.StrikeFlag ? rack.standingAtThrow : rack.felledThisRollCount();
     ball.split = ball.firstBall && !ball.allDown && IsSplit(rack);
     BallCount count;
-    count.over = AppendThrow(game.record.szScore, game.record.szSprit, ball, &count.mark);
+    count.over = appendThrow(game.record.szScore, game.record.szSprit, ball, &count.mark);
     if (count.mark == PinMark::Strike)
         rack.FirstBallOfRack = false;
     return count;
 }
 
-EndOfGameBox EndOfGameBoxFor(const Game &game, int place)
+EndOfGameBox endOfGameBoxFor(const Game &game, int place)
 {
     const QString announcement = place != 0
                                      ? QCoreApplication::translate(kContext, kNewHighScore).arg(place)
@@ -87,4 +87,4 @@ EndOfGameBox EndOfGameBoxFor(const Game &game, int place)
     return {announcement.isEmpty() ? playAgain : announcement + kLineBreak + playAgain, true};
 }
 
-void EndGame(Game &game, bool playOn) { game.advance(playOn ? GameState::Init : GameState::GameOver); }
+void endGame(Game &game, bool playOn) { game.advance(playOn ? GameState::Init : GameState::GameOver); }

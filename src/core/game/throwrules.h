@@ -14,23 +14,23 @@ constexpr qint16 kAimingLoopDelay = 50;
 
 // "init": a new game; the next state is "next-throw". The rack is raised pin
 // image by pin image (Rack::raise), then the record starts empty.
-void BeginGame(Game &game);
-void ClearRecord(Game &game);
+void beginGame(Game &game);
+void clearRecord(Game &game);
 
 // "next-throw": the aiming markers start again from row 0, the loop paces
 // for aiming, and a first ball gets a fresh rack while a second ball keeps
 // the standing pins.
-void PrepareThrow(Game &game);
+void prepareThrow(Game &game);
 // Where "next-throw" goes when it is done: aiming, or the typed-in result.
-GameState AimingState(const Game &game);
+GameState aimingState(const Game &game);
 
 // "throw-s" after its pause: a click so short that no "location3" pass saw
 // it throws straight; the ball is placed and the state becomes "throw-t".
-void StartRoll(Game &game);
+void startRoll(Game &game);
 
 // "throw-e", before the count: on the second ball after a split, a felled
 // path pin may topple its neighbour.
-void ToppleAfterSplit(Game &game);
+void toppleAfterSplit(Game &game);
 
 struct BallCount
 {
@@ -40,7 +40,7 @@ struct BallCount
 
 // "throw-e": counts the ball and appends it to the record. A ball that
 // counts as a strike starts the next ball on a fresh rack.
-BallCount CountBall(Game &game);
+BallCount countBall(Game &game);
 
 // The box at the end of a game: the new place announced first, then the
 // question whether to play on. A "game-over" chosen from the menu while the
@@ -51,7 +51,7 @@ struct EndOfGameBox
     QString text;   // "" for no box
     bool question;  // Yes/No, else OK only
 };
-EndOfGameBox EndOfGameBoxFor(const Game &game, int place);
+EndOfGameBox endOfGameBoxFor(const Game &game, int place);
 
 // After the question: "init" for another game, else "game-over".
-void EndGame(Game &game, bool playOn);
+void endGame(Game &game, bool playOn);

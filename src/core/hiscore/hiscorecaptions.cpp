@@ -38,12 +38,12 @@ QString Between(const QString &entry, int from, int to)
     return to < 0 ? entry.mid(from + 1) : entry.mid(from + 1, to - from - 1);
 }
 
-int NextComma(const QString &entry, int after)
+int nextComma(const QString &entry, int after)
 {
     return after < 0 ? -1 : entry.indexOf(kHighScoreFieldSeparator, after + 1);
 }
 
-QString PlaceDigit(int place)
+QString placeDigit(int place)
 {
     const QString digits = Text(kPlaceDigits);
     if (place >= 1 && place <= digits.size())
@@ -53,11 +53,11 @@ QString PlaceDigit(int place)
 
 }  // namespace
 
-HighScoreEntryFields HighScoreFields(const QString &entry)
+HighScoreEntryFields highScoreFields(const QString &entry)
 {
     const int first = entry.indexOf(kHighScoreFieldSeparator);
-    const int second = NextComma(entry, first);
-    const int third = NextComma(entry, second);
+    const int second = nextComma(entry, first);
+    const int third = nextComma(entry, second);
     const int last = entry.lastIndexOf(kHighScoreFieldSeparator);
 
     HighScoreEntryFields f;
@@ -68,7 +68,7 @@ HighScoreEntryFields HighScoreFields(const QString &entry)
     return f;
 }
 
-QString HighScoreCaptionDate(const QString &storedDate)
+QString highScoreCaptionDate(const QString &storedDate)
 {
     const QStringList parts = storedDate.split(u' ', Qt::SkipEmptyParts);
     if (parts.isEmpty() || parts.size() > 2)
@@ -80,11 +80,11 @@ QString HighScoreCaptionDate(const QString &storedDate)
     return date.toString(Text(kCaptionDateFormat)) + u' ' + time.toString(kCaptionTimeFormat);
 }
 
-QString HighScoreCaption(int place, const QString &entry)
+QString highScoreCaption(int place, const QString &entry)
 {
-    const QString head = PlaceDigit(place) + Text(kPlaceSuffix);
+    const QString head = placeDigit(place) + Text(kPlaceSuffix);
     if (entry.isEmpty())
         return head + Text(kEmptySlot);
-    const HighScoreEntryFields f = HighScoreFields(entry);
-    return head + HighScoreCaptionDate(f.date) + Text(kScoreLabel) + f.score;
+    const HighScoreEntryFields f = highScoreFields(entry);
+    return head + highScoreCaptionDate(f.date) + Text(kScoreLabel) + f.score;
 }

@@ -19,12 +19,12 @@ struct HighScoreEntryFields
 // opening comma is missing is empty; a field whose closing comma is missing
 // runs to the end of the entry. So an entry without commas is all date, and
 // "d,r" gives record "r" and score "r".
-HighScoreEntryFields HighScoreFields(const QString &entry);
+HighScoreEntryFields highScoreFields(const QString &entry);
 
 // The stored date "yyyy/MM/dd hh:mm:ss" as "yyyy年MM月dd日 HH:mm:ss". A date
 // alone reads as midnight; text that is no date is returned as it stands.
-QString HighScoreCaptionDate(const QString &storedDate);
+QString highScoreCaptionDate(const QString &storedDate);
 
 // The menu caption of `place` (1..5): "１位：2003年07月15日 21:04:09  スコア:087",
 // or "２位：(なし)" for an empty entry. The score is shown as stored.
-QString HighScoreCaption(int place, const QString &entry);
+QString highScoreCaption(int place, const QString &entry);

@@ -21,18 +21,18 @@ constexpr int kHighScoreDigits = 3;
 constexpr QChar kHighScoreFieldSeparator = u',';
 
 // "HISCORE" followed by the place digit.
-QString HighScoreKey(int place);
+QString highScoreKey(int place);
 
 // The value an entry competes with: the leading number of the text after its
 // last comma. An entry without a comma, with an empty or non-numeric score
 // field, or with a score that does not fit 16 bits counts as 0.
-int HighScoreValue(const QString &entry);
+int highScoreValue(const QString &entry);
 
 // The score text stored for a record: the last three characters of its frame
 // totals. A record too short to have finished a frame (only ever seen for an
 // unfinished game) is stored as "000"; a shorter totals string is padded
 // with leading zeros.
-QString HighScoreText(const QString &szScore);
+QString highScoreText(const QString &szScore);
 
 // Offers a finished game, played up to `now`, to the table. Returns the
 // place 1..5 it was entered at, or 0 when it did not beat any entry of a
@@ -42,4 +42,4 @@ int RecordHighScore(Settings &settings, const QString &szScore, const QString &s
                     const QDateTime &now);
 
 // The stored entry of `place` (1..5), "" for an empty slot.
-QString StoredHighScore(const Settings &settings, int place);
+QString storedHighScore(const Settings &settings, int place);

@@ -7,21 +7,21 @@
 
 #include <algorithm>
 
-HistoryGames HighScoreHistory(const Settings &settings, const QDateTime &importTime)
+HistoryGames highScoreHistory(const Settings &settings, const QDateTime &importTime)
 {
     HistoryGames games;
     for (int place = 1; place <= kHighScorePlaces; ++place) {
-        const QString entry = StoredHighScore(settings, place);
+        const QString entry = storedHighScore(settings, place);
         if (entry.isEmpty())
             continue;
-        const HighScoreEntryFields fields = HighScoreFields(entry);
+        const HighScoreEntryFields fields = highScoreFields(entry);
         HistoryGame game;
         game.endedAt = QDateTime::fromString(fields.date, kHighScoreDateFormat);
         if (!game.endedAt.isValid())
             game.endedAt = importTime;
         game.record = fields.record;
         game.marks = fields.marks;
-        game.total = HighScoreValue(entry);
+        game.total = highScoreValue(entry);
         game.imported = true;
         games.append(game);
     }

@@ -9,4 +9,4 @@ class Settings;
 // first, marked imported and rolled. A game ended when its stored date says
 // (local time); an entry whose date cannot be read ends at `importTime`.
 // Empty places are skipped.
-HistoryGames HighScoreHistory(const Settings &settings, const QDateTime &importTime);
+HistoryGames highScoreHistory(const Settings &settings, const QDateTime &importTime);

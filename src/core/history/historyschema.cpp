@@ -29,7 +29,7 @@ bool Exec(QSqlDatabase &db, const QString &statement)
     return query.exec(statement);
 }
 
-bool CreateGames(QSqlDatabase &db, const std::function<HistoryGames()> &firstGames)
+bool createGames(QSqlDatabase &db, const std::function<HistoryGames()> &firstGames)
 {
     if (!Exec(db, QStringLiteral("CREATE TABLE games ("
                                  "id INTEGER PRIMARY KEY, ended_at TEXT NOT NULL, record TEXT NOT NULL, "
@@ -38,17 +38,17 @@ bool CreateGames(QSqlDatabase &db, const std::function<HistoryGames()> &firstGam
         return false;
     if (firstGames)
         for (const HistoryGame &game : firstGames())
-            if (!InsertHistoryGame(db, game))
+            if (!insertHistoryGame(db, game))
                 return false;
     return true;
 }
 
 // Step n takes a database from version n to n + 1.
 using Step = bool (*)(QSqlDatabase &, const std::function<HistoryGames()> &);
-constexpr Step kSteps[] = {CreateGames};
+constexpr Step kSteps[] = {createGames};
 static_assert(std::size(kSteps) == kHistorySchemaVersion);
 
-int UserVersion(QSqlDatabase &db)
+int userVersion(QSqlDatabase &db)
 {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
@@ -58,7 +58,7 @@ int UserVersion(QSqlDatabase &db)
 
 }  // namespace
 
-QString HistoryTimeText(const QDateTime &time)
+QString historyTimeText(const QDateTime &time)
 {
     const int offsetMinutes = time.offsetFromUtc() / kSecondsPerMinute;
     const int size = std::abs(offsetMinutes);
@@ -67,7 +67,7 @@ QString HistoryTimeText(const QDateTime &time)
            u':' + field(size % kMinutesPerHour);
 }
 
-QDateTime HistoryTimeFromText(const QString &text)
+QDateTime historyTimeFromText(const QString &text)
 {
     const QStringView view(text);
     bool stored = text.size() == kStoredTimeLength && (view[kSignAt] == u'+' || view[kSignAt] == u'-') &&
@@ -86,12 +86,12 @@ QDateTime HistoryTimeFromText(const QString &text)
                      view[kSignAt] == u'-' ? -offset : offset);
 }
 
-bool InsertHistoryGame(QSqlDatabase &db, const HistoryGame &game)
+bool insertHistoryGame(QSqlDatabase &db, const HistoryGame &game)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral("INSERT INTO games (ended_at, record, marks, total, typed, imported) "
                                  "VALUES (?, ?, ?, ?, ?, ?)"));
-    query.addBindValue(HistoryTimeText(game.endedAt));
+    query.addBindValue(historyTimeText(game.endedAt));
     query.addBindValue(game.record);
     query.addBindValue(game.marks);
     query.addBindValue(game.total);
@@ -100,14 +100,14 @@ bool InsertHistoryGame(QSqlDatabase &db, const HistoryGame &game)
     return query.exec();
 }
 
-bool MigrateHistory(QSqlDatabase &db, const std::function<HistoryGames()> &firstGames)
+bool migrateHistory(QSqlDatabase &db, const std::function<HistoryGames()> &firstGames)
 {
     // Each step takes the write lock before it reads the version, so that of
     // two games creating the history at once, the second finds it made.
     for (;;) {
         if (!Exec(db, QStringLiteral("BEGIN IMMEDIATE")))
             return false;
-        const int version = UserVersion(db);
+        const int version = userVersion(db);
         if (version < 0 || version >= kHistorySchemaVersion) {
             Exec(db, QStringLiteral("COMMIT"));
             return version >= kHistorySchemaVersion;

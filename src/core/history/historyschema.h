@@ -28,14 +28,14 @@ constexpr int kHistorySchemaVersion = 1;
 // Runs the steps from the database's version up to the current one. Creating
 // the table (the step from 0) also inserts `firstGames()`. False when a step
 // failed; the database is then as it was before that step.
-bool MigrateHistory(QSqlDatabase &db, const std::function<HistoryGames()> &firstGames);
+bool migrateHistory(QSqlDatabase &db, const std::function<HistoryGames()> &firstGames);
 
 // The form `ended_at` is stored in: ISO 8601 to the second with the UTC
 // offset, "2026-12-07T18:14:05+01:00" ("+00:00", never "Z").
-QString HistoryTimeText(const QDateTime &time);
+QString historyTimeText(const QDateTime &time);
 // Reads `ended_at` back: the stored form quickly, any other ISO 8601 text
 // the slow way (a row edited by hand); invalid when it is no time.
-QDateTime HistoryTimeFromText(const QString &text);
+QDateTime historyTimeFromText(const QString &text);
 
 // Inserts one game (its id is ignored) inside the caller's transaction.
-bool InsertHistoryGame(QSqlDatabase &db, const HistoryGame &game);
+bool insertHistoryGame(QSqlDatabase &db, const HistoryGame &game);

@@ -35,7 +35,7 @@ constexpr int kPrimaryCodeMask = 0xff;
 
 enum class Opened { Ok, Damaged, Failed };
 
-bool IsDamage(const QSqlError &error)
+bool isDamage(const QSqlError &error)
 {
     const int code = error.nativeErrorCode().toInt() & kPrimaryCodeMask;
     return code == kSqliteCorrupt || code == kSqliteNotADatabase;
@@ -45,7 +45,7 @@ QString Native(const QString &path) { return QDir::toNativeSeparators(path); }
 
 // Renames the damaged file and its companions; the name it was kept under,
 // or "" when it could not be renamed.
-QString MoveAside(const QString &file)
+QString moveAside(const QString &file)
 {
     const QString aside = file + kCorruptSuffix + QDateTime::currentDateTime().toString(kCorruptTimeFormat);
     if (!QFile::rename(file, aside))
@@ -62,7 +62,7 @@ Opened Prepare(QSqlDatabase &db, const HistoryStore::FirstGames &firstGames, QSt
 {
     const auto failed = [&error](const QSqlQuery &query) {
         error = query.lastError().text();
-        return IsDamage(query.lastError()) ? Opened::Damaged : Opened::Failed;
+        return isDamage(query.lastError()) ? Opened::Damaged : Opened::Failed;
     };
     QSqlQuery check(db);
     if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next())
@@ -81,17 +81,17 @@ Opened Prepare(QSqlDatabase &db, const HistoryStore::FirstGames &firstGames, QSt
     QSqlQuery sync(db);
     if (!sync.exec(QStringLiteral("PRAGMA synchronous = FULL")))
         return failed(sync);
-    if (MigrateHistory(db, firstGames))
+    if (migrateHistory(db, firstGames))
         return Opened::Ok;
     error = db.lastError().text();
     return Opened::Failed;
 }
 
-HistoryGame GameFrom(const QSqlQuery &row)
+HistoryGame gameFrom(const QSqlQuery &row)
 {
     HistoryGame game;
     game.id = row.value(0).toLongLong();
-    game.endedAt = HistoryTimeFromText(row.value(1).toString());
+    game.endedAt = historyTimeFromText(row.value(1).toString());
     game.record = row.value(2).toString();
     game.marks = row.value(3).toString();
     game.total = row.value(4).toInt();
@@ -141,7 +141,7 @@ bool HistoryStore::openAndCheck(const QString &file)
     Opened opened = prepare();
     if (opened == Opened::Damaged) {
         db.close();
-        const QString aside = MoveAside(file);
+        const QString aside = moveAside(file);
         if (!aside.isEmpty()) {
             std::fprintf(stderr, "marvolt: %s was damaged; it is kept as %s and a new history is started\n",
                          qUtf8Printable(Native(file)), qUtf8Printable(Native(aside)));
@@ -164,7 +164,7 @@ bool HistoryStore::ensureOpen()
     state_ = State::Unavailable;
     // A link is followed as the settings file's are, or not at all (which
     // that rule reports itself).
-    const QString file = profile::WriteTarget(path_);
+    const QString file = profile::writeTarget(path_);
     if (file.isEmpty()) {
         warned_ = true;
         return false;
@@ -180,7 +180,7 @@ bool HistoryStore::append(const HistoryGame &game)
     if (!ensureOpen())
         return false;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    if (db.transaction() && InsertHistoryGame(db, game) && db.commit())
+    if (db.transaction() && insertHistoryGame(db, game) && db.commit())
         return true;
     const QString error = db.lastError().text();
     db.rollback();
@@ -200,6 +200,6 @@ std::optional<HistoryGames> HistoryStore::games()
         return std::nullopt;
     HistoryGames games;
     while (query.next())
-        games.append(GameFrom(query));
+        games.append(gameFrom(query));
     return games;
 }

@@ -8,7 +8,7 @@ constexpr int kSplitAnswerCount = 8;  // the typed split answer fells eight pins
 
 int Slot(int frame, int ball) { return (frame - 1) * 2 + ball; }
 
-bool SplitAt(const QString &marks, int position)
+bool splitAt(const QString &marks, int position)
 {
     return position <= marks.size() && marks.at(position - 1) == kSplitChar;
 }
@@ -21,12 +21,12 @@ RackStart Start(const QString &record, const QString &marks, int frame, int ball
     r.felled = felled;
     r.second = felled == kPinsPerRack ? -1 : next;
     r.gutter = record.at(r.position - 1) == kGutterChar;
-    r.split = SplitAt(marks, r.position);
+    r.split = splitAt(marks, r.position);
     return r;
 }
 }  // namespace
 
-QVector<RackStart> RackStarts(const QString &record, const QString &marks)
+QVector<RackStart> rackStarts(const QString &record, const QString &marks)
 {
     QVector<RackStart> racks;
     for (int frame = 1; frame < kFrames; ++frame) {
@@ -64,7 +64,7 @@ int OpenFrames(const QString &record)
     return open;
 }
 
-std::optional<PinSet> KnownLeave(const RackStart &rack, bool typed)
+std::optional<PinSet> knownLeave(const RackStart &rack, bool typed)
 {
     if (rack.strike())
         return std::nullopt;

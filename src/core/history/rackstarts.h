@@ -27,7 +27,7 @@ struct RackStart
 
 // Racks in the order thrown; reading stops at the first slot the record does
 // not reach, so an unfinished or damaged record gives what it holds.
-QVector<RackStart> RackStarts(const QString &record, const QString &marks);
+QVector<RackStart> rackStarts(const QString &record, const QString &marks);
 
 // Frames whose first two balls leave pins standing (no strike, no spare).
 int OpenFrames(const QString &record);
@@ -41,4 +41,4 @@ using PinSet = std::bitset<kPinsPerRack>;
 // 1..n and left the rest. A typed-in 8 is not known: the answer that leaves
 // 7 and 10 is written "8" with a split circle, just as a typed 8 leaving 9
 // and 10 is. Every other leave is empty.
-std::optional<PinSet> KnownLeave(const RackStart &rack, bool typed);
+std::optional<PinSet> knownLeave(const RackStart &rack, bool typed);

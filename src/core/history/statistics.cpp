@@ -11,7 +11,7 @@
 
 namespace {
 
-double MeanOfLast(const QVector<int> &totals, int count)
+double meanOfLast(const QVector<int> &totals, int count)
 {
     const int n = std::min<int>(count, totals.size());
     if (n == 0)
@@ -19,7 +19,7 @@ double MeanOfLast(const QVector<int> &totals, int count)
     return std::accumulate(totals.end() - n, totals.end(), 0.0) / n;
 }
 
-void AddRack(Statistics &s, const RackStart &rack, bool typed)
+void addRack(Statistics &s, const RackStart &rack, bool typed)
 {
     ++s.strikeChances;
     ++s.firstBalls;
@@ -36,7 +36,7 @@ void AddRack(Statistics &s, const RackStart &rack, bool typed)
     s.spares += rack.spare();
     s.splits += rack.split;
     s.splitsConverted += rack.split && rack.spare();
-    if (const auto leave = KnownLeave(rack, typed)) {
+    if (const auto leave = knownLeave(rack, typed)) {
         ++s.leaves.known;
         for (int pin = 1; pin <= kPinsPerRack; ++pin)
             s.leaves.standing[pin - 1] += leave->test(pin - 1);
@@ -45,7 +45,7 @@ void AddRack(Statistics &s, const RackStart &rack, bool typed)
     }
 }
 
-QString CsvField(const QString &text)
+QString csvField(const QString &text)
 {
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n'))
         return text;
@@ -55,7 +55,7 @@ QString CsvField(const QString &text)
 
 }  // namespace
 
-Statistics ComputeStatistics(const HistoryGames &games, bool includeTyped)
+Statistics computeStatistics(const HistoryGames &games, bool includeTyped)
 {
     Statistics s;
     for (const HistoryGame &game : games) {
@@ -66,26 +66,26 @@ Statistics ComputeStatistics(const HistoryGames &games, bool includeTyped)
             s.bestIndex = int(s.totals.size());
         }
         s.totals.append(game.total);
-        s.movingAverage.append(MeanOfLast(s.totals, Statistics::kMovingWindow));
+        s.movingAverage.append(meanOfLast(s.totals, Statistics::kMovingWindow));
         s.openFrames += OpenFrames(game.record);
-        for (const RackStart &rack : RackStarts(game.record, game.marks))
-            AddRack(s, rack, game.typed);
+        for (const RackStart &rack : rackStarts(game.record, game.marks))
+            addRack(s, rack, game.typed);
     }
     s.games = int(s.totals.size());
-    s.average = MeanOfLast(s.totals, s.games);
-    s.averageRecentShort = MeanOfLast(s.totals, Statistics::kRecentShort);
-    s.averageRecentLong = MeanOfLast(s.totals, Statistics::kRecentLong);
+    s.average = meanOfLast(s.totals, s.games);
+    s.averageRecentShort = meanOfLast(s.totals, Statistics::kRecentShort);
+    s.averageRecentLong = meanOfLast(s.totals, Statistics::kRecentLong);
     return s;
 }
 
-QString HistoryCsv(const HistoryGames &games)
+QString historyCsv(const HistoryGames &games)
 {
     QString csv = QStringLiteral("id,ended_at,record,marks,total,typed,imported\n");
     for (const HistoryGame &g : games) {
         const QStringList fields = {QString::number(g.id),
                                     g.endedAt.toString(Qt::ISODate),
-                                    CsvField(g.record),
-                                    CsvField(g.marks),
+                                    csvField(g.record),
+                                    csvField(g.marks),
                                     QString::number(g.total),
                                     QString::number(int(g.typed)),
                                     QString::number(int(g.imported))};

@@ -8,7 +8,7 @@
 #include <array>
 
 // How often each pin stood after a ball at a fresh rack that did not strike,
-// over the balls whose leave the record tells (see KnownLeave).
+// over the balls whose leave the record tells (see knownLeave).
 struct PinLeaves
 {
     std::array<int, kPinsPerRack> standing{};  // [pin - 1]
@@ -49,8 +49,8 @@ struct Statistics
 
 // The figures over the rolled games, and the typed-in ones too when
 // `includeTyped`. Games imported from the high-score table count as rolled.
-Statistics ComputeStatistics(const HistoryGames &games, bool includeTyped);
+Statistics computeStatistics(const HistoryGames &games, bool includeTyped);
 
 // One header line with the table's column names, then one line per game, in
 // the order given; fields that could hold a comma or a quote are quoted.
-QString HistoryCsv(const HistoryGames &games);
+QString historyCsv(const HistoryGames &games);

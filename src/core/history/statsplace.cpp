@@ -14,7 +14,7 @@ const QString kStatsWidthKey = QStringLiteral("WIDTH");
 const QString kStatsHeightKey = QStringLiteral("HEIGHT");
 }  // namespace
 
-std::optional<QRect> ReadStatsRect(const Settings &settings)
+std::optional<QRect> readStatsRect(const Settings &settings)
 {
     const auto place = SheetPosition::fromStored(settings.ReadIniValue(kStatsSection, kStatsLeftKey),
                                                  settings.ReadIniValue(kStatsSection, kStatsTopKey));
@@ -26,7 +26,7 @@ std::optional<QRect> ReadStatsRect(const Settings &settings)
     return QRect(place->pixels(), QSize(extent.x(), extent.y()));
 }
 
-void WriteStatsRect(Settings &settings, const QRect &pixels)
+void writeStatsRect(Settings &settings, const QRect &pixels)
 {
     const auto twips = [](int value) { return QString::number(value * kTwipsPerPixel); };
     settings.WriteIniValue(kStatsSection, kStatsLeftKey, twips(pixels.x()));

@@ -12,5 +12,5 @@ class Settings;
 
 // The stored rectangle: empty when LEFT is missing or the size is not
 // positive. Values read as the score sheet's place does.
-std::optional<QRect> ReadStatsRect(const Settings &settings);
-void WriteStatsRect(Settings &settings, const QRect &pixels);
+std::optional<QRect> readStatsRect(const Settings &settings);
+void writeStatsRect(Settings &settings, const QRect &pixels);

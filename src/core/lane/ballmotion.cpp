@@ -16,24 +16,24 @@ constexpr int kLastBallX = kLaneInnerWidth - kBallSize;
 // The ball's top may lie anywhere from the top edge down to this y.
 constexpr float kLastBallY = static_cast<float>(kLaneInnerHeight - kBallSize);
 
-bool LeadsRow(int pin)
+bool leadsRow(int pin)
 {
-    const int r = RowIndexOf(pin);
+    const int r = rowIndexOf(pin);
     return r >= 0 && kRows[r].lead == pin;
 }
 
 // After the back row NextPin moves on to pin 10, which leads no row, so the
 // back row runs only once although the ball is still over its column in the
 // following step.
-int LeadAfter(int lead)
+int leadAfter(int lead)
 {
-    const int r = RowIndexOf(lead) + 1;
+    const int r = rowIndexOf(lead) + 1;
     return r < kPinRows ? kRows[r].lead : kLastPin;
 }
 
 }  // namespace
 
-void BeginRoll(Game &game, const RollAim &aim)
+void beginRoll(Game &game, const RollAim &aim)
 {
     Roll &r = game.roll;
     r.GutterFlag = false;
@@ -52,7 +52,7 @@ void BeginRoll(Game &game, const RollAim &aim)
     std::fill(std::begin(r.PathPins), std::end(r.PathPins), qint16(0));
 }
 
-void StepBall(Game &game)
+void stepBall(Game &game)
 {
     Roll &r = game.roll;
     r.BallDrawnLeft = static_cast<float>(r.BallX);
@@ -77,11 +77,11 @@ void StepBall(Game &game)
 
     // The column test uses the new x but the pin model reads where the ball
     // is drawn, which is still the position from the start of this step.
-    if (r.GutterFlag || !LeadsRow(r.NextPin))
+    if (r.GutterFlag || !leadsRow(r.NextPin))
         return;
     const PinImage &lead = kPinImages[r.NextPin];
     if (r.BallX > lead.left && r.BallX < lead.left + kPinWidth) {
         RowReached(game, r.NextPin);
-        r.NextPin = LeadAfter(r.NextPin);
+        r.NextPin = leadAfter(r.NextPin);
     }
 }

@@ -6,7 +6,7 @@
 class Game;
 
 // The ball's run down the lane. A roll is set up once from the three aiming
-// positions and then advanced by one StepBall per pass of the main loop; the
+// positions and then advanced by one stepBall per pass of the main loop; the
 // lane window draws the ball from the roll's BallDrawnLeft, BallDrawnTop and
 // BallVisible.
 
@@ -35,9 +35,9 @@ struct RollAim
 // state: GutterFlag, StrikeFlag, PathPins, NextPin = 1. Also sets LoopDelay
 // to the rolling pace. The caller waits, resets the aiming markers
 // beforehand and moves the state on to "throw-t".
-void BeginRoll(Game &game, const RollAim &aim);
+void beginRoll(Game &game, const RollAim &aim);
 
 // One step of the rolling ball. Past the end of the lane it sets the state
 // to "throw-e" instead of moving. A ball in the gutter stops curving, is
 // held at the edge and reaches no more pin rows.
-void StepBall(Game &game);
+void stepBall(Game &game);

@@ -9,7 +9,7 @@ constexpr std::array<MarkerColumn, 3> kIdleDrawingOrder = {MarkerColumn::Aim, Ma
                                                            MarkerColumn::Hook};
 }  // namespace
 
-const MarkerColumnStyle &StyleOf(MarkerColumn column)
+const MarkerColumnStyle &styleOf(MarkerColumn column)
 {
     switch (column) {
     case MarkerColumn::Start:
@@ -22,33 +22,33 @@ const MarkerColumnStyle &StyleOf(MarkerColumn column)
     return kHookColumn;
 }
 
-MarkerLine MarkerGeometry(MarkerColumn column, int row)
+MarkerLine markerGeometry(MarkerColumn column, int row)
 {
-    const MarkerColumnStyle &style = StyleOf(column);
+    const MarkerColumnStyle &style = styleOf(column);
     const int y = kMarkerFirstY + kMarkerRowPitch * row;
     const int x1 = style.tipX - style.chevron * std::abs(row - kMarkerMiddleRow);
     return {x1, y, x1 + style.length, y, kWhite};
 }
 
-MarkerColumnLines AimingColumnLines(MarkerColumn column, int currentRow)
+MarkerColumnLines aimingColumnLines(MarkerColumn column, int currentRow)
 {
-    const Rgb highlight = StyleOf(column).highlight;
+    const Rgb highlight = styleOf(column).highlight;
     MarkerColumnLines lines{};
     for (int row = 0; row < kMarkerRows; ++row) {
-        lines[row] = MarkerGeometry(column, row);
+        lines[row] = markerGeometry(column, row);
         lines[row].colour = row == currentRow ? highlight : kWhite;
     }
     return lines;
 }
 
-IdleMarkerLines IdleMarkers()
+IdleMarkerLines idleMarkers()
 {
     IdleMarkerLines lines{};
     int next = 0;
     for (int row = 0; row < kMarkerRows; ++row) {
         for (MarkerColumn column : kIdleDrawingOrder) {
-            MarkerLine line = MarkerGeometry(column, row);
-            line.colour = StyleOf(column).idle;
+            MarkerLine line = markerGeometry(column, row);
+            line.colour = styleOf(column).idle;
             lines[next++] = line;
         }
     }

@@ -89,16 +89,16 @@ struct MarkerLine
 using MarkerColumnLines = std::array<MarkerLine, kMarkerRows>;
 using IdleMarkerLines = std::array<MarkerLine, 3 * kMarkerRows>;
 
-const MarkerColumnStyle &StyleOf(MarkerColumn column);
+const MarkerColumnStyle &styleOf(MarkerColumn column);
 
 // The line of marker `row` of a column, without its colour.
-MarkerLine MarkerGeometry(MarkerColumn column, int row);
+MarkerLine markerGeometry(MarkerColumn column, int row);
 
 // The column as an aiming state draws it: row `currentRow` in the column's
 // highlight colour, every other row white. A current row outside 0..8 (the
 // overshoot to -1 or 9 at a turn) highlights nothing.
-MarkerColumnLines AimingColumnLines(MarkerColumn column, int currentRow);
+MarkerColumnLines aimingColumnLines(MarkerColumn column, int currentRow);
 
 // All three columns in their idle colours, in drawing order: for each row
 // the aim, start and hook markers.
-IdleMarkerLines IdleMarkers();
+IdleMarkerLines idleMarkers();

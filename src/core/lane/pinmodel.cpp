@@ -15,9 +15,9 @@ constexpr int kToppleHook = 2;
 // The hit band starts this fraction of the pin's height below its top.
 constexpr int kBandStartDivisor = 3;
 
-bool ValidPin(int pin) { return pin >= kFirstPin && pin <= kLastPin; }
+bool validPin(int pin) { return pin >= kFirstPin && pin <= kLastPin; }
 
-bool AnySupportFelledThisRoll(const Rack &rack, const PinList &supports)
+bool anySupportFelledThisRoll(const Rack &rack, const PinList &supports)
 {
     for (int s : supports) {
         if (rack.PinState[s] == kFelledThisRoll)
@@ -35,7 +35,7 @@ bool AllDown(const Rack &rack, const PinList &pins)
     return true;
 }
 
-bool AllStanding(const Rack &rack, const PinList &pins)
+bool allStanding(const Rack &rack, const PinList &pins)
 {
     for (int p : pins) {
         if (!rack.standing(p))
@@ -48,15 +48,15 @@ bool AllStanding(const Rack &rack, const PinList &pins)
 
 bool Chance(Random &random, int range, int limit)
 {
-    return static_cast<int>(std::floor(random.Rnd() * range)) <= limit;
+    return static_cast<int>(std::floor(random.rnd() * range)) <= limit;
 }
 
 bool HeadPinStrikeChance(Random &random)
 {
-    return static_cast<int>(std::floor(random.Rnd() * kHeadPinStrikeRange)) < kHeadPinStrikeBelow;
+    return static_cast<int>(std::floor(random.rnd() * kHeadPinStrikeRange)) < kHeadPinStrikeBelow;
 }
 
-std::optional<qint16> BallCentreRow(const Roll &roll)
+std::optional<qint16> ballCentreRow(const Roll &roll)
 {
     // The centre lies a whole number of pixels below the top (3 for the
     // 7-pixel ball); it is rounded the way every screen position is narrowed
@@ -67,9 +67,9 @@ std::optional<qint16> BallCentreRow(const Roll &roll)
 
 bool BallOverPin(const Roll &roll, int pin)
 {
-    if (!ValidPin(pin))
+    if (!validPin(pin))
         return false;
-    const auto c = BallCentreRow(roll);
+    const auto c = ballCentreRow(roll);
     if (!c)
         return false;
     const int top = kPinImages[pin].top;
@@ -78,14 +78,14 @@ bool BallOverPin(const Roll &roll, int pin)
 
 void KnockPin(Rack &rack, int pin)
 {
-    if (!ValidPin(pin))
+    if (!validPin(pin))
         return;
     rack.knock(pin);
 }
 
 void PinReached(Game &game, int pin)
 {
-    if (!ValidPin(pin))
+    if (!validPin(pin))
         return;
     Rack &rack = game.rack;
     switch (rack.PinState[pin]) {
@@ -120,7 +120,7 @@ void DecidePinFall(Game &game, int pin, const PinList &supports)
         }
         return;
     }
-    if (!AnySupportFelledThisRoll(rack, supports)) {
+    if (!anySupportFelledThisRoll(rack, supports)) {
         if (BallOverPin(roll, pin) && Chance(game.random, kChanceRange, kSureLimit))
             KnockPin(rack, pin);
         return;
@@ -130,7 +130,7 @@ void DecidePinFall(Game &game, int pin, const PinList &supports)
         KnockPin(rack, pin);
 }
 
-int RowIndexOf(int pin)
+int rowIndexOf(int pin)
 {
     for (int r = 0; r < kPinRows; ++r) {
         if (pin >= kRows[r].lead && pin <= kRows[r].last)
@@ -141,7 +141,7 @@ int RowIndexOf(int pin)
 
 void RowReached(Game &game, int leadPin)
 {
-    const int r = RowIndexOf(leadPin);
+    const int r = rowIndexOf(leadPin);
     if (r < 0 || kRows[r].lead != leadPin)
         return;
     for (int p = kRows[r].lead; p <= kRows[r].last; ++p) {
@@ -155,7 +155,7 @@ void RowReached(Game &game, int leadPin)
 void TopplePathNeighbour(Game &game, int pin)
 {
     Rack &rack = game.rack;
-    if (!ValidPin(pin) || rack.PinState[pin] != kFelledThisRoll)
+    if (!validPin(pin) || rack.PinState[pin] != kFelledThisRoll)
         return;
     int step = 0;
     if (game.roll.HookValue <= -kToppleHook)
@@ -164,7 +164,7 @@ void TopplePathNeighbour(Game &game, int pin)
         step = -1;
     else
         return;
-    const PinRow row = kRows[RowIndexOf(pin)];
+    const PinRow row = kRows[rowIndexOf(pin)];
     for (int p = pin + step; p >= row.lead && p <= row.last; p += step) {
         if (rack.PinState[p] == kFelledEarlier)
             continue;
@@ -187,7 +187,7 @@ bool IsSplit(const Rack &rack)
     }
     // A gap in front: a felled pin with both pins behind it still standing.
     for (int q = kFirstPin; q <= kLastPinWithPinsBehind; ++q) {
-        if (!rack.standing(q) && AllStanding(rack, kBehind[q]))
+        if (!rack.standing(q) && allStanding(rack, kBehind[q]))
             return true;
     }
     return false;

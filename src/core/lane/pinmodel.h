@@ -94,7 +94,7 @@ bool HeadPinStrikeChance(Random &random);
 // The pixel row of the ball's centre line as drawn: its top plus half its
 // size, rounded half to even; empty when out of 16-bit range. The lane draws
 // the ball from it too, so what the player sees is what the pins feel.
-std::optional<qint16> BallCentreRow(const Roll &roll);
+std::optional<qint16> ballCentreRow(const Roll &roll);
 
 // Whether the centre line of the ball, as currently drawn, lies in the pin's
 // hit band: from a third of the way down the pin image to its bottom edge.
@@ -109,7 +109,7 @@ void DecidePinFall(Game &game, int pin, const PinList &supports);
 void RowReached(Game &game, int leadPin);
 
 // The row of a pin (index into kRows), or -1 for a number outside 1..10.
-int RowIndexOf(int pin);
+int rowIndexOf(int pin);
 
 // On the second ball after a split: a felled path pin topples the first
 // standing pin beside it in its row, on the side the hook turns away from.

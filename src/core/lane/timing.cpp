@@ -17,6 +17,6 @@ void Wait(const Game &game, Pacer &pacer, int milliseconds)
         return;
     const qint64 deadline = pacer.GetTickCount() + milliseconds;
     do {
-        pacer.ProcessEventsUntil(qMin(deadline, pacer.GetTickCount() + kEndCheckMs));
+        pacer.processEventsUntil(qMin(deadline, pacer.GetTickCount() + kEndCheckMs));
     } while (!game.EndRequested && pacer.GetTickCount() < deadline);
 }

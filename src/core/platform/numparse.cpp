@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-double LeadingNumber(const QString &text)
+double leadingNumber(const QString &text)
 {
     const QByteArray s = text.toLatin1();
     int i = 0;

@@ -9,7 +9,7 @@
 // skipped, then an optional sign, digits, an optional fraction and an
 // optional exponent are taken; whatever follows is ignored. Text that does
 // not start with a number reads as 0.
-double LeadingNumber(const QString &text);
+double leadingNumber(const QString &text);
 
 // Rounds half to even and narrows to a signed 16-bit integer; empty when the
 // rounded value does not fit.
@@ -17,4 +17,4 @@ std::optional<qint16> RoundToInt16(double value);
 
 // The value of one character of a record: its digit value for '0'..'9',
 // 0 for anything else.
-inline int CharValue(QChar c) { return (c >= u'0' && c <= u'9') ? c.unicode() - u'0' : 0; }
+inline int charValue(QChar c) { return (c >= u'0' && c <= u'9') ? c.unicode() - u'0' : 0; }

@@ -50,7 +50,7 @@ Pacer::~Pacer()
 
 qint64 Pacer::GetTickCount() const { return source_ ? source_() : monotonic_.elapsed(); }
 
-void Pacer::ProcessEventsUntil(qint64 deadline)
+void Pacer::processEventsUntil(qint64 deadline)
 {
     handleOnce(kAllEvents);
     if (source_) {
@@ -87,4 +87,4 @@ void Pacer::blockFor(qint64 nanoseconds)
 // One blocking round only: it handles whatever is already pending without
 // waiting, and waits only when nothing is. A non-blocking round first could
 // handle the very click the caller rests for and then block on top of it.
-void Pacer::WaitForEvent() { handleOnce(kBlocking); }
+void Pacer::waitForEvent() { handleOnce(kBlocking); }

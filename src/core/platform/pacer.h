@@ -30,16 +30,16 @@ public:
     qint64 GetTickCount() const;
     // Ticks come from `source` instead (tests); an empty function restores
     // the real clock.
-    void SetTickSource(std::function<qint64()> source) { source_ = std::move(source); }
+    void setTickSource(std::function<qint64()> source) { source_ = std::move(source); }
 
     // Handles pending events at least once, then keeps handling events until
     // the tick count reaches `deadline`.
-    void ProcessEventsUntil(qint64 deadline);
+    void processEventsUntil(qint64 deadline);
 
     // Handles the events already pending or, when there are none, blocks
     // until one arrives and handles it. Used where the game rests until the
     // player does something.
-    void WaitForEvent();
+    void waitForEvent();
 
 private:
     // Blocks in the dispatcher for at most `nanoseconds`.

@@ -28,9 +28,9 @@ constexpr qsizetype kTemporaryTailLength = 6;
 constexpr int kMaxLinkHops = 40;
 constexpr qint64 kNsPerSecond = 1000000000;
 
-QByteArray NativePath(const QString &path) { return QFile::encodeName(path); }
+QByteArray nativePath(const QString &path) { return QFile::encodeName(path); }
 
-bool IsAsciiAlnum(QChar c)
+bool isAsciiAlnum(QChar c)
 {
     const char16_t u = c.unicode();
     return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z');
@@ -39,7 +39,7 @@ bool IsAsciiAlnum(QChar c)
 // Temporary files of interrupted writes of target. Called only while holding
 // target's lock: every writer writes under it, so whatever copy is found then
 // has no live writer, however young it is.
-void RemoveLeftovers(const QString &target)
+void removeLeftovers(const QString &target)
 {
     const QFileInfo info(target);
     const QString name = info.fileName();
@@ -48,7 +48,7 @@ void RemoveLeftovers(const QString &target)
     for (const QFileInfo &leftover : found) {
         const QString tail = leftover.fileName().right(kTemporaryTailLength);
         const bool ours = leftover.fileName().startsWith(name) &&
-                          std::all_of(tail.begin(), tail.end(), IsAsciiAlnum);
+                          std::all_of(tail.begin(), tail.end(), isAsciiAlnum);
         if (ours && !leftover.isSymLink())
             QFile::remove(leftover.filePath());
     }
@@ -56,12 +56,12 @@ void RemoveLeftovers(const QString &target)
 
 }  // namespace
 
-QString WriteTarget(const QString &path)
+QString writeTarget(const QString &path)
 {
     QString at = path;
     for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
         struct stat status = {};
-        const bool found = ::lstat(NativePath(at).constData(), &status) == 0;
+        const bool found = ::lstat(nativePath(at).constData(), &status) == 0;
         if (hop == 0 && (!found || !S_ISLNK(status.st_mode)))
             return path;
         if (!found || status.st_uid != ::geteuid())
@@ -83,7 +83,7 @@ bool CachedProfile::Stamp::operator==(const Stamp &other) const
 }
 
 namespace {
-CachedProfile::Stamp StampOf(const struct stat &status)
+CachedProfile::Stamp stampOf(const struct stat &status)
 {
     return {quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
             qint64(status.st_mtim.tv_sec) * kNsPerSecond + status.st_mtim.tv_nsec};
@@ -105,7 +105,7 @@ void CachedProfile::adopt(State state, const Stamp &stamp, const QByteArray &con
 // that is not there at all, not even as a dangling link, is a missing file.
 void CachedProfile::refresh(const QString &path)
 {
-    const QByteArray name = NativePath(path);
+    const QByteArray name = nativePath(path);
     struct stat status = {};
     if (::stat(name.constData(), &status) != 0) {
         const bool missing = errno == ENOENT && ::lstat(name.constData(), &status) != 0;
@@ -120,7 +120,7 @@ void CachedProfile::refresh(const QString &path)
         adopt(State::Unreadable, {}, {});
         return;
     }
-    const Stamp stamp = StampOf(status);
+    const Stamp stamp = stampOf(status);
     if (state_ == State::Read && stamp == stamp_) {
         ::close(fd);
         return;
@@ -151,7 +151,7 @@ const ProfileIndex &CachedProfile::load(const QString &path)
 WriteResult CachedProfile::write(const QString &path, const Assignments &values,
                                  std::chrono::milliseconds lockWait)
 {
-    if (!std::all_of(values.begin(), values.end(), NamesAKey))
+    if (!std::all_of(values.begin(), values.end(), namesAKey))
         return WriteResult::Failed;
     load(path);
     if (state_ == State::Unreadable)
@@ -159,13 +159,13 @@ WriteResult CachedProfile::write(const QString &path, const Assignments &values,
     const auto held = [this](const Assignment &a) { return index_->holds(a); };
     if (std::all_of(values.begin(), values.end(), held))
         return WriteResult::Written;  // the file already says so: no lock needed
-    const QString target = WriteTarget(path);
+    const QString target = writeTarget(path);
     if (target.isEmpty())
         return WriteResult::Failed;
-    const ProfileLock lock(LockFilePath(target), lockWait);
+    const ProfileLock lock(lockFilePath(target), lockWait);
     if (!lock.held())
         return lock.busy() ? WriteResult::Busy : WriteResult::Failed;
-    RemoveLeftovers(target);
+    removeLeftovers(target);
     const ProfileIndex &current = load(target);  // read again only if another writer changed it
     if (state_ == State::Unreadable)
         return WriteResult::Failed;
@@ -176,7 +176,7 @@ WriteResult CachedProfile::write(const QString &path, const Assignments &values,
     index_.reset();           // contents_ is then this object's alone
     state_ = State::Unknown;  // until the file holds contents_
     contents_.replace(first.at, first.removed, first.added);
-    SetValues(contents_, values.sliced(1));
+    setValues(contents_, values.sliced(1));
     return replace(target);
 }
 
@@ -195,27 +195,27 @@ WriteResult CachedProfile::replace(const QString &target)
         return WriteResult::Failed;
     }
     state_ = State::Read;
-    stamp_ = StampOf(status);
+    stamp_ = stampOf(status);
     return WriteResult::Written;
 }
 
-QByteArray ReadProfileString(const QString &path, const QByteArray &section, const QByteArray &key)
+QByteArray readProfileString(const QString &path, const QByteArray &section, const QByteArray &key)
 {
     return CachedProfile().load(path).value(section, key);
 }
 
-WriteResult WriteProfileStrings(const QString &path, const Assignments &values,
+WriteResult writeProfileStrings(const QString &path, const Assignments &values,
                                 std::chrono::milliseconds lockWait)
 {
     return CachedProfile().write(path, values, lockWait);
 }
 
-bool WriteProfileString(const QString &path, const QByteArray &section, const QByteArray &key,
+bool writeProfileString(const QString &path, const QByteArray &section, const QByteArray &key,
                         const QByteArray &value)
 {
-    return WriteProfileStrings(path, {{section, key, value}}) == WriteResult::Written;
+    return writeProfileStrings(path, {{section, key, value}}) == WriteResult::Written;
 }
 
-QString LockFilePath(const QString &path) { return path + QLatin1String(kLockSuffix); }
+QString lockFilePath(const QString &path) { return path + QLatin1String(kLockSuffix); }
 
 }  // namespace profile

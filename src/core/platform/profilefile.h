@@ -88,12 +88,12 @@ private:
 };
 
 // The value of key in section of the file at path.
-QByteArray ReadProfileString(const QString &path, const QByteArray &section, const QByteArray &key);
+QByteArray readProfileString(const QString &path, const QByteArray &section, const QByteArray &key);
 // CachedProfile::write on the file at path.
-WriteResult WriteProfileStrings(const QString &path, const Assignments &values,
+WriteResult writeProfileStrings(const QString &path, const Assignments &values,
                                 std::chrono::milliseconds lockWait = kLockWait);
 // One value; true when the file holds it.
-bool WriteProfileString(const QString &path, const QByteArray &section, const QByteArray &key,
+bool writeProfileString(const QString &path, const QByteArray &section, const QByteArray &key,
                         const QByteArray &value);
 
 // Where a write of path goes: path itself when it is no symbolic link, else
@@ -102,9 +102,9 @@ bool WriteProfileString(const QString &path, const QByteArray &section, const QB
 // protected-symlinks rule, a link somebody else planted is never written
 // through, whatever it leads to. Empty, with one line on standard error, when
 // the rule refuses or the links lead to nothing.
-QString WriteTarget(const QString &path);
+QString writeTarget(const QString &path);
 
 // The lock file that serialises writers of the file at path (not a link).
-QString LockFilePath(const QString &path);
+QString lockFilePath(const QString &path);
 
 }  // namespace profile

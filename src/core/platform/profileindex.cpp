@@ -19,11 +19,11 @@ constexpr char kDoubleQuote = '"';
 constexpr char kSingleQuote = '\'';
 constexpr char kLineBreak[] = "\r\n";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
 // Around the names a caller gives only spaces are trimmed: "\tS" is not "S".
 bool IsSpace(char c) { return c == ' '; }
 
-QByteArrayView Trimmed(QByteArrayView text, bool (*blank)(char) = IsBlank)
+QByteArrayView Trimmed(QByteArrayView text, bool (*blank)(char) = isBlank)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -34,26 +34,26 @@ QByteArrayView Trimmed(QByteArrayView text, bool (*blank)(char) = IsBlank)
     return text.sliced(begin, end - begin);
 }
 
-QByteArrayView GivenName(QByteArrayView name) { return WithoutOuterSpaces(name); }
+QByteArrayView givenName(QByteArrayView name) { return withoutOuterSpaces(name); }
 
 // ASCII only: bytes above 127 compare exactly, whatever code page wrote them.
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
 QByteArray Folded(QByteArrayView name)
 {
     QByteArray folded(name.size(), Qt::Uninitialized);
-    std::transform(name.begin(), name.end(), folded.begin(), AsciiLower);
+    std::transform(name.begin(), name.end(), folded.begin(), asciiLower);
     return folded;
 }
 
-bool SameName(QByteArrayView a, QByteArrayView b)
+bool sameName(QByteArrayView a, QByteArrayView b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return AsciiLower(x) == AsciiLower(y);
+               return asciiLower(x) == asciiLower(y);
            });
 }
 
-QByteArrayView Unquoted(QByteArrayView value)
+QByteArrayView unquoted(QByteArrayView value)
 {
     const bool quoted = value.size() >= 2 &&
                         (value.front() == kDoubleQuote || value.front() == kSingleQuote) &&
@@ -61,7 +61,7 @@ QByteArrayView Unquoted(QByteArrayView value)
     return quoted ? value.sliced(1, value.size() - 2) : value;
 }
 
-Line LineAt(QByteArrayView data, qsizetype begin)
+Line lineAt(QByteArrayView data, qsizetype begin)
 {
     const char *first = data.data() + begin;
     const char *last = data.data() + data.size();
@@ -86,7 +86,7 @@ struct Entry
     QByteArrayView value;
 };
 
-Entry Classify(QByteArrayView text)
+Entry classify(QByteArrayView text)
 {
     const QByteArrayView body = Trimmed(text);
     if (body.isEmpty() || body.front() == kCommentMark)
@@ -104,12 +104,12 @@ Entry Classify(QByteArrayView text)
     return {Kind::Key, Trimmed(body.first(separator)), Trimmed(body.sliced(separator + 1))};
 }
 
-Entry ClassifyLine(QByteArrayView data, const Line &line)
+Entry classifyLine(QByteArrayView data, const Line &line)
 {
-    return Classify(data.sliced(line.begin, line.end - line.begin));
+    return classify(data.sliced(line.begin, line.end - line.begin));
 }
 
-bool EndsWithLineBreak(const QByteArray &data) { return data.endsWith(kCR) || data.endsWith(kLF); }
+bool endsWithLineBreak(const QByteArray &data) { return data.endsWith(kCR) || data.endsWith(kLF); }
 
 QByteArray KeyLine(QByteArrayView name, const QByteArray &value)
 {
@@ -133,9 +133,9 @@ ProfileIndex::ProfileIndex(QByteArray contents) : contents_(std::move(contents))
     const QByteArrayView data(contents_);
     Section *current = nullptr;
     for (qsizetype pos = 0; pos < data.size();) {
-        const Line line = LineAt(data, pos);
+        const Line line = lineAt(data, pos);
         pos = line.next;
-        const Entry entry = ClassifyLine(data, line);
+        const Entry entry = classifyLine(data, line);
         if (entry.kind == Kind::Header) {
             if (current)
                 current->end = line.begin;
@@ -161,10 +161,10 @@ std::optional<ProfileIndex::Key> ProfileIndex::findKey(const Section &section, Q
 {
     const QByteArrayView data(contents_);
     for (qsizetype pos = section.body; pos < section.end;) {
-        const Line line = LineAt(data, pos);
+        const Line line = lineAt(data, pos);
         pos = line.next;
-        const Entry entry = ClassifyLine(data, line);
-        if (entry.kind == Kind::Key && SameName(entry.name, name))
+        const Entry entry = classifyLine(data, line);
+        if (entry.kind == Kind::Key && sameName(entry.name, name))
             return Key{line, entry.name, entry.value};
     }
     return std::nullopt;
@@ -172,19 +172,19 @@ std::optional<ProfileIndex::Key> ProfileIndex::findKey(const Section &section, Q
 
 QByteArray ProfileIndex::value(const QByteArray &section, const QByteArray &key) const
 {
-    const QByteArrayView keyName = GivenName(key);
-    const Section *place = findSection(GivenName(section));
+    const QByteArrayView keyName = givenName(key);
+    const Section *place = findSection(givenName(section));
     const std::optional<Key> found = keyName.isEmpty() || !place ? std::nullopt : findKey(*place, keyName);
     if (!found)
         return {};
-    const QByteArrayView value = Unquoted(found->value);
+    const QByteArrayView value = unquoted(found->value);
     return value.first(std::min(value.size(), kMaxValueBytes)).toByteArray();
 }
 
 ProfileIndex::Edit ProfileIndex::edit(const Assignment &write) const
 {
-    const QByteArrayView sectionName = GivenName(write.section);
-    const QByteArrayView keyName = GivenName(write.key);
+    const QByteArrayView sectionName = givenName(write.section);
+    const QByteArrayView keyName = givenName(write.key);
     if (keyName.isEmpty())
         return {contents_.size(), 0, {}};
     const Section *place = findSection(sectionName);
@@ -195,7 +195,7 @@ ProfileIndex::Edit ProfileIndex::edit(const Assignment &write) const
         const QByteArray gap = place->anchor.terminated() ? QByteArray() : QByteArray(kLineBreak);
         return {place->anchor.next, 0, gap + keyLine};
     }
-    const bool open = !contents_.isEmpty() && !EndsWithLineBreak(contents_);
+    const bool open = !contents_.isEmpty() && !endsWithLineBreak(contents_);
     return {contents_.size(), 0,
             (open ? QByteArray(kLineBreak) : QByteArray()) + kHeaderOpen + sectionName.toByteArray() +
                 kHeaderClose + kLineBreak + keyLine};
@@ -221,16 +221,16 @@ QByteArray ProfileIndex::withValues(const Assignments &values) const
     if (values.isEmpty())
         return contents_;
     QByteArray result = withValue(values.first());
-    SetValues(result, values.sliced(1));
+    setValues(result, values.sliced(1));
     return result;
 }
 
 bool ProfileIndex::holds(const Assignment &write) const
 {
-    const QByteArrayView keyName = GivenName(write.key);
+    const QByteArrayView keyName = givenName(write.key);
     if (keyName.isEmpty())
         return true;
-    const Section *place = findSection(GivenName(write.section));
+    const Section *place = findSection(givenName(write.section));
     const std::optional<Key> found = place ? findKey(*place, keyName) : std::nullopt;
     if (!found)
         return false;
@@ -239,14 +239,14 @@ bool ProfileIndex::holds(const Assignment &write) const
            KeyLine(found->name, write.value);
 }
 
-QByteArray LookupValue(const QByteArray &contents, const QByteArray &section, const QByteArray &key)
+QByteArray lookupValue(const QByteArray &contents, const QByteArray &section, const QByteArray &key)
 {
     return ProfileIndex(contents).value(section, key);
 }
 
 // The index of each step is gone before contents change, so contents are not
 // shared and change in place.
-void SetValues(QByteArray &contents, const Assignments &values)
+void setValues(QByteArray &contents, const Assignments &values)
 {
     for (const Assignment &write : values) {
         const ProfileIndex::Edit change = ProfileIndex(contents).edit(write);
@@ -254,14 +254,14 @@ void SetValues(QByteArray &contents, const Assignments &values)
     }
 }
 
-bool SameKey(const Assignment &a, const Assignment &b)
+bool sameKey(const Assignment &a, const Assignment &b)
 {
-    return SameName(GivenName(a.section), GivenName(b.section)) &&
-           SameName(GivenName(a.key), GivenName(b.key));
+    return sameName(givenName(a.section), givenName(b.section)) &&
+           sameName(givenName(a.key), givenName(b.key));
 }
 
-bool NamesAKey(const Assignment &a) { return !GivenName(a.key).isEmpty(); }
+bool namesAKey(const Assignment &a) { return !givenName(a.key).isEmpty(); }
 
-QByteArrayView WithoutOuterSpaces(QByteArrayView text) { return Trimmed(text, IsSpace); }
+QByteArrayView withoutOuterSpaces(QByteArrayView text) { return Trimmed(text, IsSpace); }
 
 }  // namespace profile

@@ -84,14 +84,14 @@ private:
 };
 
 // The free forms, for one-off use: each parses contents afresh.
-QByteArray LookupValue(const QByteArray &contents, const QByteArray &section, const QByteArray &key);
+QByteArray lookupValue(const QByteArray &contents, const QByteArray &section, const QByteArray &key);
 // withValues in place, so that big contents are not copied.
-void SetValues(QByteArray &contents, const Assignments &values);
+void setValues(QByteArray &contents, const Assignments &values);
 // Whether the two assign the same key of the same section.
-bool SameKey(const Assignment &a, const Assignment &b);
+bool sameKey(const Assignment &a, const Assignment &b);
 // Whether the key name is more than spaces.
-bool NamesAKey(const Assignment &a);
+bool namesAKey(const Assignment &a);
 // The text without the spaces at either end; tabs stay.
-QByteArrayView WithoutOuterSpaces(QByteArrayView text);
+QByteArrayView withoutOuterSpaces(QByteArrayView text);
 
 }  // namespace profile

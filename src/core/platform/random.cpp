@@ -4,7 +4,7 @@
 
 #include <QTime>
 
-double Random::Rnd()
+double Random::rnd()
 {
     if (source_)
         return source_();
@@ -12,7 +12,7 @@ double Random::Rnd()
     return dist(engine_);
 }
 
-void Random::SeedFromTimeOfDay()
+void Random::seedFromTimeOfDay()
 {
     Seed(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
 }

@@ -10,12 +10,12 @@
 class Random
 {
 public:
-    double Rnd();
+    double rnd();
     void Seed(quint32 seed) { engine_.seed(seed); }
-    void SeedFromTimeOfDay();
+    void seedFromTimeOfDay();
     // Draws come from `source` instead of the generator; an empty function
     // restores the generator.
-    void SetSource(std::function<double()> source) { source_ = std::move(source); }
+    void setSource(std::function<double()> source) { source_ = std::move(source); }
 
 private:
     std::mt19937 engine_{5489u};

@@ -18,26 +18,26 @@ int Position(int frame, int ball)
     return (frame - 1) * 2 + ball;
 }
 
-int SlotValue(const QString &s, int position) { return CharValue(s.at(position - 1)); }
+int slotValue(const QString &s, int position) { return charValue(s.at(position - 1)); }
 
 // The single character for a count on a ball that does not clear the rack.
 // Such a ball fells at most nine pins; anything larger from a confused caller
 // is held to nine so that the ball still takes exactly one slot.
-QChar CountChar(int felled)
+QChar countChar(int felled)
 {
     if (felled <= 0)
         return kMissChar;
     return QChar(u'0' + qMin(felled, kPinsPerRack - 1));
 }
 
-QChar ScoreCharFor(const ThrowResult &ball, bool allDown, int lengthBefore)
+QChar scoreCharFor(const ThrowResult &ball, bool allDown, int lengthBefore)
 {
     if (ball.gutter)
         return ball.firstBall ? kGutterChar : kMissChar;
     if (ball.firstBall)
-        return allDown ? kStrikeChar : CountChar(ball.felled);
+        return allDown ? kStrikeChar : countChar(ball.felled);
     if (!allDown)
-        return CountChar(ball.felled);
+        return countChar(ball.felled);
     // A cleared second rack: "*" up to position 20; at 21 the digit of the
     // count, "0" too when no pin stood, unless it is all ten pins, which only
     // "*" can hold in one slot there.
@@ -57,8 +57,8 @@ int GetThrowPins(const QString &szScore, int frame, int ball)
     if (c == kStrikeChar)
         return kPinsPerRack;
     if (c == kSpareChar)
-        return kPinsPerRack - SlotValue(szScore, Position(frame, 1));
-    return SlotValue(szScore, p);
+        return kPinsPerRack - slotValue(szScore, Position(frame, 1));
+    return slotValue(szScore, p);
 }
 
 QString CalcFrameTotals(const QString &szScore)
@@ -108,7 +108,7 @@ QString CalcFrameTotals(const QString &szScore)
     return out;
 }
 
-bool GameOverAfter(const QString &szScore)
+bool gameOverAfter(const QString &szScore)
 {
     const int n = szScore.size();
     if (n >= kRecordSlots)
@@ -117,14 +117,14 @@ bool GameOverAfter(const QString &szScore)
            szScore.at(kRecordSlots - 2) != kSpareChar;
 }
 
-bool AppendThrow(QString &szScore, QString &szSprit, const ThrowResult &ball, PinMark *mark)
+bool appendThrow(QString &szScore, QString &szSprit, const ThrowResult &ball, PinMark *mark)
 {
     if (mark)
         *mark = PinMark::None;
     const int lengthBefore = int(szScore.size());
     if (szSprit.size() != lengthBefore)
         szSprit = szSprit.leftJustified(lengthBefore, kBlankChar, true);
-    if (GameOverAfter(szScore))
+    if (gameOverAfter(szScore))
         return true;
 
     // A gutter ball is recorded as a gutter ball whatever fell before it left
@@ -140,17 +140,17 @@ bool AppendThrow(QString &szScore, QString &szSprit, const ThrowResult &ball, Pi
     if (strikeInEarlyFrame)
         szSprit += kBlankChar;
 
-    const QChar c = ScoreCharFor(ball, allDown, lengthBefore);
+    const QChar c = scoreCharFor(ball, allDown, lengthBefore);
     szScore += c;
     if (strikeInEarlyFrame)
         szScore += kBlankChar;
 
     if (mark)
         *mark = c == kStrikeChar ? PinMark::Strike : c == kSpareChar ? PinMark::Spare : PinMark::None;
-    return GameOverAfter(szScore);
+    return gameOverAfter(szScore);
 }
 
-PinMark LastThrowMark(const QString &szScore)
+PinMark lastThrowMark(const QString &szScore)
 {
     for (auto i = szScore.size(); i > 0; --i) {
         const QChar c = szScore.at(i - 1);

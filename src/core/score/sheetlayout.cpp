@@ -35,26 +35,26 @@ constexpr int kStrikeInset = 2;            // ... to its strike picture
 constexpr int kSpareInset = 3;             // ... to its spare picture
 constexpr int kTenthSecondBallShift = 13;  // split circle of the tenth frame's second ball
 
-constexpr int BoxLeft(int box) { return kFirstBox.x() + (kBox.width() - 1) * (box - 1); }
-constexpr int CellLeft(int position) { return (kBox.width() / 2) * (position - 1) + kFirstBox.x(); }
-int Centred(int box, int width) { return BoxLeft(box) + (kBox.width() - width) / 2; }
+constexpr int boxLeft(int box) { return kFirstBox.x() + (kBox.width() - 1) * (box - 1); }
+constexpr int cellLeft(int position) { return (kBox.width() / 2) * (position - 1) + kFirstBox.x(); }
+int Centred(int box, int width) { return boxLeft(box) + (kBox.width() - width) / 2; }
 
-bool IsTextMark(QChar c) { return (c >= u'1' && c <= u'9') || c == kMissChar || c == kGutterChar; }
+bool isTextMark(QChar c) { return (c >= u'1' && c <= u'9') || c == kMissChar || c == kGutterChar; }
 
 // The circle goes round the first cell of frames 1..9 and round the ball's
 // own cell in the tenth frame, whose first and third cells begin at boxes
 // 10 and 11.
-QPoint SplitCentre(int position)
+QPoint splitCentre(int position)
 {
     const int shift = position == kRecordSlots - 1 ? kTenthSecondBallShift : 0;
     const int box = position == kRecordSlots - 1 ? kFrames : (position + 1) / 2;
-    return {BoxLeft(box) + kBox.width() / 4 + shift, kNumberLineY + (kTotalLineY - kNumberLineY) / 2};
+    return {boxLeft(box) + kBox.width() / 4 + shift, kNumberLineY + (kTotalLineY - kNumberLineY) / 2};
 }
 
-void AddGrid(SheetDrawing &d)
+void addGrid(SheetDrawing &d)
 {
     for (int k = 1; k <= kOrdinaryFrames; ++k) {
-        const int left = BoxLeft(k);
+        const int left = boxLeft(k);
         d.boxes.push_back(QRect({left, kFirstBox.y()}, kBox));
         d.lines.push_back({left, kNumberLineY, left + kBox.width(), kNumberLineY});
         d.lines.push_back({left, kTotalLineY, left + kBox.width(), kTotalLineY});
@@ -64,14 +64,14 @@ void AddGrid(SheetDrawing &d)
     d.lines.insert(d.lines.end(), kTenthLines.begin(), kTenthLines.end());
 }
 
-void AddMark(SheetDrawing &d, int position, QChar c)
+void addMark(SheetDrawing &d, int position, QChar c)
 {
-    const QPoint cell(CellLeft(position), kNumberLineY + kTextInset);
+    const QPoint cell(cellLeft(position), kNumberLineY + kTextInset);
     const auto pictures = [&](SheetPicture kind) {
         return std::count_if(d.marks.begin(), d.marks.end(),
                              [kind](const SheetMark &m) { return m.picture == kind; });
     };
-    if (IsTextMark(c))
+    if (isTextMark(c))
         d.texts.push_back({cell + QPoint(kMarkTextInset, 0), QString(c), SheetTextRole::Mark});
     else if (c == kStrikeChar && pictures(SheetPicture::Strike) < SheetLayout::kPicturesPerKind)
         d.marks.push_back({cell + QPoint(kStrikeInset, 0), SheetPicture::Strike});
@@ -81,7 +81,7 @@ void AddMark(SheetDrawing &d, int position, QChar c)
 
 }  // namespace
 
-SheetDrawing SheetContents(const QString &szScore, const QString &szSprit, const SheetTextWidth &textWidth)
+SheetDrawing sheetContents(const QString &szScore, const QString &szSprit, const SheetTextWidth &textWidth)
 {
     SheetDrawing d;
     for (int k = 1; k <= kFrames; ++k) {
@@ -92,17 +92,17 @@ SheetDrawing SheetContents(const QString &szScore, const QString &szSprit, const
 
     const int positions = qMin(int(szScore.size()), kRecordSlots);
     for (int f = 1; f <= positions; ++f) {
-        AddMark(d, f, szScore.at(f - 1));
+        addMark(d, f, szScore.at(f - 1));
         if (f <= szSprit.size() && szSprit.at(f - 1) == kSplitChar)
-            d.splitCircles.push_back(SplitCentre(f));
+            d.splitCircles.push_back(splitCentre(f));
     }
 
     const QString totals = CalcFrameTotals(szScore);
     for (int f = 0; f + kTotalDigits <= totals.size(); f += kTotalDigits) {
-        const QString text = QString::number(qRound(LeadingNumber(totals.mid(f, kTotalDigits))));
+        const QString text = QString::number(qRound(leadingNumber(totals.mid(f, kTotalDigits))));
         const int left = Centred(f / kTotalDigits + 1, textWidth(SheetTextRole::Total, text));
         d.texts.push_back({{left, kTotalLineY + kTextInset}, text, SheetTextRole::Total});
     }
-    AddGrid(d);
+    addGrid(d);
     return d;
 }

@@ -63,4 +63,4 @@ using SheetTextWidth = std::function<int(SheetTextRole role, const QString &text
 // positions 1..21 of szScore, the marks, the split circles of szSprit and
 // the totals of CalcFrameTotals. Frame numbers and totals are centred in
 // their frame by textWidth (the tenth frame's over its first 29 pixels).
-SheetDrawing SheetContents(const QString &szScore, const QString &szSprit, const SheetTextWidth &textWidth);
+SheetDrawing sheetContents(const QString &szScore, const QString &szSprit, const SheetTextWidth &textWidth);

@@ -15,9 +15,9 @@ const QString kSheetLeftKey = QStringLiteral("LEFT");
 const QString kSheetTopKey = QStringLiteral("TOP");
 constexpr double kMaxStoredTwips = 1 << 24;
 
-double StoredTwips(const QString &text)
+double storedTwips(const QString &text)
 {
-    const double v = LeadingNumber(text);
+    const double v = leadingNumber(text);
     if (!std::isfinite(v))
         return 0;
     return qBound(-kMaxStoredTwips, v, kMaxStoredTwips);
@@ -33,18 +33,18 @@ std::optional<SheetPosition> SheetPosition::fromStored(const QString &left, cons
 {
     if (left.isEmpty())
         return std::nullopt;
-    return SheetPosition(QPoint(qRound(StoredTwips(left)), qRound(StoredTwips(top))));
+    return SheetPosition(QPoint(qRound(storedTwips(left)), qRound(storedTwips(top))));
 }
 
 QPoint SheetPosition::pixels() const { return fromTwips(twips_); }
 
-std::optional<SheetPosition> ReadSheetPosition(const Settings &settings)
+std::optional<SheetPosition> readSheetPosition(const Settings &settings)
 {
     return SheetPosition::fromStored(settings.ReadIniValue(kSheetSection, kSheetLeftKey),
                                      settings.ReadIniValue(kSheetSection, kSheetTopKey));
 }
 
-void WriteSheetPosition(Settings &settings, const SheetPosition &place)
+void writeSheetPosition(Settings &settings, const SheetPosition &place)
 {
     settings.WriteIniValue(kSheetSection, kSheetLeftKey, QString::number(place.twips().x()));
     settings.WriteIniValue(kSheetSection, kSheetTopKey, QString::number(place.twips().y()));

@@ -29,5 +29,5 @@ private:
 };
 
 // The place KVZ.ini holds, and storing one there (both values).
-std::optional<SheetPosition> ReadSheetPosition(const Settings &settings);
-void WriteSheetPosition(Settings &settings, const SheetPosition &place);
+std::optional<SheetPosition> readSheetPosition(const Settings &settings);
+void writeSheetPosition(Settings &settings, const SheetPosition &place);

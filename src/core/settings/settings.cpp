@@ -26,14 +26,14 @@ constexpr std::chrono::milliseconds kNoWait{0};
 
 // A copy that keeps its settings beside itself: a build folder (marked by the
 // build) or a folder the player already keeps a KVZ.ini in.
-bool KeepsSettingsBeside(const QDir &dir)
+bool keepsSettingsBeside(const QDir &dir)
 {
     return dir.exists(QLatin1String(kFileName)) || dir.exists(QLatin1String(kPortableMarker));
 }
 
 // The program's folder in an XDG base directory: $variable, or the default
 // below the home directory when that is unset or relative.
-QString PerUserDirectory(const char *variable = kConfigHomeVariable,
+QString perUserDirectory(const char *variable = kConfigHomeVariable,
                          const char *defaultBase = kDefaultConfigHome)
 {
     QString base = qEnvironmentVariable(variable);
@@ -43,7 +43,7 @@ QString PerUserDirectory(const char *variable = kConfigHomeVariable,
 }
 
 // Text reaches the file as a C string would: it ends at its first NUL.
-QByteArray UpToNul(QByteArray bytes)
+QByteArray upToNul(QByteArray bytes)
 {
     const qsizetype nul = bytes.indexOf(kNul);
     if (nul >= 0)
@@ -51,7 +51,7 @@ QByteArray UpToNul(QByteArray bytes)
     return bytes;
 }
 
-QByteArray ToFileText(const QString &text) { return UpToNul(text.toUtf8()); }
+QByteArray toFileText(const QString &text) { return upToNul(text.toUtf8()); }
 
 }  // namespace
 
@@ -60,7 +60,7 @@ Settings::Settings(QString directory, QString executableDirectory)
 {
 }
 
-Settings::Location Settings::CurrentLocation() const
+Settings::Location Settings::currentLocation() const
 {
     QString dir = directory_;
     if (dir.isEmpty())
@@ -69,30 +69,30 @@ Settings::Location Settings::CurrentLocation() const
         return {QDir(dir).filePath(QLatin1String(kFileName)), false};
     const QString beside = executableDirectory_.isEmpty() ? QCoreApplication::applicationDirPath()
                                                           : executableDirectory_;
-    if (KeepsSettingsBeside(QDir(beside)))
+    if (keepsSettingsBeside(QDir(beside)))
         return {QDir(beside).filePath(QLatin1String(kFileName)), false};
-    return {QDir(PerUserDirectory()).filePath(QLatin1String(kFileName)), true};
+    return {QDir(perUserDirectory()).filePath(QLatin1String(kFileName)), true};
 }
 
 QString Settings::ReadIniValue(const QString &section, const QString &key) const
 {
-    const profile::ProfileIndex &file = profile_.load(CurrentLocation().path);
-    const QByteArray sectionText = ToFileText(section);
-    const QByteArray keyText = ToFileText(key);
+    const profile::ProfileIndex &file = profile_.load(currentLocation().path);
+    const QByteArray sectionText = toFileText(section);
+    const QByteArray keyText = toFileText(key);
     const QByteArray value = pending_.isEmpty()
                                  ? file.value(sectionText, keyText)
-                                 : profile::LookupValue(file.withValues(pending_), sectionText, keyText);
+                                 : profile::lookupValue(file.withValues(pending_), sectionText, keyText);
     // Only spaces: a tab kept inside quotes in the file stays part of the value.
-    return QString::fromUtf8(profile::WithoutOuterSpaces(UpToNul(value)));
+    return QString::fromUtf8(profile::withoutOuterSpaces(upToNul(value)));
 }
 
 void Settings::WriteIniValue(const QString &section, const QString &key, const QString &value)
 {
-    const profile::Assignment write{ToFileText(section), ToFileText(key), ToFileText(value)};
-    pending_.removeIf([&write](const profile::Assignment &a) { return profile::SameKey(a, write); });
+    const profile::Assignment write{toFileText(section), toFileText(key), toFileText(value)};
+    pending_.removeIf([&write](const profile::Assignment &a) { return profile::sameKey(a, write); });
     const bool lockedBefore = !pending_.isEmpty();
     pending_.append(write);
-    const Location location = CurrentLocation();
+    const Location location = currentLocation();
     if (location.perUser)
         QDir().mkpath(QFileInfo(location.path).path());
     // A lock another game held a moment ago is not waited for again.
@@ -101,26 +101,26 @@ void Settings::WriteIniValue(const QString &section, const QString &key, const Q
         pending_.clear();
 }
 
-bool Settings::RetryPendingWrites()
+bool Settings::retryPendingWrites()
 {
     if (!pending_.isEmpty() &&
-        profile_.write(CurrentLocation().path, pending_) != profile::WriteResult::Busy)
+        profile_.write(currentLocation().path, pending_) != profile::WriteResult::Busy)
         pending_.clear();
     return pending_.isEmpty();
 }
 
-void Settings::FinishWrites()
+void Settings::finishWrites()
 {
-    if (!RetryPendingWrites())
+    if (!retryPendingWrites())
         std::fprintf(stderr, "marvolt: %s stayed locked by another program; %lld setting(s) not saved\n",
-                     qUtf8Printable(QDir::toNativeSeparators(CurrentLocation().path)),
+                     qUtf8Printable(QDir::toNativeSeparators(currentLocation().path)),
                      static_cast<long long>(pending_.size()));
 }
 
-QString Settings::HistoryFilePath() const
+QString Settings::historyFilePath() const
 {
-    const Location location = CurrentLocation();
-    const QString folder = location.perUser ? PerUserDirectory(kDataHomeVariable, kDefaultDataHome)
+    const Location location = currentLocation();
+    const QString folder = location.perUser ? perUserDirectory(kDataHomeVariable, kDefaultDataHome)
                                             : QFileInfo(location.path).path();
     return QDir(folder).filePath(QLatin1String(kHistoryFileName));
 }

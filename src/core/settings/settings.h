@@ -10,7 +10,7 @@
 // link to another user's file is the exception: see profilefile.h).
 // A write that finds the file locked by another running game is kept here,
 // read back by this object's reads, and retried with the next write and by
-// FinishWrites; once one write has found the file locked, later ones do not
+// finishWrites; once one write has found the file locked, later ones do not
 // wait for the lock again until the pending ones are written. Only what is
 // still locked out when the program ends is lost, with one line on stderr.
 //
@@ -32,15 +32,15 @@ public:
     QString ReadIniValue(const QString &section, const QString &key) const;
     void WriteIniValue(const QString &section, const QString &key, const QString &value);
     // Writes what is pending; true when nothing is left.
-    bool RetryPendingWrites();
+    bool retryPendingWrites();
     // The last chance before the program ends: what still cannot be written
     // is lost, with one line on standard error.
-    void FinishWrites();
+    void finishWrites();
 
     // The game history's file, "history.sqlite": beside the settings file
     // when `directory`, $MARVOLT_INI_DIR or the executable's folder holds
     // that, else in $XDG_DATA_HOME/marvolt (default ~/.local/share/marvolt).
-    QString HistoryFilePath() const;
+    QString historyFilePath() const;
 
 private:
     struct Location
@@ -48,7 +48,7 @@ private:
         QString path;
         bool perUser = false;  // the per-user directory is created on first write
     };
-    Location CurrentLocation() const;
+    Location currentLocation() const;
 
     QString directory_;
     QString executableDirectory_;

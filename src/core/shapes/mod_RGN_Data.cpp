@@ -96,16 +96,16 @@ struct DotRun
 };
 constexpr DotRun kLaneDotRuns[] = {{34, 46, 4}, {67, 243, 4}, {246, 270, 4}};
 
-constexpr int CountDots()
+constexpr int countDots()
 {
     int n = 0;
     for (const DotRun &r : kLaneDotRuns)
         n += (r.last - r.first) / r.step + 1;
     return n;
 }
-constexpr int kLaneDots = CountDots();
+constexpr int kLaneDots = countDots();
 
-constexpr std::array<qint32, kLaneDots> MakeLaneDots()
+constexpr std::array<qint32, kLaneDots> makeLaneDots()
 {
     std::array<qint32, kLaneDots> xs{};
     std::size_t i = 0;
@@ -114,22 +114,22 @@ constexpr std::array<qint32, kLaneDots> MakeLaneDots()
             xs[i++] = x;
     return xs;
 }
-constexpr std::array<qint32, kLaneDots> kLaneDotX = MakeLaneDots();
+constexpr std::array<qint32, kLaneDots> kLaneDotX = makeLaneDots();
 
-static_assert(BandRectCount(kSolidLane) <= kRecordCapacity, "solid lane fits");
-static_assert(BandRectCount(kStartDialog) <= kRecordCapacity, "start dialog fits");
-static_assert(BandRectCount(kScoreSheet) <= kRecordCapacity, "score sheet fits");
-static_assert(BandRectCount(kSkeletonLane, kLaneDots) <= kRecordCapacity, "skeleton lane fits");
+static_assert(bandRectCount(kSolidLane) <= kRecordCapacity, "solid lane fits");
+static_assert(bandRectCount(kStartDialog) <= kRecordCapacity, "start dialog fits");
+static_assert(bandRectCount(kScoreSheet) <= kRecordCapacity, "score sheet fits");
+static_assert(bandRectCount(kSkeletonLane, kLaneDots) <= kRecordCapacity, "skeleton lane fits");
 
 }  // namespace
 
 RegionTable BuildRegionData()
 {
     RegionTable table{};
-    StoreRegion(table[kShapeSolidLane], kSolidLaneBounds, ExpandBands(kSolidLane));
-    StoreRegion(table[kShapeStartDialog], kStartDialogBounds, ExpandBands(kStartDialog));
-    StoreRegion(table[kShapeScoreSheet], kScoreSheetBounds, ExpandBands(kScoreSheet));
-    StoreRegion(table[kShapeSkeletonLane], kSkeletonLaneBounds,
-                ExpandBands(kSkeletonLane, kLaneDotX.data(), kLaneDots));
+    storeRegion(table[kShapeSolidLane], kSolidLaneBounds, expandBands(kSolidLane));
+    storeRegion(table[kShapeStartDialog], kStartDialogBounds, expandBands(kStartDialog));
+    storeRegion(table[kShapeScoreSheet], kScoreSheetBounds, expandBands(kScoreSheet));
+    storeRegion(table[kShapeSkeletonLane], kSkeletonLaneBounds,
+                expandBands(kSkeletonLane, kLaneDotX.data(), kLaneDots));
     return table;
 }

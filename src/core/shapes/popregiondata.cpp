@@ -43,19 +43,19 @@ constexpr RegionBand kRightEndWithTail[] = {
     {17, 18, {{5, 121}}},         {18, 270, {{0, 121}}},
 };
 
-static_assert(BandRectCount(kLeftEndWithTail) <= kPopCapacity, "left end with tail fits");
-static_assert(BandRectCount(kRightEndPlain) <= kPopCapacity, "right end fits");
-static_assert(BandRectCount(kLeftEndPlain) <= kPopCapacity, "left end fits");
-static_assert(BandRectCount(kRightEndWithTail) <= kPopCapacity, "right end with tail fits");
+static_assert(bandRectCount(kLeftEndWithTail) <= kPopCapacity, "left end with tail fits");
+static_assert(bandRectCount(kRightEndPlain) <= kPopCapacity, "right end fits");
+static_assert(bandRectCount(kLeftEndPlain) <= kPopCapacity, "left end fits");
+static_assert(bandRectCount(kRightEndWithTail) <= kPopCapacity, "right end with tail fits");
 
 }  // namespace
 
 PopRegionTable BuildPopRegionData()
 {
     PopRegionTable table{};
-    StoreRegion(table[0], kWideEndBounds, ExpandBands(kLeftEndWithTail));
-    StoreRegion(table[1], kNarrowEndBounds, ExpandBands(kRightEndPlain));
-    StoreRegion(table[2], kNarrowEndBounds, ExpandBands(kLeftEndPlain));
-    StoreRegion(table[3], kWideEndBounds, ExpandBands(kRightEndWithTail));
+    storeRegion(table[0], kWideEndBounds, expandBands(kLeftEndWithTail));
+    storeRegion(table[1], kNarrowEndBounds, expandBands(kRightEndPlain));
+    storeRegion(table[2], kNarrowEndBounds, expandBands(kLeftEndPlain));
+    storeRegion(table[3], kWideEndBounds, expandBands(kRightEndWithTail));
     return table;
 }

@@ -36,7 +36,7 @@ struct RegionBounds
     qint32 width, height;
 };
 
-constexpr int BandSpanCount(const RegionBand &band)
+constexpr int bandSpanCount(const RegionBand &band)
 {
     int n = 0;
     for (const RegionSpan &s : band.spans)
@@ -47,21 +47,21 @@ constexpr int BandSpanCount(const RegionBand &band)
 
 // Rectangles a band table expands to, given how many dots a dotted row has.
 template <std::size_t N>
-constexpr int BandRectCount(const RegionBand (&bands)[N], int dotsPerRow = 0)
+constexpr int bandRectCount(const RegionBand (&bands)[N], int dotsPerRow = 0)
 {
     int n = 0;
     for (const RegionBand &b : bands)
-        n += BandSpanCount(b) + (b.dotted ? dotsPerRow : 0);
+        n += bandSpanCount(b) + (b.dotted ? dotsPerRow : 0);
     return n;
 }
 
 // Dots are one pixel wide and given by their x; dotX must be ascending.
 template <std::size_t N>
-std::vector<RegionRect> ExpandBands(const RegionBand (&bands)[N], const qint32 *dotX = nullptr,
+std::vector<RegionRect> expandBands(const RegionBand (&bands)[N], const qint32 *dotX = nullptr,
                                     int dotCount = 0)
 {
     std::vector<RegionRect> out;
-    out.reserve(static_cast<std::size_t>(BandRectCount(bands, dotCount)));
+    out.reserve(static_cast<std::size_t>(bandRectCount(bands, dotCount)));
     for (const RegionBand &b : bands) {
         const auto bandStart = out.size();
         for (const RegionSpan &s : b.spans)
@@ -77,9 +77,9 @@ std::vector<RegionRect> ExpandBands(const RegionBand (&bands)[N], const qint32 *
 }
 
 // Rewrites the whole record: header, the rectangles, and zeros after them.
-// Callers make sure the rectangles fit (static_assert on BandRectCount).
+// Callers make sure the rectangles fit (static_assert on bandRectCount).
 template <int Capacity>
-void StoreRegion(RegionRecordOf<Capacity> &record, RegionBounds bounds,
+void storeRegion(RegionRecordOf<Capacity> &record, RegionBounds bounds,
                  const std::vector<RegionRect> &rects)
 {
     record = {};

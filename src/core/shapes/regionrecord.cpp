@@ -6,7 +6,7 @@ namespace {
 bool IsEmpty(const RegionRect &r) { return r.right <= r.left || r.bottom <= r.top; }
 }  // namespace
 
-std::optional<std::vector<QRect>> RegionRects(const RegionHeader &header, const RegionRect *rects,
+std::optional<std::vector<QRect>> regionRects(const RegionHeader &header, const RegionRect *rects,
                                               int capacity)
 {
     if (header.dwSize != sizeof(RegionHeader) || header.iType != kRegionTypeRectangles)

@@ -44,11 +44,11 @@ constexpr quint32 kRegionTypeRectangles = 1;
 // The rectangles of a record, validated the way the platform validates region
 // data: header size 32, type 1, rectangle bytes 16 x count, count within the
 // record's capacity, non-empty bounds. Empty when no region can be built.
-std::optional<std::vector<QRect>> RegionRects(const RegionHeader &header, const RegionRect *rects,
+std::optional<std::vector<QRect>> regionRects(const RegionHeader &header, const RegionRect *rects,
                                               int capacity);
 
 template <int Capacity>
-std::optional<std::vector<QRect>> RegionRects(const RegionRecordOf<Capacity> &record)
+std::optional<std::vector<QRect>> regionRects(const RegionRecordOf<Capacity> &record)
 {
-    return RegionRects(record.rdh, record.rects, Capacity);
+    return regionRects(record.rdh, record.rects, Capacity);
 }

@@ -61,7 +61,7 @@ void frmLane::paintMarker(const MarkerLine &line)
     if (drawing_.isNull())
         return;
     // Markers are horizontal, one window pixel high at every scale.
-    QPainter(&drawing_).fillRect(LinePixels(QLine(line.x1, line.y1, line.x2, line.y1)),
+    QPainter(&drawing_).fillRect(linePixels(QLine(line.x1, line.y1, line.x2, line.y1)),
                                  QColor(line.colour.red, line.colour.green, line.colour.blue));
 }
 
@@ -73,7 +73,7 @@ void frmLane::paintEvent(QPaintEvent *)
         if (game_.rack.PinVisible[i])
             p.drawPixmap(kPinImages[i].left, kPinImages[i].top, pin_);
     const Roll &roll = game_.roll;
-    const auto centre = BallCentreRow(roll);
+    const auto centre = ballCentreRow(roll);
     if (roll.BallVisible && centre)
         p.drawPixmap(static_cast<int>(std::floor(roll.BallDrawnLeft)), *centre - kBallSize / 2, ball_);
 }

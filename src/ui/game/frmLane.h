@@ -59,7 +59,7 @@ private:
     const Game &game_;
     bool pressOnButton_ = false;               // the press that holds the mouse began on CtrlButton
     QPixmap drawing_;                          // lane picture plus the markers drawn on it
-    IdleMarkerLines markers_ = IdleMarkers();  // every marker line as it was last drawn
+    IdleMarkerLines markers_ = idleMarkers();  // every marker line as it was last drawn
     QPixmap ball_;
     QPixmap pin_;
 };

@@ -9,7 +9,7 @@
 
 frmStart::frmStart()
 {
-    setWindowIcon(ProgramIcon());
+    setWindowIcon(programIcon());
     setClickAreas({kLabel1, kLabel2});
     face_ = Picture("start");
     setFixedSize(kSize);

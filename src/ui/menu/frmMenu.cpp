@@ -36,10 +36,10 @@ QIcon tickIcon()
 frmMenu::frmMenu() : mpop_(std::make_unique<QMenu>(QStringLiteral("mpop")))
 {
     lanes_ = {Picture("lane_solid"), Picture("lane_skeleton")};
-    mpop_->setFont(TextFont());  // submenus are windows of their own: each gets it
+    mpop_->setFont(textFont());  // submenus are windows of their own: each gets it
 
     mm_ = mpop_->addMenu(tr("ハイスコア"));
-    mm_->setFont(TextFont());
+    mm_->setFont(textFont());
     for (int i = 0; i < kHighScorePlaces; ++i) {
         mhiscore_[i] = mm_->addAction(tr("(なし)"));
         connect(mhiscore_[i], &QAction::triggered, this, [this, i] { Q_EMIT mhiscore_Click(i); });
@@ -48,7 +48,7 @@ frmMenu::frmMenu() : mpop_(std::make_unique<QMenu>(QStringLiteral("mpop")))
     connect(mstats_, &QAction::triggered, this, &frmMenu::mstats_Click);
     sep01_ = mpop_->addSeparator();
     mballMenu_ = mpop_->addMenu(tr("ボール"));
-    mballMenu_->setFont(TextFont());
+    mballMenu_->setFont(textFont());
     mball_ = mballMenu_->menuAction();
     for (int i = 0; i < kBallColours; ++i) {
         mcolor_[i] = mballMenu_->addAction(tr(kColourCaptions[i]));

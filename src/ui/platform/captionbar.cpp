@@ -137,7 +137,7 @@ void CaptionBar::resizeEvent(QResizeEvent *)
 void CaptionBar::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
-        StartWindowDrag(window());
+        startWindowDrag(window());
 }
 
 // The bar shows whether its window is the active one. The window passes

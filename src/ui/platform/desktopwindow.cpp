@@ -17,9 +17,9 @@ constexpr uint8_t kEventTypeMask = 0x7f;
 constexpr quint32 kMaxStates = 64;
 }  // namespace
 
-void PrepareDesktopWindow(QWidget *window)
+void prepareDesktopWindow(QWidget *window)
 {
-    const std::optional<XcbLink> x = GameXcbLink();
+    const std::optional<XcbLink> x = gameXcbLink();
     if (!x || !window)
         return;
     const auto id = static_cast<xcb_window_t>(window->winId());
@@ -34,7 +34,7 @@ void PrepareDesktopWindow(QWidget *window)
                         XCB_ATOM_CARDINAL, 32, noExtents.size(), noExtents.data());
 }
 
-void WithdrawAttention(QWidget *window, const QByteArray &eventType, void *message)
+void withdrawAttention(QWidget *window, const QByteArray &eventType, void *message)
 {
     if (eventType != "xcb_generic_event_t" || !message || !window)
         return;
@@ -42,7 +42,7 @@ void WithdrawAttention(QWidget *window, const QByteArray &eventType, void *messa
     if ((event->response_type & kEventTypeMask) != XCB_PROPERTY_NOTIFY)
         return;
     const auto *notify = static_cast<const xcb_property_notify_event_t *>(message);
-    const std::optional<XcbLink> x = GameXcbLink();
+    const std::optional<XcbLink> x = gameXcbLink();
     const auto id = static_cast<xcb_window_t>(window->winId());
     if (notify->state != XCB_PROPERTY_NEW_VALUE || !x || notify->window != id)
         return;
@@ -50,8 +50,8 @@ void WithdrawAttention(QWidget *window, const QByteArray &eventType, void *messa
     if (notify->atom != wmState)
         return;
     const xcb_atom_t attention = Atom(*x, "_NET_WM_STATE_DEMANDS_ATTENTION");
-    const std::vector<quint32> states = PropertyValues(*x, id, wmState, XCB_ATOM_ATOM, kMaxStates);
+    const std::vector<quint32> states = propertyValues(*x, id, wmState, XCB_ATOM_ATOM, kMaxStates);
     if (std::find(states.begin(), states.end(), attention) == states.end())
         return;
-    SendToWindowManager(*x, id, wmState, {kStateRemove, attention, 0, kSourceApplication, 0});
+    sendToWindowManager(*x, id, wmState, {kStateRemove, attention, 0, kSourceApplication, 0});
 }

@@ -14,10 +14,10 @@ class QWidget;
 // pagers and window switchers, and declares zero frame extents, by which
 // compositors know to draw no shadow of their own into the cut-away parts
 // of its shape.
-void PrepareDesktopWindow(QWidget *window);
+void prepareDesktopWindow(QWidget *window);
 
 // Call with every native event of the window. Some window managers (KWin,
 // mutter) mark a window that is shown without being activated as demanding
 // attention; whenever the mark appears, this takes it back, as the window
 // wants nothing from the player.
-void WithdrawAttention(QWidget *window, const QByteArray &eventType, void *message);
+void withdrawAttention(QWidget *window, const QByteArray &eventType, void *message);

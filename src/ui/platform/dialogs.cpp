@@ -17,7 +17,7 @@ QString shown(const QString &text)
 }
 }  // namespace
 
-void Dialogs::ShowOkMessage(const QString &text) const
+void Dialogs::showOkMessage(const QString &text) const
 {
     if (hooks.ok)
         return hooks.ok(text);
@@ -28,7 +28,7 @@ void Dialogs::ShowOkMessage(const QString &text) const
     box.exec();
 }
 
-bool Dialogs::AskYesNo(const QString &text) const
+bool Dialogs::askYesNo(const QString &text) const
 {
     if (hooks.yesNo)
         return hooks.yesNo(text);
@@ -40,7 +40,7 @@ bool Dialogs::AskYesNo(const QString &text) const
     return box.exec() == QMessageBox::Yes;
 }
 
-QString Dialogs::InputBox(const QString &prompt) const
+QString Dialogs::inputBox(const QString &prompt) const
 {
     if (hooks.input)
         return hooks.input(prompt);
@@ -48,7 +48,7 @@ QString Dialogs::InputBox(const QString &prompt) const
         return QString();
     QInputDialog dialog;
     dialog.setWindowTitle(kProgramTitle);
-    dialog.setFont(TextFont());
+    dialog.setFont(textFont());
     dialog.setLabelText(shown(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -63,7 +63,7 @@ void Dialogs::EndProgram(int exitCode) const
     std::_Exit(exitCode);
 }
 
-void Dialogs::DismissAll()
+void Dialogs::dismissAll()
 {
     dismissed_ = true;
     if (QWidget *menu = QApplication::activePopupWidget())

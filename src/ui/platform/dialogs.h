@@ -23,17 +23,17 @@ public:
     Hooks hooks;
 
     // Message box with an OK button only.
-    void ShowOkMessage(const QString &text) const;
+    void showOkMessage(const QString &text) const;
     // Message box with Yes and No, no icon; true for Yes.
-    bool AskYesNo(const QString &text) const;
+    bool askYesNo(const QString &text) const;
     // Text input box with no default text; cancel gives "".
-    QString InputBox(const QString &prompt) const;
+    QString inputBox(const QString &prompt) const;
     // Ends the program at once; no window runs its closing handling.
     void EndProgram(int exitCode) const;
     // The program is ending: closes the open menu and any open box (a box
     // closed so answers as its cancel button), and every later box answers
     // so at once without showing.
-    void DismissAll();
+    void dismissAll();
 
 private:
     bool dismissed_ = false;

@@ -54,14 +54,14 @@ private:
 };
 }  // namespace
 
-void StartWindowDrag(QWidget *window)
+void startWindowDrag(QWidget *window)
 {
     if (!window)
         return;
     // The toolkit's own request can carry a stale window position as the
     // pointer's place on the screen, and the window manager then flings the
     // window by that much; this one asks with the pointer's true place.
-    if (RequestWindowManagerMove(window->windowHandle()))
+    if (requestWindowManagerMove(window->windowHandle()))
         return;
     if (QWindow *handle = window->windowHandle(); handle && handle->startSystemMove())
         return;

@@ -8,4 +8,4 @@ class QWidget;
 // if it were dragged by a title bar. Call from a left-button press handler.
 // The window manager does the move where there is one; on a bare X server
 // the window follows the pointer itself.
-void StartWindowDrag(QWidget *window);
+void startWindowDrag(QWidget *window);

@@ -16,7 +16,7 @@ constexpr double kPointsPerInch = 72.0;
 constexpr double kTextPoints = 9;
 }  // namespace
 
-void InstallFontSubstitutions()
+void installFontSubstitutions()
 {
     const Substitution table[] = {
         {kPGothic, {"MS PGothic", "IPAPGothic", "VL PGothic", "Noto Sans CJK JP"}},
@@ -28,7 +28,7 @@ void InstallFontSubstitutions()
         QFont::insertSubstitutions(s.family, s.replacements);
 }
 
-QFont GameFont(const QString &family, double points, bool bold)
+QFont gameFont(const QString &family, double points, bool bold)
 {
     QFont font(family);
     font.setPixelSize(static_cast<int>(std::lround(points * kDesignDpi / kPointsPerInch)));
@@ -37,4 +37,4 @@ QFont GameFont(const QString &family, double points, bool bold)
     return font;
 }
 
-QFont TextFont() { return GameFont(kPGothic, kTextPoints); }
+QFont textFont() { return gameFont(kPGothic, kTextPoints); }

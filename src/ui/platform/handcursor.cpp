@@ -12,9 +12,9 @@ constexpr int kHotX = 5;
 constexpr int kHotY = 0;
 }  // namespace
 
-QCursor BuildHandCursor()
+QCursor buildHandCursor()
 {
-    const QImage art = PictureImage("hand").convertToFormat(QImage::Format_ARGB32);
+    const QImage art = pictureImage("hand").convertToFormat(QImage::Format_ARGB32);
     if (art.isNull())
         return QCursor(Qt::PointingHandCursor);
     // Black pixels draw, white ones fill, transparent ones show the screen.

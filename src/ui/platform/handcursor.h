@@ -6,4 +6,4 @@
 // The pointing hand shown over the game's click areas: a 32 x 32 two-colour
 // cursor with its hot spot at the fingertip (5, 0). Building it reads the
 // artwork, so a window builds it once and keeps it.
-QCursor BuildHandCursor();
+QCursor buildHandCursor();

@@ -7,7 +7,7 @@
 
 // The pixels a one-pixel line covers: like the platform's lines, the end
 // point is left out. The line is horizontal or vertical.
-inline QRect LinePixels(const QLine &line)
+inline QRect linePixels(const QLine &line)
 {
     if (line.y1() == line.y2()) {
         const int from = line.x2() >= line.x1() ? line.x1() : line.x2() + 1;

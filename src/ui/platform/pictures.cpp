@@ -19,6 +19,6 @@ QPixmap Picture(const char *name)
     return pixmap;
 }
 
-QImage PictureImage(const char *name) { return QImage(path(name)); }
+QImage pictureImage(const char *name) { return QImage(path(name)); }
 
-QIcon ProgramIcon() { return QIcon(Picture("icon")); }
+QIcon programIcon() { return QIcon(Picture("icon")); }

@@ -4,14 +4,14 @@
 
 #include <QWidget>
 
-QRegion RegionFromRects(const std::vector<QRect> &rects)
+QRegion regionFromRects(const std::vector<QRect> &rects)
 {
     QRegion region;
     region.setRects(rects.data(), static_cast<int>(rects.size()));
     return region;
 }
 
-bool SetWindowRegion(QWidget *window, const QRegion &region)
+bool setWindowRegion(QWidget *window, const QRegion &region)
 {
     if (!window || region.isEmpty())
         return false;

@@ -9,7 +9,7 @@
 class QWidget;
 
 // A window outline from a validated rectangle list.
-QRegion RegionFromRects(const std::vector<QRect> &rects);
+QRegion regionFromRects(const std::vector<QRect> &rects);
 
 // Cuts the window to the region; false when the window cannot take it.
-bool SetWindowRegion(QWidget *window, const QRegion &region);
+bool setWindowRegion(QWidget *window, const QRegion &region);

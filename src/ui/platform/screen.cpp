@@ -5,25 +5,25 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-QRect PrimaryScreenRect()
+QRect primaryScreenRect()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
-QRect PrimaryAvailableRect()
+QRect primaryAvailableRect()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-int UsableScreenBottom()
+int usableScreenBottom()
 {
-    const QRect usable = PrimaryAvailableRect();
+    const QRect usable = primaryAvailableRect();
     return usable.y() + usable.height();
 }
 
-bool ShowsGrabbablePart(const QRegion &shape)
+bool showsGrabbablePart(const QRegion &shape)
 {
     constexpr int kGrabSide = 8;
     QRegion screens;

@@ -5,13 +5,13 @@
 #include <QRegion>
 
 // The primary screen, in pixels: whole and usable (without panels).
-QRect PrimaryScreenRect();
-QRect PrimaryAvailableRect();
+QRect primaryScreenRect();
+QRect primaryAvailableRect();
 
 // The bottom of the usable screen area: the game's windows stand on this
 // line, above any bottom panel.
-int UsableScreenBottom();
+int usableScreenBottom();
 
 // Whether enough of a window's shape (pixels, on the desktop) lies on the
 // screens to be grabbed with the mouse: some 8 x 8 square of it.
-bool ShowsGrabbablePart(const QRegion &shape);
+bool showsGrabbablePart(const QRegion &shape);

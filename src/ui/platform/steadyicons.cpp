@@ -23,7 +23,7 @@ QIcon SteadyIconStyle::standardIcon(StandardPixmap icon, const QStyleOption *opt
     return *kept;
 }
 
-void InstallSteadyIcons()
+void installSteadyIcons()
 {
     if (!dynamic_cast<SteadyIconStyle *>(QApplication::style()))
         QApplication::setStyle(new SteadyIconStyle(QApplication::style()));

@@ -24,4 +24,4 @@ private:
 
 // Puts SteadyIconStyle around the application's style (the one chosen with
 // -style or the desktop's), once.
-void InstallSteadyIcons();
+void installSteadyIcons();

@@ -16,13 +16,13 @@ constexpr quint32 kFromPager = 2;
 constexpr quint32 kMaxSupportedAtoms = 1024;
 }  // namespace
 
-bool RequestWindowManagerMove(const QWindow *window)
+bool requestWindowManagerMove(const QWindow *window)
 {
-    const std::optional<XcbLink> x = GameXcbLink();
+    const std::optional<XcbLink> x = gameXcbLink();
     if (!x || !window)
         return false;
     const xcb_atom_t moveResize = Atom(*x, "_NET_WM_MOVERESIZE");
-    const std::vector<quint32> supported = PropertyValues(*x, x->root, Atom(*x, "_NET_SUPPORTED"),
+    const std::vector<quint32> supported = propertyValues(*x, x->root, Atom(*x, "_NET_SUPPORTED"),
                                                           XCB_ATOM_ATOM, kMaxSupportedAtoms);
     if (moveResize == XCB_ATOM_NONE ||
         std::find(supported.begin(), supported.end(), moveResize) == supported.end())
@@ -34,7 +34,7 @@ bool RequestWindowManagerMove(const QWindow *window)
         return false;
     // The press gave this program the pointer; the window manager needs it.
     xcb_ungrab_pointer(x->connection, XCB_CURRENT_TIME);
-    SendToWindowManager(*x, id, moveResize,
+    sendToWindowManager(*x, id, moveResize,
                         {static_cast<quint32>(pointer->root_x), static_cast<quint32>(pointer->root_y),
                          kMoveByPointer, kLeftButton, kFromApplication});
     // The release now goes to the window manager. Unless told, the toolkit
@@ -57,20 +57,20 @@ bool RequestWindowManagerMove(const QWindow *window)
     return true;
 }
 
-DesktopWindowId ActiveDesktopWindow()
+DesktopWindowId activeDesktopWindow()
 {
-    const std::optional<XcbLink> x = GameXcbLink();
+    const std::optional<XcbLink> x = gameXcbLink();
     if (!x)
         return 0;
-    const std::vector<quint32> active = PropertyValues(*x, x->root, Atom(*x, "_NET_ACTIVE_WINDOW"),
+    const std::vector<quint32> active = propertyValues(*x, x->root, Atom(*x, "_NET_ACTIVE_WINDOW"),
                                                        XCB_ATOM_WINDOW, 1);
     return active.empty() ? 0 : active.front();
 }
 
-void ActivateDesktopWindow(DesktopWindowId id)
+void activateDesktopWindow(DesktopWindowId id)
 {
-    const std::optional<XcbLink> x = GameXcbLink();
+    const std::optional<XcbLink> x = gameXcbLink();
     if (!x || id == 0)
         return;
-    SendToWindowManager(*x, id, Atom(*x, "_NET_ACTIVE_WINDOW"), {kFromPager, XCB_CURRENT_TIME, 0, 0, 0});
+    sendToWindowManager(*x, id, Atom(*x, "_NET_ACTIVE_WINDOW"), {kFromPager, XCB_CURRENT_TIME, 0, 0, 0});
 }

@@ -15,11 +15,11 @@ using DesktopWindowId = quint32;
 // button is released, starting from where the pointer is on the screen now,
 // in the root window's own coordinates. False when no window manager that
 // moves windows on request is running (then nothing was asked).
-bool RequestWindowManagerMove(const QWindow *window);
+bool requestWindowManagerMove(const QWindow *window);
 
 // The window the desktop names as active; 0 when none or unknown.
-DesktopWindowId ActiveDesktopWindow();
+DesktopWindowId activeDesktopWindow();
 
 // Asks the window manager to activate `id` (give it the keyboard), the way
 // a pager or task bar asks on the player's behalf. Does nothing for 0.
-void ActivateDesktopWindow(DesktopWindowId id);
+void activateDesktopWindow(DesktopWindowId id);

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-std::optional<XcbLink> GameXcbLink()
+std::optional<XcbLink> gameXcbLink()
 {
     auto *app = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t *connection = app ? app->connection() : nullptr;
@@ -26,7 +26,7 @@ xcb_atom_t Atom(const XcbLink &x, const char *name)
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
-std::vector<quint32> PropertyValues(const XcbLink &x, xcb_window_t window, xcb_atom_t property,
+std::vector<quint32> propertyValues(const XcbLink &x, xcb_window_t window, xcb_atom_t property,
                                     xcb_atom_t type, quint32 maxValues)
 {
     const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
@@ -38,7 +38,7 @@ std::vector<quint32> PropertyValues(const XcbLink &x, xcb_window_t window, xcb_a
     return std::vector<quint32>(values, values + xcb_get_property_value_length(reply.get()) / 4);
 }
 
-void SendToWindowManager(const XcbLink &x, xcb_window_t window, xcb_atom_t type,
+void sendToWindowManager(const XcbLink &x, xcb_window_t window, xcb_atom_t type,
                          const std::array<quint32, 5> &data)
 {
     xcb_client_message_event_t message{};

@@ -26,17 +26,17 @@ template <typename T>
 using XcbReply = std::unique_ptr<T, FreeXcbReply>;
 
 // None when the game does not run on X11 (offscreen, another platform).
-std::optional<XcbLink> GameXcbLink();
+std::optional<XcbLink> gameXcbLink();
 
 // XCB_ATOM_NONE when the server does not answer.
 xcb_atom_t Atom(const XcbLink &x, const char *name);
 
 // The window's property as 32-bit values of `type`; empty when it is unset,
 // of another type or format.
-std::vector<quint32> PropertyValues(const XcbLink &x, xcb_window_t window, xcb_atom_t property,
+std::vector<quint32> propertyValues(const XcbLink &x, xcb_window_t window, xcb_atom_t property,
                                     xcb_atom_t type, quint32 maxValues);
 
 // A client message about `window` to the window manager (on the root), sent
 // at once.
-void SendToWindowManager(const XcbLink &x, xcb_window_t window, xcb_atom_t type,
+void sendToWindowManager(const XcbLink &x, xcb_window_t window, xcb_atom_t type,
                          const std::array<quint32, 5> &data);

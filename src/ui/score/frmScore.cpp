@@ -25,9 +25,9 @@ const QColor kPanelColor{0xD6, 0xD4, 0xCC};  // stands in while the artwork is m
 // replacement's digits would not fit the 12-pixel rows. Its edges are
 // smoothed in grey only, also on a desktop that asks for subpixel colour
 // fringes: the sheet looks the same on every desktop.
-QFont SheetFont()
+QFont sheetFont()
 {
-    QFont font = GameFont(kPGothic, kFontPoints);
+    QFont font = gameFont(kPGothic, kFontPoints);
     font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoSubpixelAntialias));
     while (font.pixelSize() > kMinFontPixels) {
         const QFontMetrics m(font);
@@ -38,7 +38,7 @@ QFont SheetFont()
     return font;
 }
 
-void PaintGrid(QPainter &p, const SheetDrawing &drawing, const QColor &colour)
+void paintGrid(QPainter &p, const SheetDrawing &drawing, const QColor &colour)
 {
     for (const QRect &r : drawing.boxes) {
         p.fillRect(r.left(), r.top(), r.width(), 1, colour);
@@ -47,14 +47,14 @@ void PaintGrid(QPainter &p, const SheetDrawing &drawing, const QColor &colour)
         p.fillRect(r.right(), r.top(), 1, r.height(), colour);
     }
     for (const QLine &line : drawing.lines)
-        p.fillRect(LinePixels(line), colour);
+        p.fillRect(linePixels(line), colour);
 }
 
 }  // namespace
 
 frmScore::frmScore(const QColor &nColor)
-    : nColor_(nColor), font_(SheetFont()), background_(PictureImage("score_bg")),
-      strike_(PictureImage("strike")), spare_(PictureImage("spare"))
+    : nColor_(nColor), font_(sheetFont()), background_(pictureImage("score_bg")),
+      strike_(pictureImage("strike")), spare_(pictureImage("spare"))
 {
     setObjectName(QStringLiteral("frmScore"));
     setFixedSize(kWindowPixels);
@@ -64,7 +64,7 @@ frmScore::frmScore(const QColor &nColor)
 void frmScore::DisplayScore(const QString &szScore, const QString &szSprit)
 {
     const QFontMetrics metrics(font_);
-    shown_ = SheetContents(szScore, szSprit, [&metrics](SheetTextRole, const QString &text) {
+    shown_ = sheetContents(szScore, szSprit, [&metrics](SheetTextRole, const QString &text) {
         return metrics.horizontalAdvance(text);
     });
     update();
@@ -85,7 +85,7 @@ void frmScore::paintEvent(QPaintEvent *)
         p.drawText(QRect(text.topLeft, kWindowPixels), Qt::AlignLeft | Qt::AlignTop, text.text);
     for (const QPoint &centre : shown_.splitCircles)
         p.drawEllipse(centre, kSplitRadius, kSplitRadius);
-    PaintGrid(p, shown_, nColor_);
+    paintGrid(p, shown_, nColor_);
     for (const SheetMark &mark : shown_.marks)
         p.drawImage(mark.topLeft, mark.picture == SheetPicture::Strike ? strike_ : spare_);
 }

@@ -61,7 +61,7 @@ frm_Version::frm_Version()
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QCoreApplication::translate("frm_Version", "ﾊﾞｰｼﾞｮﾝ情報"));
-    setWindowIcon(ProgramIcon());
+    setWindowIcon(programIcon());
 
     auto *caption = new CaptionBar(this);
     connect(caption, &CaptionBar::closeClicked, this, &QDialog::accept);
@@ -70,12 +70,12 @@ frm_Version::frm_Version()
     auto *image1 = new QLabel(client);
     image1->setGeometry(kImage1);
     image1->setPixmap(Picture("icon"));
-    label(client, kProduct, kProductLabel, GameFont(kPMincho, kTitlePoints, true));
-    label(client, kVersion, kVersionLabel, GameFont(kTimes, kTitlePoints, true));
+    label(client, kProduct, kProductLabel, gameFont(kPMincho, kTitlePoints, true));
+    label(client, kVersion, kVersionLabel, gameFont(kTimes, kTitlePoints, true));
     addSeparator(client);
     // The notice's label is as tall as a whole line of its font, descenders
     // included, and the client area grows to hold it.
-    const QFont noticeFont = GameFont(kPGothic, kTextPoints);
+    const QFont noticeFont = gameFont(kPGothic, kTextPoints);
     QRect notice = kNoticeLabel;
     notice.setHeight(qMax(notice.height(), qCeil(QFontMetricsF(noticeFont).height())));
     label(client, QCoreApplication::translate("frm_Version", "デスクトップでボウリング。"), notice,
@@ -83,7 +83,7 @@ frm_Version::frm_Version()
 
     command1_ = new QPushButton(QStringLiteral("OK"), client);
     command1_->setGeometry(kOkButton);
-    command1_->setFont(GameFont(kPGothic, kTextPoints));
+    command1_->setFont(gameFont(kPGothic, kTextPoints));
     command1_->setDefault(true);
     command1_->setAutoDefault(true);
     command1_->setFocus();
@@ -104,7 +104,7 @@ void frm_Version::showEvent(QShowEvent *event)
     centredOuterSize_ = QSize();
     centre();
     command1_->setFocus();
-    previousActive_ = ActiveDesktopWindow();
+    previousActive_ = activeDesktopWindow();
 }
 
 // Some window managers give the keyboard to no window when the box goes;
@@ -116,9 +116,9 @@ void frm_Version::hideEvent(QHideEvent *event)
     if (event->spontaneous())
         return;
     const DesktopWindowId own = static_cast<DesktopWindowId>(winId());
-    const DesktopWindowId active = ActiveDesktopWindow();
+    const DesktopWindowId active = activeDesktopWindow();
     if (previousActive_ != own && (active == 0 || active == own))
-        ActivateDesktopWindow(previousActive_);
+        activateDesktopWindow(previousActive_);
 }
 
 // The box draws its own caption, so its outer size is its own size; a window
@@ -146,7 +146,7 @@ void frm_Version::centre()
     if (outer == centredOuterSize_)
         return;
     centredOuterSize_ = outer;
-    const QRect screen = PrimaryScreenRect();
+    const QRect screen = primaryScreenRect();
     move(screen.x() + (screen.width() - outer.width()) / 2,
          screen.y() + (screen.height() - outer.height()) / 2);
 }

@@ -17,7 +17,7 @@ constexpr int kBottomLine = fromTwips(220 - 8);
 constexpr double kTextPoints = 8.25;
 }  // namespace
 
-frmC::frmC() : ShapedWindow(QStringLiteral("CENTER")), font_(GameFont(kPGothic, kTextPoints))
+frmC::frmC() : ShapedWindow(QStringLiteral("CENTER")), font_(gameFont(kPGothic, kTextPoints))
 {
     setAutoFillBackground(false);
 }

@@ -30,14 +30,14 @@ ShapedWindow::ShapedWindow(const QString &title) : QWidget(nullptr, kFlags)
 
 bool ShapedWindow::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
 {
-    WithdrawAttention(this, eventType, message);
+    withdrawAttention(this, eventType, message);
     return QWidget::nativeEvent(eventType, message, result);
 }
 
 void ShapedWindow::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
-        PrepareDesktopWindow(this);
+        prepareDesktopWindow(this);
     QWidget::showEvent(event);
 }
 
@@ -57,14 +57,14 @@ ShapedWindow::ShapeResult ShapedWindow::setShape(const std::optional<std::vector
 {
     if (!rects)
         return ShapeResult::BuildFailed;
-    if (!SetWindowRegion(this, RegionFromRects(*rects)))
+    if (!setWindowRegion(this, regionFromRects(*rects)))
         return ShapeResult::SetFailed;
     return ShapeResult::Done;
 }
 
-void ShapedWindow::moveToScreenCorner() { move(0, UsableScreenBottom() - frameGeometry().height()); }
+void ShapedWindow::moveToScreenCorner() { move(0, usableScreenBottom() - frameGeometry().height()); }
 
-void ShapedWindow::startDrag() { StartWindowDrag(this); }
+void ShapedWindow::startDrag() { startWindowDrag(this); }
 
 void ShapedWindow::setClickAreas(std::vector<QRect> areas)
 {
@@ -87,6 +87,6 @@ void ShapedWindow::mouseMoveEvent(QMouseEvent *event)
         return;
     }
     if (!hand_)
-        hand_ = BuildHandCursor();
+        hand_ = buildHandCursor();
     setCursor(*hand_);
 }

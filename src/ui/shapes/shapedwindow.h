@@ -31,7 +31,7 @@ public:
     template <int Capacity>
     ShapeResult setShape(const RegionRecordOf<Capacity> &record)
     {
-        return setShape(RegionRects(record));
+        return setShape(regionRects(record));
     }
     ShapeResult setShape(const std::optional<std::vector<QRect>> &rects);
 

@@ -13,7 +13,7 @@ constexpr int kRoundSteps[] = {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5
 
 namespace chart {
 
-QRectF PlotArea(const QRect &chart, const QFontMetrics &metrics)
+QRectF plotArea(const QRect &chart, const QFontMetrics &metrics)
 {
     const int labelWidth = metrics.horizontalAdvance(QStringLiteral("300")) + kLabelGap;
     const int line = metrics.height();
@@ -21,7 +21,7 @@ QRectF PlotArea(const QRect &chart, const QFontMetrics &metrics)
                                   -kMargin - line);
 }
 
-void DrawValueLine(QPainter &p, const QRectF &plot, qreal y, const QString &label)
+void drawValueLine(QPainter &p, const QRectF &plot, qreal y, const QString &label)
 {
     p.setPen(kGridColour);
     p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
@@ -31,7 +31,7 @@ void DrawValueLine(QPainter &p, const QRectF &plot, qreal y, const QString &labe
     p.drawText(box, Qt::AlignRight | Qt::AlignVCenter, label);
 }
 
-void DrawGameAxis(QPainter &p, const QRectF &plot, int games, const std::function<qreal(int)> &x)
+void drawGameAxis(QPainter &p, const QRectF &plot, int games, const std::function<qreal(int)> &x)
 {
     int step = kRoundSteps[0];
     for (int s : kRoundSteps) {

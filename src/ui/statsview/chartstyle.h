@@ -18,9 +18,9 @@ constexpr QColor kGridColour(220, 220, 220);
 
 // The chart's rectangle less room for the value labels at the left, a line
 // of text above (titles, legend) and one below (the game or pin axis).
-QRectF PlotArea(const QRect &chart, const QFontMetrics &metrics);
+QRectF plotArea(const QRect &chart, const QFontMetrics &metrics);
 // A horizontal grid line at `y` with its value at the left.
-void DrawValueLine(QPainter &p, const QRectF &plot, qreal y, const QString &label);
+void drawValueLine(QPainter &p, const QRectF &plot, qreal y, const QString &label);
 // Game numbers under the plot, a few round ones; x(i) places game i + 1.
-void DrawGameAxis(QPainter &p, const QRectF &plot, int games, const std::function<qreal(int)> &x);
+void drawGameAxis(QPainter &p, const QRectF &plot, int games, const std::function<qreal(int)> &x);
 }  // namespace chart

@@ -29,14 +29,14 @@ void FirstBallChart::paintEvent(QPaintEvent *)
     const int all = std::accumulate(counts_.begin(), counts_.end(), 0);
     if (all == 0)
         return;
-    const QRectF plot = chart::PlotArea(rect(), fontMetrics());
+    const QRectF plot = chart::plotArea(rect(), fontMetrics());
     p.setPen(palette().text().color());
     p.drawText(QRectF(plot.left(), 0, plot.width(), plot.top()), Qt::AlignLeft | Qt::AlignVCenter,
                tr("第1投で倒したピン数"));
     const double top = double(*std::max_element(counts_.begin(), counts_.end())) / all;
     for (int i = 0; i <= kPercentSteps; ++i) {
         const double share = top * i / kPercentSteps;
-        chart::DrawValueLine(p, plot, plot.bottom() - plot.height() * i / kPercentSteps,
+        chart::drawValueLine(p, plot, plot.bottom() - plot.height() * i / kPercentSteps,
                              QStringLiteral("%1%").arg(qRound(100 * share)));
     }
     const qreal slot = plot.width() / counts_.size();

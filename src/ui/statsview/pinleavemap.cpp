@@ -22,7 +22,7 @@ constexpr QColor kAlways(200, 30, 40);
 constexpr QColor kUnknown(215, 215, 215);
 constexpr double kDarkTextFrom = 0.55;  // shares above this get white text
 
-QColor Blend(double share)
+QColor blend(double share)
 {
     const auto mix = [share](int a, int b) { return int(a + (b - a) * share); };
     return QColor(mix(kNever.red(), kAlways.red()), mix(kNever.green(), kAlways.green()),
@@ -53,7 +53,7 @@ void PinLeaveMap::paintEvent(QPaintEvent *)
         const QPointF centre = origin + QPointF(kPlaces[i].halfColumn * step, kPlaces[i].row * step * 1.7);
         const double share = std::clamp(shares_[i], 0.0, 1.0);
         p.setPen(QPen(Qt::darkGray, 1));
-        p.setBrush(known_ ? Blend(share) : kUnknown);
+        p.setBrush(known_ ? blend(share) : kUnknown);
         p.drawEllipse(centre, radius, radius);
         p.setPen(known_ && share > kDarkTextFrom ? Qt::white : Qt::black);
         const QString text = known_ ? QStringLiteral("%1%").arg(qRound(100 * share))

@@ -27,7 +27,7 @@ QString Ratio(int part, int whole)
     return QStringLiteral("%1 / %2 (%3%)").arg(part).arg(whole).arg(qRound(100.0 * part / whole));
 }
 
-QString OneDecimal(double value) { return QString::number(value, 'f', 1); }
+QString oneDecimal(double value) { return QString::number(value, 'f', 1); }
 }  // namespace
 
 StatsWindow::StatsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -153,11 +153,11 @@ void StatsWindow::showSelected()
         findChild<QLabel *>(QLatin1String(name))->setText(text);
     };
     set("games", QString::number(s.games));
-    set("average", OneDecimal(s.average));
-    set("averageRecentShort", OneDecimal(s.averageRecentShort));
-    set("averageRecentLong", OneDecimal(s.averageRecentLong));
+    set("average", oneDecimal(s.average));
+    set("averageRecentShort", oneDecimal(s.averageRecentShort));
+    set("averageRecentLong", oneDecimal(s.averageRecentLong));
     set("best", QString::number(s.best));
-    set("firstBallAverage", OneDecimal(s.firstBallAverage()));
+    set("firstBallAverage", oneDecimal(s.firstBallAverage()));
     set("strikes", Ratio(s.strikes, s.strikeChances));
     set("spares", Ratio(s.spares, s.spareChances));
     set("splits", QString::number(s.splits));

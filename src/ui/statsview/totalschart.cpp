@@ -36,7 +36,7 @@ void TotalsChart::paintEvent(QPaintEvent *)
     const int yMin = *lowest / kScoreStep * kScoreStep;
     const int yMax = std::min(
         kMaxScore, std::max(yMin + kScoreStep, (*highest + kScoreStep - 1) / kScoreStep * kScoreStep));
-    const QRectF plot = chart::PlotArea(rect(), fontMetrics());
+    const QRectF plot = chart::plotArea(rect(), fontMetrics());
     const int n = int(totals_.size());
     const auto x = [&](int i) {
         return n == 1 ? plot.center().x() : plot.left() + plot.width() * i / (n - 1);
@@ -44,8 +44,8 @@ void TotalsChart::paintEvent(QPaintEvent *)
     const auto y = [&](double v) { return plot.bottom() - plot.height() * (v - yMin) / (yMax - yMin); };
 
     for (int v = yMin; v <= yMax; v += kScoreStep)
-        chart::DrawValueLine(p, plot, y(v), QString::number(v));
-    chart::DrawGameAxis(p, plot, n, x);
+        chart::drawValueLine(p, plot, y(v), QString::number(v));
+    chart::drawGameAxis(p, plot, n, x);
 
     // More games than pixel columns: each column shows the range of its
     // games' totals and the mean of their moving average, so that drawing
