@@ -8,7 +8,8 @@
 #include <array>
 
 // How often each pin stood after a ball at a fresh rack that did not strike,
-// over the balls whose leave the record tells (see KnownLeave).
+// over the balls whose leave is known: from the game's stored `leaves`, or
+// where it has none, as far as the record tells (see KnownLeave).
 struct PinLeaves
 {
     std::array<int, kPinsPerRack> standing{};  // [pin - 1]
