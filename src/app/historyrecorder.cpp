@@ -31,5 +31,6 @@ void HistoryRecorder::record(const Game &game, const QDateTime &endedAt)
     // The total the high-score table would store.
     played.total = highScoreText(game.record.szScore).toInt();
     played.typed = game.DebugMode;
+    played.leaves = game.record.leaves;
     store().append(played);
 }

@@ -3,9 +3,10 @@
 # SPDX-FileCopyrightText: 2026 The Marvolt developers
 # The game history: a history.sqlite that is no database is moved aside at the
 # first game's end, and two "-X" games typed through the real input box land
-# as two rows with their exact record, marks, total and typed=1. The game is
-# then killed with SIGKILL at the question after the second game: both rows
-# are still there and the database passes its integrity check.
+# as two rows with their exact record, marks, total, typed=1 and the pins each
+# fresh-rack ball left. The game is then killed with SIGKILL at the question
+# after the second game: both rows are still there and the database passes
+# its integrity check.
 source "$(dirname "$0")/lib.sh" "$@"
 
 HISTORY="$E2E_TMP/history.sqlite"
@@ -13,6 +14,10 @@ HISTORY="$E2E_TMP/history.sqlite"
 # the tenth frame a strike, 9 and a miss. Then twelve strikes.
 GAME1=(10 9 1 -2 1 9 0 9 0 9 0 9 0 9 0 9 0 10 9 0)
 ROW1='! 9*81'"$(printf '9-%.0s' {1..6})"'!9-|    O'"$(printf '%16s' '')"'|120|1|0'
+# The pins each ball at a fresh rack left ('1' standing): a typed count fells
+# the lowest pins, -2 leaves 7 and 10, a strike leaves none.
+Z=0000000000 N=0000000001
+LEAVES1="$Z${N}0000001001$(printf "$N%.0s" {1..6})$Z$N"
 GAME2=(10 10 10 10 10 10 10 10 10 10 10 10)
 ROW2="$(printf '! %.0s' {1..9})!!!|$(printf '%21s' '')|300|1|0"
 
@@ -52,6 +57,8 @@ aside=$(ls "$E2E_TMP" | grep -E '^history\.sqlite\.corrupt-[0-9]{8}-[0-9]{6}$') 
 cmp -s "$E2E_TMP/$aside" "$E2E_TMP/junk" || fail "$aside is not the damaged file"
 [ "$(grep -c 'history.sqlite' "$E2E_OUT/game.log")" -eq 1 ] || fail "not one line on the damaged history"
 [ "$(rows)" = "$ROW1" ] || fail "after game 1: '$(rows)', want '$ROW1'"
+leaves=$(sqlite3 "$HISTORY" 'SELECT leaves FROM games')
+[ "$leaves" = "$LEAVES1" ] || fail "leaves after game 1: '$leaves', want '$LEAVES1'"
 answer y
 
 play "${GAME2[@]}"

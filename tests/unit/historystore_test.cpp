@@ -54,7 +54,8 @@ TEST(HistoryStore, GamesComeBackAsWrittenInTheDocumentedSchema)
     const QString path = dir.settings().historyFilePath();
     const QDateTime tokyo(QDate(2026, 12, 7), QTime(18, 14, 5), QTimeZone(9 * 3600));
     const QDateTime west(QDate(2026, 1, 2), QTime(3, 4, 5), QTimeZone(-(3 * 3600 + 30 * 60)));
-    const HistoryGames written{Played(187, false, tokyo), Played(0, true, west)};
+    HistoryGames written{Played(187, false, tokyo), Played(0, true, west)};
+    written[0].leaves = QStringLiteral("0000001001").repeated(11);
     {
         HistoryStore store(path);
         for (const HistoryGame &game : written)
@@ -69,16 +70,36 @@ TEST(HistoryStore, GamesComeBackAsWrittenInTheDocumentedSchema)
         EXPECT_EQ(game.id, i + 1);
         EXPECT_EQ(game.endedAt, written[i].endedAt);
         EXPECT_EQ(game.endedAt.offsetFromUtc(), written[i].endedAt.offsetFromUtc());
-        EXPECT_EQ(std::tie(game.record, game.marks, game.total, game.typed, game.imported),
-                  std::tie(kRecord, kMarks, written[i].total, written[i].typed, written[i].imported));
+        EXPECT_EQ(std::tie(game.record, game.marks, game.total, game.typed, game.imported, game.leaves),
+                  std::tie(kRecord, kMarks, written[i].total, written[i].typed, written[i].imported, written[i].leaves));
     }
     EXPECT_EQ(Column(path, "SELECT ended_at FROM games"),
               QStringList({"2026-12-07T18:14:05+09:00", "2026-01-02T03:04:05-03:30"}));
     EXPECT_EQ(Column(path, "SELECT name || ' ' || type FROM pragma_table_info('games')"),
               QStringList({"id INTEGER", "ended_at TEXT", "record TEXT", "marks TEXT", "total INTEGER", "typed INTEGER",
-                           "imported INTEGER"}));
+                           "imported INTEGER", "leaves TEXT"}));
     EXPECT_EQ(Column(path, "PRAGMA user_version"), QStringList{QString::number(kHistorySchemaVersion)});
     EXPECT_EQ(Column(path, "PRAGMA journal_mode"), QStringList{"wal"});
+}
+
+TEST(HistoryStore, AVersionOneHistoryGainsLeavesAndKeepsItsGames)
+{
+    TempSettings dir;
+    const QString path = dir.settings().historyFilePath();
+    Column(path, "CREATE TABLE games (id INTEGER PRIMARY KEY, ended_at TEXT NOT NULL, record TEXT NOT NULL, "
+                 "marks TEXT NOT NULL, total INTEGER NOT NULL, typed INTEGER NOT NULL, imported INTEGER NOT NULL)");
+    Column(path, "INSERT INTO games VALUES (1, '2026-12-07T18:14:05+00:00', '" + kRecord + "', '" + kMarks + "', 187, 0, 0)");
+    Column(path, "PRAGMA user_version = 1");
+    HistoryStore store(path, [] { return HistoryGames{Played(5, false, QDateTime::currentDateTime())}; });
+    HistoryGame rolled = Played(90, false, QDateTime::currentDateTime());
+    rolled.leaves = QStringLiteral("1111111111").repeated(10);
+    ASSERT_TRUE(store.append(rolled));
+    const std::optional<HistoryGames> games = store.games();
+    ASSERT_TRUE(games);
+    ASSERT_EQ(games->size(), 2);  // nothing imported into an existing history
+    EXPECT_EQ(std::pair(games->at(0).total, games->at(0).leaves), std::pair(187, QString()));
+    EXPECT_EQ(std::pair(games->at(1).total, games->at(1).leaves), std::pair(90, rolled.leaves));
+    EXPECT_EQ(Column(path, "PRAGMA user_version"), QStringList{QString::number(kHistorySchemaVersion)});
 }
 
 TEST(HistoryStore, HighScoresAreImportedOnceWhenTheHistoryIsCreated)

@@ -70,6 +70,49 @@ TEST(Statistics, HandWorkedGames)
     }
 }
 
+// The pin-leave map from the stored leaves, ten characters a fresh rack; a
+// game whose leaves do not fit its record falls back to what it tells.
+TEST(Statistics, LeavesFromTheStoredPins)
+{
+    const QString nines = QStringLiteral("9-").repeated(10), misses = QStringLiteral("-").repeated(20);
+    const QString down = QStringLiteral("0000000000"), all = QStringLiteral("1111111111");
+    const QString pin10 = QStringLiteral("0000000001"), pins7and10 = QStringLiteral("0000001001");
+    // clang-format off
+    const struct Row {
+        const char *name;
+        QString record, leaves;
+        bool typed;
+        int known, unknown;
+        std::array<int, kPinsPerRack> standing;
+    } rows[] = {
+        {"rolled nines", nines, pin10.repeated(9) + QStringLiteral("0000001000"), false,
+         10, 0, {0, 0, 0, 0, 0, 0, 1, 0, 0, 9}},
+        {"a strike's leave is not counted", QStringLiteral("! ") + QStringLiteral("8-").repeated(9),
+         down + QStringLiteral("0000000011").repeated(4) + pins7and10.repeated(5), false,
+         9, 0, {0, 0, 0, 0, 0, 0, 5, 0, 4, 9}},
+        {"typed eights: the split answer told apart", QStringLiteral("8-").repeated(10),
+         pins7and10.repeated(3) + QStringLiteral("0000000011").repeated(7), true,
+         10, 0, {0, 0, 0, 0, 0, 0, 3, 0, 7, 10}},
+        {"one ball short: the record's", misses, down.repeated(9), false,
+         10, 0, {10, 10, 10, 10, 10, 10, 10, 10, 10, 10}},
+        {"a ball not in 0 and 1: the record's", misses, down.repeated(9) + QStringLiteral("000000000x"), false,
+         10, 0, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {"none stored", nines, QString(), false, 0, 10, {}},
+    };
+    // clang-format on
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        HistoryGame game = Game("", "", 0, row.typed);
+        game.record = row.record;
+        game.marks = QString(row.record.size(), u' ');
+        game.leaves = row.leaves;
+        const Statistics s = computeStatistics({game}, true);
+        EXPECT_EQ(s.leaves.known, row.known);
+        EXPECT_EQ(s.leaves.unknown, row.unknown);
+        EXPECT_EQ(s.leaves.standing, row.standing);
+    }
+}
+
 // Sixty rolled games of 1..60 pins and a typed 300 between them.
 TEST(Statistics, SeriesAndSelection)
 {

@@ -16,21 +16,25 @@ TEST(ThrowRules, CountBallWritesTheRecordAndTellsTheMark)
     // ball, the rack, its flags and the pins standing at the throw. Seen:
     // "record|split marks of this ball|mark", and "|over" when the record is
     // complete. How each ball is written is the score record's own test.
+    // A first ball adds its leave (standing pins '1') to the stored leaves.
     // clang-format off
-    const struct { const char *name, *record; bool first; const char *rack; bool strike, gutter; int standing; const char *seen; bool firstAfter; } rows[] = {
-        {"Spare", "7", false, "2222222111", false, false, 3, "7*| |*", false},
-        {"StrikeInFrameOne", "", true, "1111111111", false, false, 10, "! |  |!", false},
-        {"StrikeFlagWithPinsStanding", "", true, "1000000000", true, false, 10, "! |  |!", false},
-        {"Gutter", "", true, "0000000000", false, true, 10, "G| |-", true},
-        {"SplitLeaveOnAFirstBall", "", true, "1111110110", false, false, 10, "8|O|-", true},
+    const struct { const char *name, *record; bool first; const char *rack; bool strike, gutter; int standing; const char *seen; bool firstAfter; const char *leaves; } rows[] = {
+        {"Spare", "7", false, "2222222111", false, false, 3, "7*| |*", false, "0000000111"},
+        {"StrikeInFrameOne", "", true, "1111111111", false, false, 10, "! |  |!", false, "0000000000"},
+        {"StrikeFlagWithPinsStanding", "", true, "1000000000", true, false, 10, "! |  |!", false, "0000000000"},
+        {"Gutter", "", true, "0000000000", false, true, 10, "G| |-", true, "1111111111"},
+        {"SplitLeaveOnAFirstBall", "", true, "1111110110", false, false, 10, "8|O|-", true, "0000001001"},
         // A typed-in ten fells every pin this roll; only those standing count.
-        {"StrikeFlagCountsThoseStandingAtTheThrow", NINE "!7", false, "1111111111", true, false, 3, NINE "!73| |-|over", false},
+        {"StrikeFlagCountsThoseStandingAtTheThrow", NINE "!7", false, "1111111111", true, false, 3, NINE "!73| |-|over", false, ""},
+        {"NothingAfterTheLastBall", NINE "-1", true, "0000000111", false, false, 10, NINE "-1||-|over", true, ""},
     };
     // clang-format on
     for (const auto &r : rows) {
         SCOPED_TRACE(r.name);
         Game g;
-        g.record = {QString::fromLatin1(r.record), QString(qstrlen(r.record), u' ')};
+        const bool second = r.leaves[0] != '\0' && !r.first;  // the rack's first ball is stored already
+        g.record = {QString::fromLatin1(r.record), QString(qstrlen(r.record), u' '),
+                    second ? QString::fromLatin1(r.leaves) : QString()};
         g.rack.FirstBallOfRack = r.first;
         SetRack(g.rack, r.rack);
         g.roll.StrikeFlag = r.strike;
@@ -41,6 +45,7 @@ TEST(ThrowRules, CountBallWritesTheRecordAndTellsTheMark)
                              (count.over ? "|over" : "");
         EXPECT_EQ(seen.toStdString(), r.seen);
         EXPECT_EQ(g.rack.FirstBallOfRack, r.firstAfter);
+        EXPECT_EQ(g.record.leaves.toStdString(), r.leaves);
     }
 }
 
@@ -120,7 +125,7 @@ TEST(ThrowRules, OnlyTheSecondBallAfterASplitTopplesAPathNeighbour)
     // clang-format on
     for (const auto &r : rows) {
         Game g;
-        g.record = {"8", r.sprit};
+        g.record = {"8", r.sprit, {}};
         g.rack.FirstBallOfRack = r.first;
         SetRack(g.rack, "2222220210");
         g.roll.PathPins[2] = 9;

@@ -63,11 +63,14 @@ struct Roll
     bool StrikeFlag = false;  // every standing pin the ball reaches falls
 };
 
-// The current game: throw record and split marks, one character per slot.
+// The current game: throw record and split marks, one character per slot,
+// and the pins each ball at a fresh rack left standing (HistoryGame::leaves'
+// form: ten characters a ball, '1' standing, '0' down).
 struct Record
 {
     QString szScore;
     QString szSprit;
+    QString leaves;
 };
 
 // The state is read freely but changes only through the operations below;

@@ -70,7 +70,13 @@ BallCount countBall(Game &game)
     ball.felled = game.roll.StrikeFlag ? rack.standingAtThrow : rack.felledThisRollCount();
     ball.split = ball.firstBall && !ball.allDown && IsSplit(rack);
     BallCount count;
+    const auto written = game.record.szScore.size();
     count.over = appendThrow(game.record.szScore, game.record.szSprit, ball, &count.mark);
+    // A strike leaves nothing, whatever the rack shows of pins the ball did
+    // not reach; a ball past the end of the record is not written at all.
+    if (ball.firstBall && game.record.szScore.size() != written)
+        for (int pin = kFirstPin; pin <= kLastPin; ++pin)
+            game.record.leaves += count.mark != PinMark::Strike && rack.standing(pin) ? u'1' : u'0';
     if (count.mark == PinMark::Strike)
         rack.FirstBallOfRack = false;
     return count;

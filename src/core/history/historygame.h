@@ -15,6 +15,11 @@ struct HistoryGame
     int total = 0;          // the final total
     bool typed = false;     // the results were typed in rather than rolled
     bool imported = false;  // taken over from the stored high scores
+    // The pins standing after every ball at a fresh rack, in the record's
+    // order: ten characters a ball, '1' standing and '0' down for pins 1..10
+    // ("0000000000" after a strike). "" when not known: games recorded before
+    // the history kept them, and imported ones.
+    QString leaves;
 };
 
 using HistoryGames = QVector<HistoryGame>;

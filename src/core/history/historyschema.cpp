@@ -43,9 +43,14 @@ bool createGames(QSqlDatabase &db, const std::function<HistoryGames()> &firstGam
     return true;
 }
 
+bool addLeaves(QSqlDatabase &db, const std::function<HistoryGames()> &)
+{
+    return Exec(db, QStringLiteral("ALTER TABLE games ADD COLUMN leaves TEXT NOT NULL DEFAULT ''"));
+}
+
 // Step n takes a database from version n to n + 1.
 using Step = bool (*)(QSqlDatabase &, const std::function<HistoryGames()> &);
-constexpr Step kSteps[] = {createGames};
+constexpr Step kSteps[] = {createGames, addLeaves};
 static_assert(std::size(kSteps) == kHistorySchemaVersion);
 
 int userVersion(QSqlDatabase &db)
@@ -88,15 +93,23 @@ QDateTime historyTimeFromText(const QString &text)
 
 bool insertHistoryGame(QSqlDatabase &db, const HistoryGame &game)
 {
+    // A game without leaves leaves the column to its default, so that the
+    // first step, which has no such column yet, can insert the imported games.
+    const bool leaves = !game.leaves.isEmpty();
     QSqlQuery query(db);
-    query.prepare(QStringLiteral("INSERT INTO games (ended_at, record, marks, total, typed, imported) "
-                                 "VALUES (?, ?, ?, ?, ?, ?)"));
+    query.prepare(
+        leaves ? QStringLiteral("INSERT INTO games (ended_at, record, marks, total, typed, imported, "
+                                "leaves) VALUES (?, ?, ?, ?, ?, ?, ?)")
+               : QStringLiteral("INSERT INTO games (ended_at, record, marks, total, typed, imported) "
+                                "VALUES (?, ?, ?, ?, ?, ?)"));
     query.addBindValue(historyTimeText(game.endedAt));
     query.addBindValue(game.record);
     query.addBindValue(game.marks);
     query.addBindValue(game.total);
     query.addBindValue(int(game.typed));
     query.addBindValue(int(game.imported));
+    if (leaves)
+        query.addBindValue(game.leaves);
     return query.exec();
 }
 

@@ -7,7 +7,7 @@
 
 class QSqlDatabase;
 
-// The history's schema, version 1 (PRAGMA user_version):
+// The history's schema, version 2 (PRAGMA user_version):
 //
 //   CREATE TABLE games (
 //     id       INTEGER PRIMARY KEY,
@@ -16,14 +16,15 @@ class QSqlDatabase;
 //     marks    TEXT    NOT NULL,  -- the split marks, the record's length
 //     total    INTEGER NOT NULL,
 //     typed    INTEGER NOT NULL,  -- 1: results typed in (-X, -D)
-//     imported INTEGER NOT NULL   -- 1: taken over from the high scores
+//     imported INTEGER NOT NULL,  -- 1: taken over from the high scores
+//     leaves   TEXT    NOT NULL DEFAULT ''  -- added by version 2, see HistoryGame
 //   );
 //
 // A database is brought up to the current version one step at a time, each
 // step in the transaction that also sets its version; a database newer than
 // this program knows is used as it is.
 
-constexpr int kHistorySchemaVersion = 1;
+constexpr int kHistorySchemaVersion = 2;
 
 // Runs the steps from the database's version up to the current one. Creating
 // the table (the step from 0) also inserts `firstGames()`. False when a step

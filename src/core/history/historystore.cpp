@@ -97,6 +97,7 @@ HistoryGame gameFrom(const QSqlQuery &row)
     game.total = row.value(4).toInt();
     game.typed = row.value(5).toInt() != 0;
     game.imported = row.value(6).toInt() != 0;
+    game.leaves = row.value(7).toString();
     return game;
 }
 
@@ -196,7 +197,7 @@ std::optional<HistoryGames> HistoryStore::games()
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral(
-            "SELECT id, ended_at, record, marks, total, typed, imported FROM games ORDER BY id")))
+            "SELECT id, ended_at, record, marks, total, typed, imported, leaves FROM games ORDER BY id")))
         return std::nullopt;
     HistoryGames games;
     while (query.next())

@@ -77,3 +77,17 @@ std::optional<PinSet> knownLeave(const RackStart &rack, bool typed)
         standing.set(pin - 1);
     return standing;
 }
+
+std::optional<PinSet> storedLeave(const QString &leaves, int racks, int index)
+{
+    if (leaves.size() != racks * kPinsPerRack || index < 0 || index >= racks)
+        return std::nullopt;
+    PinSet standing;
+    for (int pin = 0; pin < kPinsPerRack; ++pin) {
+        const QChar c = leaves.at(index * kPinsPerRack + pin);
+        if (c != u'0' && c != u'1')
+            return std::nullopt;
+        standing.set(pin, c == u'1');
+    }
+    return standing;
+}

@@ -42,3 +42,10 @@ using PinSet = std::bitset<kPinsPerRack>;
 // 7 and 10 is written "8" with a split circle, just as a typed 8 leaving 9
 // and 10 is. Every other leave is empty.
 std::optional<PinSet> knownLeave(const RackStart &rack, bool typed);
+
+// The pins the `index`th ball at a fresh rack (0-based, in rackStarts'
+// order) left standing, as a game's stored `leaves` say (HistoryGame).
+// Nothing when `leaves` does not hold exactly one leave for each of the
+// game's `racks` balls in '0' and '1': a game recorded without them, or a
+// row edited by hand.
+std::optional<PinSet> storedLeave(const QString &leaves, int racks, int index);

@@ -19,7 +19,8 @@ double meanOfLast(const QVector<int> &totals, int count)
     return std::accumulate(totals.end() - n, totals.end(), 0.0) / n;
 }
 
-void addRack(Statistics &s, const RackStart &rack, bool typed)
+// `stored`: the leave the game's `leaves` hold for this ball, if any.
+void addRack(Statistics &s, const RackStart &rack, bool typed, const std::optional<PinSet> &stored)
 {
     ++s.strikeChances;
     ++s.firstBalls;
@@ -36,7 +37,7 @@ void addRack(Statistics &s, const RackStart &rack, bool typed)
     s.spares += rack.spare();
     s.splits += rack.split;
     s.splitsConverted += rack.split && rack.spare();
-    if (const auto leave = knownLeave(rack, typed)) {
+    if (const auto leave = stored ? stored : knownLeave(rack, typed)) {
         ++s.leaves.known;
         for (int pin = 1; pin <= kPinsPerRack; ++pin)
             s.leaves.standing[pin - 1] += leave->test(pin - 1);
@@ -68,8 +69,9 @@ Statistics computeStatistics(const HistoryGames &games, bool includeTyped)
         s.totals.append(game.total);
         s.movingAverage.append(meanOfLast(s.totals, Statistics::kMovingWindow));
         s.openFrames += OpenFrames(game.record);
-        for (const RackStart &rack : rackStarts(game.record, game.marks))
-            addRack(s, rack, game.typed);
+        const QVector<RackStart> racks = rackStarts(game.record, game.marks);
+        for (int i = 0; i < racks.size(); ++i)
+            addRack(s, racks[i], game.typed, storedLeave(game.leaves, int(racks.size()), i));
     }
     s.games = int(s.totals.size());
     s.average = meanOfLast(s.totals, s.games);

@@ -8,7 +8,8 @@
 #include <array>
 
 // How often each pin stood after a ball at a fresh rack that did not strike,
-// over the balls whose leave the record tells (see knownLeave).
+// over the balls whose leave is known: from the game's stored `leaves`, or
+// where it has none, as far as the record tells (see knownLeave).
 struct PinLeaves
 {
     std::array<int, kPinsPerRack> standing{};  // [pin - 1]
