@@ -11,13 +11,13 @@
 #include "branches.h"
 #include "gamewindows.h"
 
+#include "desktop/fonts.h"
 #include "game/game.h"
 #include "game/loop.h"
 #include "history/historyschema.h"
 #include "history/historystore.h"
 #include "lane/ballmotion.h"
 #include "lane/timing.h"
-#include "platform/fonts.h"
 #include "platform/pacer.h"
 #include "settings/settings.h"
 

@@ -16,11 +16,11 @@
 #include "branches.h"
 #include "gamewindows.h"
 
+#include "desktop/fonts.h"
+#include "desktop/steadyicons.h"
 #include "game/game.h"
 #include "game/loop.h"
-#include "platform/fonts.h"
 #include "platform/pacer.h"
-#include "platform/steadyicons.h"
 #include "settings/settings.h"
 
 #include <QAbstractButton>

@@ -7,13 +7,13 @@
 #include "languages.h"
 #include "sessionend.h"
 
+#include "desktop/fonts.h"
+#include "desktop/pictures.h"
+#include "desktop/steadyicons.h"
 #include "game/ballcolour.h"
 #include "game/commandline.h"
 #include "game/game.h"
-#include "platform/fonts.h"
 #include "platform/pacer.h"
-#include "platform/pictures.h"
-#include "platform/steadyicons.h"
 #include "settings/settings.h"
 
 #include <QApplication>

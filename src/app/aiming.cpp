@@ -6,9 +6,9 @@
 
 #include "branches.h"
 
-#include "game/frmLane.h"
 #include "game/game.h"
 #include "game/laneinput.h"
+#include "gameview/frmLane.h"
 #include "lane/ballmotion.h"
 #include "lane/lanemodel.h"
 

@@ -4,9 +4,9 @@
 
 #include "branches.h"
 
+#include "desktop/dialogs.h"
 #include "game/debuganswer.h"
-#include "game/frmLane.h"
-#include "platform/dialogs.h"
+#include "gameview/frmLane.h"
 
 #include <QCoreApplication>
 

@@ -8,8 +8,8 @@
 #include "windowloader.h"
 #include "windowshaper.h"
 
-#include "menu/frmMenu.h"
-#include "platform/dialogs.h"
+#include "desktop/dialogs.h"
+#include "menuview/frmMenu.h"
 #include "statisticswindowowner.h"
 
 class Game;

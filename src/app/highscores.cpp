@@ -8,9 +8,9 @@
 
 #include "hiscore/hiscorecaptions.h"
 #include "hiscore/hiscoretable.h"
-#include "menu/frmMenu.h"
+#include "menuview/frmMenu.h"
 #include "platform/pacer.h"
-#include "score/frmScore.h"
+#include "scoreview/frmScore.h"
 
 HighScores::HighScores(Settings &settings, frmMenu &menu, SheetPlace &sheetPlace, WindowLoader &windows,
                        Pacer &pacer)

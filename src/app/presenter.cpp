@@ -7,7 +7,7 @@
 
 #include "game/game.h"
 #include "lane/timing.h"
-#include "menu/frmMenu.h"
+#include "menuview/frmMenu.h"
 #include "platform/twips.h"
 
 namespace {

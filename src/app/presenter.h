@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
 #include "lane/pinboardsequence.h"
-#include "shapes/balloon.h"
+#include "shapeview/balloon.h"
 
 #include <QString>
 

@@ -4,10 +4,10 @@
 
 #include "windowshaper.h"
 
+#include "desktop/screen.h"
 #include "game/game.h"
-#include "platform/screen.h"
-#include "score/frmScore.h"
 #include "score/sheetposition.h"
+#include "scoreview/frmScore.h"
 #include "settings/settings.h"
 
 SheetPlace::SheetPlace(const Game &game, Settings &settings, const WindowShaper &shaper,

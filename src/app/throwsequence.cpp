@@ -11,6 +11,7 @@
 #include "presenter.h"
 #include "windowloader.h"
 
+#include "desktop/dialogs.h"
 #include "game/ballcolour.h"
 #include "game/game.h"
 #include "game/throwrules.h"
@@ -19,7 +20,6 @@
 #include "lane/framelabel.h"
 #include "lane/lanemodel.h"
 #include "lane/pinboardsequence.h"
-#include "platform/dialogs.h"
 #include "settings/settings.h"
 
 #include <QDateTime>

@@ -7,8 +7,8 @@
 
 #include "game/game.h"
 #include "game/laneinput.h"
-#include "menu/frmMenu.h"
-#include "score/frm_Version.h"
+#include "menuview/frmMenu.h"
+#include "scoreview/frm_Version.h"
 
 WindowLoader::WindowLoader(Game &game, frmMenu &menu, const WindowShaper &shaper, SheetPlace &sheetPlace)
     : game_(game), menu_(menu), shaper_(shaper), sheetPlace_(sheetPlace)

@@ -3,10 +3,10 @@
 #pragma once
 #include "windowslot.h"
 
-#include "game/frmLane.h"
-#include "game/frmStart.h"
-#include "lane/frmDenkou.h"
-#include "score/frmScore.h"
+#include "gameview/frmLane.h"
+#include "gameview/frmStart.h"
+#include "laneview/frmDenkou.h"
+#include "scoreview/frmScore.h"
 
 class Game;
 class SheetPlace;

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "windowshaper.h"
 
-#include "platform/dialogs.h"
+#include "desktop/dialogs.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
 #include "shapes/mod_RGN_Data.h"
-#include "shapes/shapedwindow.h"
+#include "shapeview/shapedwindow.h"
 
 class Dialogs;
 

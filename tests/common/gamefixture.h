@@ -6,8 +6,8 @@
 #include "common/tempsettings.h"
 #include "gamewindows.h"
 
+#include "desktop/fonts.h"
 #include "game/game.h"
-#include "platform/fonts.h"
 #include "platform/pacer.h"
 
 #include <gtest/gtest.h>

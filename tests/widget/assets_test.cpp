@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
-#include "game/frmLane.h"
+#include "desktop/handcursor.h"
+#include "desktop/regionmask.h"
+#include "gameview/frmLane.h"
 #include "lane/lanemodel.h"
-#include "platform/handcursor.h"
-#include "platform/regionmask.h"
 #include "shapes/mod_RGN_Data.h"
 #include "shapes/popregiondata.h"
 

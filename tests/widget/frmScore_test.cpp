@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
 
-#include "platform/pictures.h"
-#include "platform/regionmask.h"
-#include "platform/screen.h"
+#include "desktop/pictures.h"
+#include "desktop/regionmask.h"
+#include "desktop/screen.h"
 
 #include <QDir>
 #include <QTest>

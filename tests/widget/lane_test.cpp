@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
 
-#include "platform/regionmask.h"
+#include "desktop/regionmask.h"
 
 #include <QApplication>
 #include <QTest>

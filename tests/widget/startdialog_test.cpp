@@ -3,10 +3,10 @@
 #include "common/gamefixture.h"
 #include "common/menuprobe.h"
 
-#include "platform/captionbar.h"
-#include "platform/dialogs.h"
-#include "platform/steadyicons.h"
-#include "score/frm_Version.h"
+#include "desktop/captionbar.h"
+#include "desktop/dialogs.h"
+#include "desktop/steadyicons.h"
+#include "scoreview/frm_Version.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

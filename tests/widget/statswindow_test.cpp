@@ -3,9 +3,9 @@
 #include "common/gamefixture.h"
 #include "statsview/statswindow.h"
 
+#include "desktop/fonts.h"
 #include "history/historystore.h"
 #include "history/statistics.h"
-#include "platform/fonts.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "common/gamefixture.h"
 #include "common/menuprobe.h"
 
-#include "score/frmScore.h"
+#include "scoreview/frmScore.h"
 
 #include <QCoreApplication>
 #include <QLabel>
