@@ -183,7 +183,7 @@ void rollPhase(Verdicts &verdicts, Pacer &pacer)
     Game game;
     GameWindows windows(game, settings, pacer);
     windows.shaper().BuildRegionData();
-    game.random.Seed(1);
+    game.random.setSeed(1);
     windows.loader().lane().show();
     constexpr int kStraight = 4;
     beginRoll(game, {kStraight, kStraight, kStraight});

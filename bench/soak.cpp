@@ -56,7 +56,7 @@ class BoxAnswerer : public QObject
 public:
     BoxAnswerer() { qApp->installEventFilter(this); }
     // The next box shown gets text, then Return.
-    void Prepare(const QString &text) { answer_ = text; }
+    void prepareHistory(const QString &text) { answer_ = text; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -118,14 +118,14 @@ int main(int argc, char **argv)
     BoxAnswerer answerer;
     windows.dialogs().hooks.ok = [&](const QString &text) {
         if (real) {
-            answerer.Prepare(QString());
+            answerer.prepareHistory(QString());
             realBoxes.showOkMessage(text);
         }
     };
     windows.dialogs().hooks.input = [&](const QString &prompt) {
         if (!real)
             return QStringLiteral("10");
-        answerer.Prepare(QStringLiteral("10"));
+        answerer.prepareHistory(QStringLiteral("10"));
         return realBoxes.inputBox(prompt);
     };
     int played = 0;
@@ -138,7 +138,7 @@ int main(int argc, char **argv)
         if (played < games) {
             if (!real)
                 return true;
-            answerer.Prepare(QString());  // Return: the default, Yes
+            answerer.prepareHistory(QString());  // Return: the default, Yes
             return realBoxes.askYesNo(text);
         }
         const double perGame = (residentBytes() - atFirst) / (games - kFirstCounted);

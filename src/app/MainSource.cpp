@@ -126,6 +126,6 @@ int Main(int argc, char **argv)
     // its place.
     windows.loader().unloadScoreSheet();
     settings.finishWrites();  // EndProgram leaves without unwinding
-    windows.dialogs().EndProgram(kEndExitCode);
+    windows.dialogs().endProgram(kEndExitCode);
     return kEndExitCode;
 }

@@ -92,7 +92,7 @@ void initBranch(Game &game, WindowLoader &windows, Presenter &presenter, const S
 
 void nextThrowBranch(Game &game, frmLane &lane, frmDenkou &board, Presenter &presenter)
 {
-    board.setFrameLabel(FrameLabel(game.record.szScore));
+    board.setFrameLabel(frameLabelFor(game.record.szScore));
     prepareThrow(game);
     lane.refresh();
     presenter.playBoard(LightStandingPins(game.rack));

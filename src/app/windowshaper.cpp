@@ -30,5 +30,5 @@ void WindowShaper::reportShape(ShapedWindow::ShapeResult result) const
     dialogs_.showOkMessage(QCoreApplication::translate(
         "WindowShaper",
         result == ShapedWindow::ShapeResult::BuildFailed ? kRegionBuildFailed : kRegionSetFailed));
-    dialogs_.EndProgram(kFailureExitCode);
+    dialogs_.endProgram(kFailureExitCode);
 }

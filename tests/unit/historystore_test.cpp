@@ -135,7 +135,7 @@ TEST(HistoryStore, HighScoresAreImportedOnceWhenTheHistoryIsCreated)
 enum class Place { Junk, DamagedPage, Directory, FileAsFolder, DanglingLink };
 
 // Puts `place` at path; the bytes of a damaged file, which must be kept.
-QByteArray Prepare(Place place, const QString &path)
+QByteArray prepareHistory(Place place, const QString &path)
 {
     QByteArray bytes;
     switch (place) {
@@ -181,7 +181,7 @@ TEST(HistoryStore, DamagedFilesAreMovedAsideAndUnusablePlacesLeaveItUnavailable)
         TempSettings dir;
         dir.write("[BALL]\r\nCOLOR=1\r\n");
         const QString path = QDir(dir.dir()).filePath(QLatin1String(row.below) + "history.sqlite");
-        const QByteArray damaged = Prepare(row.place, path);
+        const QByteArray damaged = prepareHistory(row.place, path);
         HistoryStore store(path);
         EXPECT_EQ(store.append(Played(300, false, QDateTime::currentDateTime())), row.available);
         const std::optional<HistoryGames> games = store.games();

@@ -80,9 +80,9 @@ TEST(PinBoard, TheLastMarkBlinksThreeTimesThenEveryMarkGoes)
 TEST(PinBoard, FrameLabelStaysAtTenForBonusBalls)
 {
     const QString nine = QStringLiteral("9-").repeated(9);
-    EXPECT_EQ(
-        QStringList({FrameLabel(""), FrameLabel("! 9"), FrameLabel(nine.left(16)), FrameLabel(nine), FrameLabel(nine + "!!")}),
-        QStringList({"F-01", "F-02", "F-09", "F-10", "F-10"}));
+    EXPECT_EQ(QStringList({frameLabelFor(""), frameLabelFor("! 9"), frameLabelFor(nine.left(16)), frameLabelFor(nine),
+                           frameLabelFor(nine + "!!")}),
+              QStringList({"F-01", "F-02", "F-09", "F-10", "F-10"}));
 }
 
 }  // namespace

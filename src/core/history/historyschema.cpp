@@ -23,7 +23,7 @@ const QString kStoredTimePunctuation = QStringLiteral("--T::");
 constexpr int kPunctuationAt[] = {4, 7, 10, 13, 16};
 constexpr int kOffsetColonAt = 22;
 
-bool Exec(QSqlDatabase &db, const QString &statement)
+bool execute(QSqlDatabase &db, const QString &statement)
 {
     QSqlQuery query(db);
     return query.exec(statement);
@@ -31,10 +31,10 @@ bool Exec(QSqlDatabase &db, const QString &statement)
 
 bool createGames(QSqlDatabase &db, const std::function<HistoryGames()> &firstGames)
 {
-    if (!Exec(db, QStringLiteral("CREATE TABLE games ("
-                                 "id INTEGER PRIMARY KEY, ended_at TEXT NOT NULL, record TEXT NOT NULL, "
-                                 "marks TEXT NOT NULL, total INTEGER NOT NULL, typed INTEGER NOT NULL, "
-                                 "imported INTEGER NOT NULL)")))
+    if (!execute(db, QStringLiteral("CREATE TABLE games ("
+                                    "id INTEGER PRIMARY KEY, ended_at TEXT NOT NULL, record TEXT NOT NULL, "
+                                    "marks TEXT NOT NULL, total INTEGER NOT NULL, typed INTEGER NOT NULL, "
+                                    "imported INTEGER NOT NULL)")))
         return false;
     if (firstGames)
         for (const HistoryGame &game : firstGames())
@@ -45,7 +45,7 @@ bool createGames(QSqlDatabase &db, const std::function<HistoryGames()> &firstGam
 
 bool addLeaves(QSqlDatabase &db, const std::function<HistoryGames()> &)
 {
-    return Exec(db, QStringLiteral("ALTER TABLE games ADD COLUMN leaves TEXT NOT NULL DEFAULT ''"));
+    return execute(db, QStringLiteral("ALTER TABLE games ADD COLUMN leaves TEXT NOT NULL DEFAULT ''"));
 }
 
 // Step n takes a database from version n to n + 1.
@@ -118,18 +118,18 @@ bool migrateHistory(QSqlDatabase &db, const std::function<HistoryGames()> &first
     // Each step takes the write lock before it reads the version, so that of
     // two games creating the history at once, the second finds it made.
     for (;;) {
-        if (!Exec(db, QStringLiteral("BEGIN IMMEDIATE")))
+        if (!execute(db, QStringLiteral("BEGIN IMMEDIATE")))
             return false;
         const int version = userVersion(db);
         if (version < 0 || version >= kHistorySchemaVersion) {
-            Exec(db, QStringLiteral("COMMIT"));
+            execute(db, QStringLiteral("COMMIT"));
             return version >= kHistorySchemaVersion;
         }
         const bool done = kSteps[version](db, firstGames) &&
-                          Exec(db, QStringLiteral("PRAGMA user_version = %1").arg(version + 1)) &&
-                          Exec(db, QStringLiteral("COMMIT"));
+                          execute(db, QStringLiteral("PRAGMA user_version = %1").arg(version + 1)) &&
+                          execute(db, QStringLiteral("COMMIT"));
         if (!done) {
-            Exec(db, QStringLiteral("ROLLBACK"));
+            execute(db, QStringLiteral("ROLLBACK"));
             return false;
         }
     }

@@ -41,7 +41,7 @@ bool isDamage(const QSqlError &error)
     return code == kSqliteCorrupt || code == kSqliteNotADatabase;
 }
 
-QString Native(const QString &path) { return QDir::toNativeSeparators(path); }
+QString shownPath(const QString &path) { return QDir::toNativeSeparators(path); }
 
 // Renames the damaged file and its companions; the name it was kept under,
 // or "" when it could not be renamed.
@@ -58,7 +58,7 @@ QString moveAside(const QString &file)
 
 // Checks the opened file, switches it to the write-ahead log and brings its
 // schema up to date; `error` says what failed.
-Opened Prepare(QSqlDatabase &db, const HistoryStore::FirstGames &firstGames, QString &error)
+Opened prepareHistory(QSqlDatabase &db, const HistoryStore::FirstGames &firstGames, QString &error)
 {
     const auto failed = [&error](const QSqlQuery &query) {
         error = query.lastError().text();
@@ -135,7 +135,7 @@ bool HistoryStore::openAndCheck(const QString &file)
     QString error;
     const auto prepare = [&] {
         if (db.open())
-            return Prepare(db, firstGames_, error);
+            return prepareHistory(db, firstGames_, error);
         error = db.lastError().text();
         return Opened::Failed;
     };
@@ -145,14 +145,14 @@ bool HistoryStore::openAndCheck(const QString &file)
         const QString aside = moveAside(file);
         if (!aside.isEmpty()) {
             std::fprintf(stderr, "marvolt: %s was damaged; it is kept as %s and a new history is started\n",
-                         qUtf8Printable(Native(file)), qUtf8Printable(Native(aside)));
+                         qUtf8Printable(shownPath(file)), qUtf8Printable(shownPath(aside)));
             opened = prepare();
         }
     }
     if (opened == Opened::Ok)
         return true;
     warnOnce(QStringLiteral("cannot open the game history %1 (%2); games are not recorded")
-                 .arg(Native(file), error));
+                 .arg(shownPath(file), error));
     db = QSqlDatabase();
     close();
     return false;
@@ -186,7 +186,7 @@ bool HistoryStore::append(const HistoryGame &game)
     const QString error = db.lastError().text();
     db.rollback();
     warnOnce(QStringLiteral("cannot write the game history %1 (%2); a game is not recorded")
-                 .arg(Native(path_), error));
+                 .arg(shownPath(path_), error));
     return false;
 }
 

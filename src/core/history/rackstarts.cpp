@@ -6,7 +6,7 @@ namespace {
 constexpr int kTenthBalls = 3;
 constexpr int kSplitAnswerCount = 8;  // the typed split answer fells eight pins
 
-int Slot(int frame, int ball) { return (frame - 1) * 2 + ball; }
+int slotIndex(int frame, int ball) { return (frame - 1) * 2 + ball; }
 
 bool splitAt(const QString &marks, int position)
 {
@@ -16,7 +16,7 @@ bool splitAt(const QString &marks, int position)
 RackStart Start(const QString &record, const QString &marks, int frame, int ball, int felled, int next)
 {
     RackStart r;
-    r.position = Slot(frame, ball);
+    r.position = slotIndex(frame, ball);
     r.frame = frame;
     r.felled = felled;
     r.second = felled == kPinsPerRack ? -1 : next;
@@ -52,7 +52,7 @@ QVector<RackStart> rackStarts(const QString &record, const QString &marks)
     return racks;
 }
 
-int OpenFrames(const QString &record)
+int countOpenFrames(const QString &record)
 {
     int open = 0;
     for (int frame = 1; frame <= kFrames; ++frame) {

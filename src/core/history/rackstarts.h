@@ -30,7 +30,7 @@ struct RackStart
 QVector<RackStart> rackStarts(const QString &record, const QString &marks);
 
 // Frames whose first two balls leave pins standing (no strike, no spare).
-int OpenFrames(const QString &record);
+int countOpenFrames(const QString &record);
 
 // Bit i set: pin i + 1 stood.
 using PinSet = std::bitset<kPinsPerRack>;

@@ -68,7 +68,7 @@ Statistics computeStatistics(const HistoryGames &games, bool includeTyped)
         }
         s.totals.append(game.total);
         s.movingAverage.append(meanOfLast(s.totals, Statistics::kMovingWindow));
-        s.openFrames += OpenFrames(game.record);
+        s.openFrames += countOpenFrames(game.record);
         const QVector<RackStart> racks = rackStarts(game.record, game.marks);
         for (int i = 0; i < racks.size(); ++i)
             addRack(s, racks[i], game.typed, storedLeave(game.leaves, int(racks.size()), i));

@@ -10,7 +10,7 @@ constexpr int kLabelDigits = 2;
 const QString kFrameLabelPrefix = QStringLiteral("F-");
 }  // namespace
 
-QString FrameLabel(const QString &szScore)
+QString frameLabelFor(const QString &szScore)
 {
     const int frame = qMin(static_cast<int>(szScore.size()) / kBallsPerFrame + 1, kFrames);
     return kFrameLabelPrefix + QStringLiteral("%1").arg(frame, kLabelDigits, 10, QLatin1Char('0'));

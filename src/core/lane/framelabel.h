@@ -5,4 +5,4 @@
 
 // The pin board's frame label for the ball about to be thrown: "F-01" ..
 // "F-10"; the tenth frame's third ball still shows "F-10".
-QString FrameLabel(const QString &szScore);
+QString frameLabelFor(const QString &szScore);

@@ -26,7 +26,7 @@ bool anySupportFelledThisRoll(const Rack &rack, const PinList &supports)
     return false;
 }
 
-bool AllDown(const Rack &rack, const PinList &pins)
+bool allFelled(const Rack &rack, const PinList &pins)
 {
     for (int p : pins) {
         if (rack.standing(p))
@@ -181,7 +181,7 @@ bool IsSplit(const Rack &rack)
     // A standing pin cut off from every neighbour, with another pin left.
     if (rack.standingCount() > 1) {
         for (int n = kFirstPin + 1; n <= kLastPin; ++n) {
-            if (rack.standing(n) && AllDown(rack, kNeighbours[n]))
+            if (rack.standing(n) && allFelled(rack, kNeighbours[n]))
                 return true;
         }
     }

@@ -21,9 +21,9 @@ constexpr char kLineBreak[] = "\r\n";
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
 // Around the names a caller gives only spaces are trimmed: "\tS" is not "S".
-bool IsSpace(char c) { return c == ' '; }
+bool isSpaceChar(char c) { return c == ' '; }
 
-QByteArrayView Trimmed(QByteArrayView text, bool (*blank)(char) = isBlank)
+QByteArrayView trimmedBy(QByteArrayView text, bool (*blank)(char) = isBlank)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -39,7 +39,7 @@ QByteArrayView givenName(QByteArrayView name) { return withoutOuterSpaces(name);
 // ASCII only: bytes above 127 compare exactly, whatever code page wrote them.
 char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
-QByteArray Folded(QByteArrayView name)
+QByteArray foldedName(QByteArrayView name)
 {
     QByteArray folded(name.size(), Qt::Uninitialized);
     std::transform(name.begin(), name.end(), folded.begin(), asciiLower);
@@ -88,7 +88,7 @@ struct Entry
 
 Entry classify(QByteArrayView text)
 {
-    const QByteArrayView body = Trimmed(text);
+    const QByteArrayView body = trimmedBy(text);
     if (body.isEmpty() || body.front() == kCommentMark)
         return {};
     if (body.front() == kHeaderOpen) {
@@ -96,12 +96,12 @@ Entry classify(QByteArrayView text)
         const qsizetype close = name.indexOf(kHeaderClose);
         if (close >= 0)
             name.truncate(close);
-        return {Kind::Header, Trimmed(name), {}};
+        return {Kind::Header, trimmedBy(name), {}};
     }
     const qsizetype separator = body.indexOf(kKeySeparator);
     if (separator < 0)
         return {};
-    return {Kind::Key, Trimmed(body.first(separator)), Trimmed(body.sliced(separator + 1))};
+    return {Kind::Key, trimmedBy(body.first(separator)), trimmedBy(body.sliced(separator + 1))};
 }
 
 Entry classifyLine(QByteArrayView data, const Line &line)
@@ -111,7 +111,7 @@ Entry classifyLine(QByteArrayView data, const Line &line)
 
 bool endsWithLineBreak(const QByteArray &data) { return data.endsWith(kCR) || data.endsWith(kLF); }
 
-QByteArray KeyLine(QByteArrayView name, const QByteArray &value)
+QByteArray keyLineFor(QByteArrayView name, const QByteArray &value)
 {
     return name.toByteArray() + kKeySeparator + value + kLineBreak;
 }
@@ -140,7 +140,7 @@ ProfileIndex::ProfileIndex(QByteArray contents) : contents_(std::move(contents))
             if (current)
                 current->end = line.begin;
             current = nullptr;
-            const QByteArray folded = Folded(entry.name);
+            const QByteArray folded = foldedName(entry.name);
             if (!sectionsByName_.contains(folded)) {
                 sectionsByName_.insert(folded, sections_.size());
                 current = &sections_.emplaceBack(Section{line.next, data.size(), line});
@@ -153,7 +153,7 @@ ProfileIndex::ProfileIndex(QByteArray contents) : contents_(std::move(contents))
 
 const ProfileIndex::Section *ProfileIndex::findSection(QByteArrayView name) const
 {
-    const auto found = sectionsByName_.constFind(Folded(name));
+    const auto found = sectionsByName_.constFind(foldedName(name));
     return found == sectionsByName_.cend() ? nullptr : &sections_[*found];
 }
 
@@ -189,8 +189,9 @@ ProfileIndex::Edit ProfileIndex::edit(const Assignment &write) const
         return {contents_.size(), 0, {}};
     const Section *place = findSection(sectionName);
     if (const std::optional<Key> found = place ? findKey(*place, keyName) : std::nullopt)
-        return {found->line.begin, found->line.next - found->line.begin, KeyLine(found->name, write.value)};
-    const QByteArray keyLine = KeyLine(keyName, write.value);
+        return {found->line.begin, found->line.next - found->line.begin,
+                keyLineFor(found->name, write.value)};
+    const QByteArray keyLine = keyLineFor(keyName, write.value);
     if (place) {
         const QByteArray gap = place->anchor.terminated() ? QByteArray() : QByteArray(kLineBreak);
         return {place->anchor.next, 0, gap + keyLine};
@@ -236,7 +237,7 @@ bool ProfileIndex::holds(const Assignment &write) const
         return false;
     const Line &line = found->line;
     return QByteArrayView(contents_).sliced(line.begin, line.next - line.begin) ==
-           KeyLine(found->name, write.value);
+           keyLineFor(found->name, write.value);
 }
 
 QByteArray lookupValue(const QByteArray &contents, const QByteArray &section, const QByteArray &key)
@@ -262,6 +263,6 @@ bool sameKey(const Assignment &a, const Assignment &b)
 
 bool namesAKey(const Assignment &a) { return !givenName(a.key).isEmpty(); }
 
-QByteArrayView withoutOuterSpaces(QByteArrayView text) { return Trimmed(text, IsSpace); }
+QByteArrayView withoutOuterSpaces(QByteArrayView text) { return trimmedBy(text, isSpaceChar); }
 
 }  // namespace profile

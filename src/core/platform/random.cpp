@@ -14,5 +14,5 @@ double Random::rnd()
 
 void Random::seedFromTimeOfDay()
 {
-    Seed(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
+    setSeed(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
 }

@@ -11,7 +11,7 @@ class Random
 {
 public:
     double rnd();
-    void Seed(quint32 seed) { engine_.seed(seed); }
+    void setSeed(quint32 seed) { engine_.seed(seed); }
     void seedFromTimeOfDay();
     // Draws come from `source` instead of the generator; an empty function
     // restores the generator.

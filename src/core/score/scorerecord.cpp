@@ -10,7 +10,7 @@ namespace {
 
 // 1-based slot of ball `ball` in frame `frame`, or 0 for a ball the frame
 // does not have.
-int Position(int frame, int ball)
+int slotPosition(int frame, int ball)
 {
     const int balls = frame == kFrames ? 3 : 2;
     if (frame < 1 || frame > kFrames || ball < 1 || ball > balls)
@@ -50,14 +50,14 @@ QChar scoreCharFor(const ThrowResult &ball, bool allDown, int lengthBefore)
 
 int GetThrowPins(const QString &szScore, int frame, int ball)
 {
-    const int p = Position(frame, ball);
+    const int p = slotPosition(frame, ball);
     if (p < 1 || szScore.size() < p)
         return -1;
     const QChar c = szScore.at(p - 1);
     if (c == kStrikeChar)
         return kPinsPerRack;
     if (c == kSpareChar)
-        return kPinsPerRack - slotValue(szScore, Position(frame, 1));
+        return kPinsPerRack - slotValue(szScore, slotPosition(frame, 1));
     return slotValue(szScore, p);
 }
 

@@ -3,7 +3,7 @@
 #include "shapes/regionrecord.h"
 
 namespace {
-bool IsEmpty(const RegionRect &r) { return r.right <= r.left || r.bottom <= r.top; }
+bool isEmptyRect(const RegionRect &r) { return r.right <= r.left || r.bottom <= r.top; }
 }  // namespace
 
 std::optional<std::vector<QRect>> regionRects(const RegionHeader &header, const RegionRect *rects,
@@ -14,14 +14,14 @@ std::optional<std::vector<QRect>> regionRects(const RegionHeader &header, const 
     // 64-bit product: a huge count must not wrap around to a matching size.
     if (quint64(header.nRgnSize) != quint64(header.nCount) * sizeof(RegionRect))
         return std::nullopt;
-    if (capacity < 0 || header.nCount > quint32(capacity) || IsEmpty(header.rcBound))
+    if (capacity < 0 || header.nCount > quint32(capacity) || isEmptyRect(header.rcBound))
         return std::nullopt;
 
     std::vector<QRect> out;
     out.reserve(header.nCount);
     for (quint32 i = 0; i < header.nCount; ++i) {
         const RegionRect &r = rects[i];
-        if (IsEmpty(r))
+        if (isEmptyRect(r))
             return std::nullopt;
         out.emplace_back(r.left, r.top, r.right - r.left, r.bottom - r.top);
     }

@@ -25,12 +25,12 @@ void prepareDesktopWindow(QWidget *window)
     const auto id = static_cast<xcb_window_t>(window->winId());
     // Replaces what an earlier mapping left; Qt adds its own states (above,
     // stays on top) to these when it maps the window.
-    const std::array<xcb_atom_t, 2> states = {Atom(*x, "_NET_WM_STATE_SKIP_TASKBAR"),
-                                              Atom(*x, "_NET_WM_STATE_SKIP_PAGER")};
-    xcb_change_property(x->connection, XCB_PROP_MODE_REPLACE, id, Atom(*x, "_NET_WM_STATE"), XCB_ATOM_ATOM,
-                        32, states.size(), states.data());
+    const std::array<xcb_atom_t, 2> states = {internAtom(*x, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                              internAtom(*x, "_NET_WM_STATE_SKIP_PAGER")};
+    xcb_change_property(x->connection, XCB_PROP_MODE_REPLACE, id, internAtom(*x, "_NET_WM_STATE"),
+                        XCB_ATOM_ATOM, 32, states.size(), states.data());
     const std::array<quint32, 4> noExtents = {0, 0, 0, 0};
-    xcb_change_property(x->connection, XCB_PROP_MODE_REPLACE, id, Atom(*x, "_GTK_FRAME_EXTENTS"),
+    xcb_change_property(x->connection, XCB_PROP_MODE_REPLACE, id, internAtom(*x, "_GTK_FRAME_EXTENTS"),
                         XCB_ATOM_CARDINAL, 32, noExtents.size(), noExtents.data());
 }
 
@@ -46,10 +46,10 @@ void withdrawAttention(QWidget *window, const QByteArray &eventType, void *messa
     const auto id = static_cast<xcb_window_t>(window->winId());
     if (notify->state != XCB_PROPERTY_NEW_VALUE || !x || notify->window != id)
         return;
-    const xcb_atom_t wmState = Atom(*x, "_NET_WM_STATE");
+    const xcb_atom_t wmState = internAtom(*x, "_NET_WM_STATE");
     if (notify->atom != wmState)
         return;
-    const xcb_atom_t attention = Atom(*x, "_NET_WM_STATE_DEMANDS_ATTENTION");
+    const xcb_atom_t attention = internAtom(*x, "_NET_WM_STATE_DEMANDS_ATTENTION");
     const std::vector<quint32> states = propertyValues(*x, id, wmState, XCB_ATOM_ATOM, kMaxStates);
     if (std::find(states.begin(), states.end(), attention) == states.end())
         return;

@@ -55,7 +55,7 @@ QString Dialogs::inputBox(const QString &prompt) const
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
-void Dialogs::EndProgram(int exitCode) const
+void Dialogs::endProgram(int exitCode) const
 {
     if (hooks.endProgram)
         return hooks.endProgram(exitCode);

@@ -29,7 +29,7 @@ public:
     // Text input box with no default text; cancel gives "".
     QString inputBox(const QString &prompt) const;
     // Ends the program at once; no window runs its closing handling.
-    void EndProgram(int exitCode) const;
+    void endProgram(int exitCode) const;
     // The program is ending: closes the open menu and any open box (a box
     // closed so answers as its cancel button), and every later box answers
     // so at once without showing.

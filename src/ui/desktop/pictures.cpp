@@ -8,7 +8,7 @@ namespace {
 QString path(const char *name) { return QStringLiteral(":/assets/%1.xpm").arg(QLatin1String(name)); }
 }  // namespace
 
-QPixmap Picture(const char *name)
+QPixmap pictureNamed(const char *name)
 {
     const QString key = path(name);
     QPixmap pixmap;
@@ -21,4 +21,4 @@ QPixmap Picture(const char *name)
 
 QImage pictureImage(const char *name) { return QImage(path(name)); }
 
-QIcon programIcon() { return QIcon(Picture("icon")); }
+QIcon programIcon() { return QIcon(pictureNamed("icon")); }

@@ -7,7 +7,7 @@
 
 // A picture of the game's artwork by name: ":/assets/<name>.xpm". Pixmaps
 // are loaded once and kept in the application's pixmap cache.
-QPixmap Picture(const char *name);
+QPixmap pictureNamed(const char *name);
 QImage pictureImage(const char *name);
 
 // The application's icon (also the About box's picture).

@@ -21,8 +21,8 @@ bool requestWindowManagerMove(const QWindow *window)
     const std::optional<XcbLink> x = gameXcbLink();
     if (!x || !window)
         return false;
-    const xcb_atom_t moveResize = Atom(*x, "_NET_WM_MOVERESIZE");
-    const std::vector<quint32> supported = propertyValues(*x, x->root, Atom(*x, "_NET_SUPPORTED"),
+    const xcb_atom_t moveResize = internAtom(*x, "_NET_WM_MOVERESIZE");
+    const std::vector<quint32> supported = propertyValues(*x, x->root, internAtom(*x, "_NET_SUPPORTED"),
                                                           XCB_ATOM_ATOM, kMaxSupportedAtoms);
     if (moveResize == XCB_ATOM_NONE ||
         std::find(supported.begin(), supported.end(), moveResize) == supported.end())
@@ -62,7 +62,7 @@ DesktopWindowId activeDesktopWindow()
     const std::optional<XcbLink> x = gameXcbLink();
     if (!x)
         return 0;
-    const std::vector<quint32> active = propertyValues(*x, x->root, Atom(*x, "_NET_ACTIVE_WINDOW"),
+    const std::vector<quint32> active = propertyValues(*x, x->root, internAtom(*x, "_NET_ACTIVE_WINDOW"),
                                                        XCB_ATOM_WINDOW, 1);
     return active.empty() ? 0 : active.front();
 }
@@ -72,5 +72,6 @@ void activateDesktopWindow(DesktopWindowId id)
     const std::optional<XcbLink> x = gameXcbLink();
     if (!x || id == 0)
         return;
-    sendToWindowManager(*x, id, Atom(*x, "_NET_ACTIVE_WINDOW"), {kFromPager, XCB_CURRENT_TIME, 0, 0, 0});
+    sendToWindowManager(*x, id, internAtom(*x, "_NET_ACTIVE_WINDOW"),
+                        {kFromPager, XCB_CURRENT_TIME, 0, 0, 0});
 }

@@ -18,7 +18,7 @@ std::optional<XcbLink> gameXcbLink()
     return XcbLink{connection, screen->root};
 }
 
-xcb_atom_t Atom(const XcbLink &x, const char *name)
+xcb_atom_t internAtom(const XcbLink &x, const char *name)
 {
     const XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
         x.connection, xcb_intern_atom(x.connection, false, static_cast<uint16_t>(std::strlen(name)), name),

@@ -29,7 +29,7 @@ using XcbReply = std::unique_ptr<T, FreeXcbReply>;
 std::optional<XcbLink> gameXcbLink();
 
 // XCB_ATOM_NONE when the server does not answer.
-xcb_atom_t Atom(const XcbLink &x, const char *name);
+xcb_atom_t internAtom(const XcbLink &x, const char *name);
 
 // The window's property as 32-bit values of `type`; empty when it is unset,
 // of another type or format.

@@ -20,7 +20,7 @@ frmLane::frmLane(const Game &game) : game_(game)
 {
     setFixedSize(kSize);
     setClickAreas({kCtrlButton, kCtrlScore});
-    pin_ = Picture("pin");
+    pin_ = pictureNamed("pin");
     setBallColour(0);
     moveToScreenCorner();
 }
@@ -44,7 +44,7 @@ void frmLane::setBallColour(int colour)
 {
     if (colour < 0 || colour >= kBallColours)
         colour = 0;
-    ball_ = Picture(kBallPictures[colour]);
+    ball_ = pictureNamed(kBallPictures[colour]);
     update();
 }
 

@@ -11,7 +11,7 @@ frmStart::frmStart()
 {
     setWindowIcon(programIcon());
     setClickAreas({kLabel1, kLabel2});
-    face_ = Picture("start");
+    face_ = pictureNamed("start");
     setFixedSize(kSize);
 }
 

@@ -39,9 +39,9 @@ constexpr int kLabelPixelSize = 9;
 
 frmDenkou::frmDenkou()
 {
-    background_ = Picture("denkou_bg");
+    background_ = pictureNamed("denkou_bg");
     for (int i = 0; i < kBoardMarks; ++i)
-        marks_[i] = Picture(kMarkPictures[i]);
+        marks_[i] = pictureNamed(kMarkPictures[i]);
     fno_ = new QLabel(QStringLiteral("F-01"), this);
     QFont font(kGothic);
     font.setPixelSize(kLabelPixelSize);

@@ -35,7 +35,7 @@ QIcon tickIcon()
 
 frmMenu::frmMenu() : mpop_(std::make_unique<QMenu>(QStringLiteral("mpop")))
 {
-    lanes_ = {Picture("lane_solid"), Picture("lane_skeleton")};
+    lanes_ = {pictureNamed("lane_solid"), pictureNamed("lane_skeleton")};
     mpop_->setFont(textFont());  // submenus are windows of their own: each gets it
 
     mm_ = mpop_->addMenu(tr("ハイスコア"));

@@ -69,7 +69,7 @@ frm_Version::frm_Version()
 
     auto *image1 = new QLabel(client);
     image1->setGeometry(kImage1);
-    image1->setPixmap(Picture("icon"));
+    image1->setPixmap(pictureNamed("icon"));
     label(client, kProduct, kProductLabel, gameFont(kPMincho, kTitlePoints, true));
     label(client, kVersion, kVersionLabel, gameFont(kTimes, kTitlePoints, true));
     addSeparator(client);

@@ -30,7 +30,7 @@ using ShapeResult = ShapedWindow::ShapeResult;
 
 ShapeResult layOut(BalloonPiece &piece, const PieceLayout &layout, const PopRegionTable &regions)
 {
-    piece.setPicture(Picture(layout.picture));
+    piece.setPicture(pictureNamed(layout.picture));
     piece.setFixedSize(layout.width, kPieceHeight);
     return piece.setShape(regions[layout.shape]);
 }

@@ -20,7 +20,7 @@ namespace {
 constexpr QSize kFirstSize(760, 560);
 enum Page { kMessagePage = 0, kFiguresPage = 1 };
 
-QString Ratio(int part, int whole)
+QString ratioText(int part, int whole)
 {
     if (whole == 0)
         return QStringLiteral("0 / 0");
@@ -158,10 +158,10 @@ void StatsWindow::showSelected()
     set("averageRecentLong", oneDecimal(s.averageRecentLong));
     set("best", QString::number(s.best));
     set("firstBallAverage", oneDecimal(s.firstBallAverage()));
-    set("strikes", Ratio(s.strikes, s.strikeChances));
-    set("spares", Ratio(s.spares, s.spareChances));
+    set("strikes", ratioText(s.strikes, s.strikeChances));
+    set("spares", ratioText(s.spares, s.spareChances));
     set("splits", QString::number(s.splits));
-    set("splitsConverted", Ratio(s.splitsConverted, s.splits));
+    set("splitsConverted", ratioText(s.splitsConverted, s.splits));
     set("openFrames", QString::number(s.openFrames));
     set("gutters", QString::number(s.gutters));
 
