@@ -16,7 +16,7 @@ StatisticsWindowOwner::StatisticsWindowOwner(Settings &settings) : settings_(set
 
 StatisticsWindowOwner::~StatisticsWindowOwner()
 {
-    if (window_ && window_->isVisible())
+    if (window_.isLoaded() && window_->isVisible())
         storePlace(window_->geometry());
 }
 
@@ -27,12 +27,12 @@ void StatisticsWindowOwner::open()
             return highScoreHistory(settings_, QDateTime::currentDateTime());
         });
     }
-    if (!window_) {
-        window_ = std::make_unique<StatsWindow>();
+    if (!window_.isLoaded()) {
+        window_.load();
         if (const auto stored = readStatsRect(settings_))
             window_->setGeometry(*stored);
-        QObject::connect(window_.get(), &StatsWindow::closing, [this](const QRect &g) { storePlace(g); });
-        QObject::connect(window_.get(), &StatsWindow::exportRequested,
+        QObject::connect(&*window_, &StatsWindow::closing, [this](const QRect &g) { storePlace(g); });
+        QObject::connect(&*window_, &StatsWindow::exportRequested,
                          [this](const QString &path) { exportCsv(path); });
     }
     if (const auto games = store_->games())

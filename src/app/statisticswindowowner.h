@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
+#include "windowslot.h"
+
 #include <QRect>
 #include <memory>
 
@@ -22,7 +24,7 @@ public:
     StatisticsWindowOwner &operator=(const StatisticsWindowOwner &) = delete;
 
     void open();
-    StatsWindow *window() const { return window_.get(); }
+    StatsWindow *window() const { return window_.isLoaded() ? &*window_ : nullptr; }
 
 private:
     void storePlace(const QRect &geometry);
@@ -30,5 +32,5 @@ private:
 
     Settings &settings_;
     std::unique_ptr<HistoryStore> store_;
-    std::unique_ptr<StatsWindow> window_;
+    WindowSlot<StatsWindow> window_;
 };
