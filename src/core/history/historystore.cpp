@@ -47,7 +47,7 @@ QString shownPath(const QString &path) { return QDir::toNativeSeparators(path); 
 // or "" when it could not be renamed.
 QString moveAside(const QString &file)
 {
-    const QString aside = file + kCorruptSuffix + QDateTime::currentDateTime().toString(kCorruptTimeFormat);
+    QString aside = file + kCorruptSuffix + QDateTime::currentDateTime().toString(kCorruptTimeFormat);
     if (!QFile::rename(file, aside))
         return {};
     for (const QString &suffix : kCompanionSuffixes)
