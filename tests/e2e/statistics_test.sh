@@ -10,12 +10,22 @@ WM_PID=""
 trap 'kill $WM_PID 2>/dev/null || true; cleanup' EXIT
 
 # Fifty rolled games of a steady player who gets better, written as the
-# history stores them (schema version 1).
+# history stores them (schema version 2), with the pins each ball at a
+# fresh rack left.
 python3 - "$E2E_TMP/history.sqlite" <<'PY'
 import random, sqlite3, sys
 rng = random.Random(17)
 def game(skill):
-    record, marks, balls = "", "", []
+    record, marks, balls, leaves = "", "", [], []
+    # The pins a ball at a fresh rack leaves: the corner pins stand most often.
+    weights = {1: 0.2, 2: 0.7, 3: 0.7, 4: 1.5, 5: 0.5, 6: 1.5, 7: 3, 8: 1, 9: 1, 10: 3}
+    def leave(felled):
+        pins, standing = list(weights), set()
+        while len(standing) < 10 - felled:
+            pin = rng.choices(pins, [weights[q] for q in pins])[0]
+            standing.add(pin)
+            pins.remove(pin)
+        leaves.append("".join("1" if q in standing else "0" for q in range(1, 11)))
     def first():
         return 10 if rng.random() < skill else rng.choice([7, 8, 8, 9, 9, 9, 6, 5, 0])
     def second(a):
@@ -24,6 +34,7 @@ def game(skill):
         return str(pins) if pins else "-"
     for frame in range(1, 10):
         a = first()
+        leave(a)
         if a == 10:
             record, marks, balls = record + "! ", marks + "  ", balls + [10]
             continue
@@ -32,9 +43,13 @@ def game(skill):
         marks += ("O" if 5 <= a <= 8 and rng.random() < 0.2 else " ") + " "
         balls += [a, b]
     a = first()
+    leave(a)
     if a == 10:
         b = first()
+        leave(b)
         c = first() if b == 10 else second(b)
+        if b == 10:
+            leave(c)
         record += "!" + ("!" if b == 10 else count(b)) + ("!" if b == 10 and c == 10 else "*" if c == 10 else count(c))
         marks += "   "
         balls += [10, b, c]
@@ -45,6 +60,7 @@ def game(skill):
         balls += [a, b]
         if a + b == 10:
             c = first()
+            leave(c)
             record, marks, balls = record + ("!" if c == 10 else count(c)), marks + " ", balls + [c]
     total, i = 0, 0
     for _ in range(10):
@@ -54,15 +70,17 @@ def game(skill):
             total += 10 + balls[i + 2]; i += 2
         else:
             total += balls[i] + balls[i + 1]; i += 2
-    return record, marks, total
+    return record, marks, total, "".join(leaves)
 db = sqlite3.connect(sys.argv[1])
 db.execute("CREATE TABLE games (id INTEGER PRIMARY KEY, ended_at TEXT NOT NULL, record TEXT NOT NULL, "
-           "marks TEXT NOT NULL, total INTEGER NOT NULL, typed INTEGER NOT NULL, imported INTEGER NOT NULL)")
+           "marks TEXT NOT NULL, total INTEGER NOT NULL, typed INTEGER NOT NULL, imported INTEGER NOT NULL, "
+           "leaves TEXT NOT NULL DEFAULT '')")
 for n in range(50):
-    record, marks, total = game(0.2 + n * 0.004)
-    db.execute("INSERT INTO games (ended_at, record, marks, total, typed, imported) VALUES (?, ?, ?, ?, 0, 0)",
-               ("2026-11-%02dT20:%02d:00+09:00" % (1 + n // 5, n), record, marks, total))
-db.execute("PRAGMA user_version = 1")
+    record, marks, total, leaves = game(0.2 + n * 0.004)
+    db.execute("INSERT INTO games (ended_at, record, marks, total, typed, imported, leaves) "
+               "VALUES (?, ?, ?, ?, 0, 0, ?)",
+               ("2026-11-%02dT20:%02d:00+09:00" % (1 + n // 5, n), record, marks, total, leaves))
+db.execute("PRAGMA user_version = 2")
 db.commit()
 PY
 

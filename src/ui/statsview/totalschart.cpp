@@ -84,17 +84,25 @@ void TotalsChart::paintEvent(QPaintEvent *)
     p.setPen(QPen(chart::kAverageColour, 2.5));
     p.drawPath(average);
 
-    if (bestIndex_ >= 0 && bestIndex_ < n) {
-        const QPointF best(x(bestIndex_), y(totals_[bestIndex_]));
-        p.setPen(QPen(chart::kBestColour, 2));
-        p.drawEllipse(best, 5, 5);
-        const QString text = tr("最高 %1").arg(totals_[bestIndex_]);
-        const qreal w = fontMetrics().horizontalAdvance(text);
-        const qreal left = std::clamp(best.x() - w / 2, plot.left(), plot.right() - w);
-        p.drawText(QPointF(left, std::max(best.y() - 8, plot.top() + fontMetrics().ascent())), text);
-    }
+    if (bestIndex_ >= 0 && bestIndex_ < n)
+        drawBest(p, plot, QPointF(x(bestIndex_), y(totals_[bestIndex_])));
+    drawLegend(p, plot);
+}
 
-    // The legend, above the plot at its right.
+// The best game ringed, with its total above it, kept inside the plot.
+void TotalsChart::drawBest(QPainter &p, const QRectF &plot, const QPointF &best) const
+{
+    p.setPen(QPen(chart::kBestColour, 2));
+    p.drawEllipse(best, 5, 5);
+    const QString text = tr("最高 %1").arg(totals_[bestIndex_]);
+    const qreal w = fontMetrics().horizontalAdvance(text);
+    const qreal left = std::clamp(best.x() - w / 2, plot.left(), plot.right() - w);
+    p.drawText(QPointF(left, std::max(best.y() - 8, plot.top() + fontMetrics().ascent())), text);
+}
+
+// The legend, above the plot at its right.
+void TotalsChart::drawLegend(QPainter &p, const QRectF &plot) const
+{
     const QString labels[] = {tr("合計"), tr("10ゲームの移動平均")};
     const QColor colours[] = {chart::kTotalsColour, chart::kAverageColour};
     qreal right = plot.right();

@@ -4,6 +4,8 @@
 #include <QVector>
 #include <QWidget>
 
+class QPainter;
+
 // Every game's total in order, the moving average over them, and the best
 // game marked.
 class TotalsChart : public QWidget
@@ -17,6 +19,9 @@ protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
+    void drawBest(QPainter &p, const QRectF &plot, const QPointF &best) const;
+    void drawLegend(QPainter &p, const QRectF &plot) const;
+
     QVector<int> totals_;
     QVector<double> average_;
     int bestIndex_ = -1;
