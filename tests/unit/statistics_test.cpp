@@ -158,9 +158,10 @@ TEST(Statistics, CsvHasTheTableColumns)
     HistoryGame odd = Game("a,\"b", "", 0);
     odd.id = 8;
     odd.imported = true;
-    EXPECT_EQ(historyCsv({g, odd}).toStdString(), "id,ended_at,record,marks,total,typed,imported\n"
-                                                  "7,2026-12-07T18:05:09+09:00,! 9*,  O ,20,1,0\n"
-                                                  "8,,\"a,\"\"b\",,0,0,1\n");
+    g.leaves = QStringLiteral("0000000000");
+    EXPECT_EQ(historyCsv({g, odd}).toStdString(), "id,ended_at,record,marks,total,typed,imported,leaves\n"
+                                                  "7,2026-12-07T18:05:09+09:00,! 9*,  O ,20,1,0,0000000000\n"
+                                                  "8,,\"a,\"\"b\",,0,0,1,\n");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "history/statistics.h"
 
+#include "history/historyschema.h"
 #include "history/rackstarts.h"
 
 #include <QStringList>
@@ -82,15 +83,16 @@ Statistics computeStatistics(const HistoryGames &games, bool includeTyped)
 
 QString historyCsv(const HistoryGames &games)
 {
-    QString csv = QStringLiteral("id,ended_at,record,marks,total,typed,imported\n");
+    QString csv = QStringLiteral("id,ended_at,record,marks,total,typed,imported,leaves\n");
     for (const HistoryGame &g : games) {
         const QStringList fields = {QString::number(g.id),
-                                    g.endedAt.toString(Qt::ISODate),
+                                    g.endedAt.isValid() ? historyTimeText(g.endedAt) : QString(),
                                     csvField(g.record),
                                     csvField(g.marks),
                                     QString::number(g.total),
                                     QString::number(int(g.typed)),
-                                    QString::number(int(g.imported))};
+                                    QString::number(int(g.imported)),
+                                    g.leaves};
         csv += fields.join(u',') + u'\n';
     }
     return csv;
