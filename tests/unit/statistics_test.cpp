@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "common/historygames.h"
 #include "history/statistics.h"
 
 #include <gtest/gtest.h>
@@ -7,16 +8,6 @@
 #include <array>
 
 namespace {
-
-HistoryGame Game(const char *record, const char *marks, int total, bool typed = false)
-{
-    HistoryGame g;
-    g.record = QString::fromLatin1(record);
-    g.marks = QString::fromLatin1(marks);
-    g.total = total;
-    g.typed = typed;
-    return g;
-}
 
 // Hand-worked single games. The mixed game, frame by frame: gutter and miss;
 // 8 with a split circle, spared; 8 with a split circle, 1; strike; 9 and a
@@ -51,7 +42,7 @@ TEST(Statistics, HandWorkedGames)
     };
     // clang-format on
     for (const Row &row : rows) {
-        const Statistics s = computeStatistics({Game(row.record, row.marks, 0, row.typed)}, true);
+        const Statistics s = computeStatistics({historyGame(row.record, row.marks, 0, row.typed)}, true);
         SCOPED_TRACE(row.name);
         EXPECT_EQ(s.strikes, row.strikes);
         EXPECT_EQ(s.strikeChances, row.chances);
@@ -102,7 +93,7 @@ TEST(Statistics, LeavesFromTheStoredPins)
     // clang-format on
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        HistoryGame game = Game("", "", 0, row.typed);
+        HistoryGame game = historyGame("", "", 0, row.typed);
         game.record = row.record;
         game.marks = QString(row.record.size(), u' ');
         game.leaves = row.leaves;
@@ -118,11 +109,11 @@ TEST(Statistics, SeriesAndSelection)
 {
     HistoryGames games;
     for (int total = 1; total <= 60; ++total) {
-        games.append(Game("", "", total));
+        games.append(historyGame("", "", total));
         if (total == 30)
-            games.append(Game("", "", 300, true));
+            games.append(historyGame("", "", 300, true));
     }
-    games.append(Game("", "", 60));  // ties the best: the first keeps the mark
+    games.append(historyGame("", "", 60));  // ties the best: the first keeps the mark
 
     const Statistics rolled = computeStatistics(games, false);
     EXPECT_EQ(rolled.games, 61);
@@ -152,10 +143,10 @@ TEST(Statistics, SeriesAndSelection)
 
 TEST(Statistics, CsvHasTheTableColumns)
 {
-    HistoryGame g = Game("! 9*", "  O ", 20, true);
+    HistoryGame g = historyGame("! 9*", "  O ", 20, true);
     g.id = 7;
     g.endedAt = QDateTime::fromString(QStringLiteral("2026-12-07T18:05:09+09:00"), Qt::ISODate);
-    HistoryGame odd = Game("a,\"b", "", 0);
+    HistoryGame odd = historyGame("a,\"b", "", 0);
     odd.id = 8;
     odd.imported = true;
     g.leaves = QStringLiteral("0000000000");

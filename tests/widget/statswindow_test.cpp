@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
+#include "common/historygames.h"
 #include "statsview/statswindow.h"
 
 #include "desktop/fonts.h"
@@ -17,18 +18,8 @@
 
 namespace {
 
-HistoryGame Game(const char *record, const char *marks, int total, bool typed)
-{
-    HistoryGame g;
-    g.record = QString::fromLatin1(record);
-    g.marks = QString::fromLatin1(marks);
-    g.total = total;
-    g.typed = typed;
-    return g;
-}
-
-const HistoryGame kMixed = Game("G-8*81! 9--*72! ! !-*", "  O O                ", 151, false);
-const HistoryGame kTypedPerfect = Game("! ! ! ! ! ! ! ! ! !!!", "                     ", 300, true);
+const HistoryGame kMixed = historyGame("G-8*81! 9--*72! ! !-*", "  O O                ", 151, false);
+const HistoryGame kTypedPerfect = historyGame("! ! ! ! ! ! ! ! ! !!!", "                     ", 300, true);
 constexpr const char *kEmpty = "ゲームを最後まで投げると、ここに成績が表示されます。";
 
 }  // namespace
