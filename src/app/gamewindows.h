@@ -55,7 +55,7 @@ private:
     Dialogs dialogs_;
     WindowShaper shaper_{dialogs_};
     HistoryRecorder history_{settings_};
-    StatisticsWindowOwner statistics_{settings_};
+    StatisticsWindowOwner statistics_{settings_, history_};
     frmMenu menu_;
     SheetPlace sheetPlace_;
     WindowLoader loader_;

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "statisticswindowowner.h"
 
-#include "history/highscoreimport.h"
+#include "historyrecorder.h"
+
 #include "history/historystore.h"
 #include "history/statistics.h"
 #include "history/statsplace.h"
@@ -12,7 +13,10 @@
 #include <QSaveFile>
 #include <cstdio>
 
-StatisticsWindowOwner::StatisticsWindowOwner(Settings &settings) : settings_(settings) {}
+StatisticsWindowOwner::StatisticsWindowOwner(Settings &settings, HistoryRecorder &history)
+    : settings_(settings), history_(history)
+{
+}
 
 StatisticsWindowOwner::~StatisticsWindowOwner()
 {
@@ -22,11 +26,6 @@ StatisticsWindowOwner::~StatisticsWindowOwner()
 
 void StatisticsWindowOwner::open()
 {
-    if (!store_) {
-        store_ = std::make_unique<HistoryStore>(settings_.historyFilePath(), [this] {
-            return highScoreHistory(settings_, QDateTime::currentDateTime());
-        });
-    }
     if (!window_.isLoaded()) {
         window_.load();
         if (const auto stored = readStatsRect(settings_))
@@ -35,7 +34,7 @@ void StatisticsWindowOwner::open()
         QObject::connect(&*window_, &StatsWindow::exportRequested,
                          [this](const QString &path) { exportCsv(path); });
     }
-    if (const auto games = store_->games())
+    if (const auto games = history_.store().games())
         window_->showFigures(computeStatistics(*games, false), computeStatistics(*games, true));
     else
         window_->showUnavailable();
@@ -48,7 +47,7 @@ void StatisticsWindowOwner::storePlace(const QRect &geometry) { writeStatsRect(s
 
 void StatisticsWindowOwner::exportCsv(const QString &path)
 {
-    const auto games = store_->games();
+    const auto games = history_.store().games();
     QSaveFile file(path);
     if (!games || !file.open(QIODevice::WriteOnly) || file.write(historyCsv(*games).toUtf8()) < 0 ||
         !file.commit())

@@ -6,7 +6,7 @@
 #include <QRect>
 #include <memory>
 
-class HistoryStore;
+class HistoryRecorder;
 class Settings;
 class StatsWindow;
 
@@ -18,7 +18,9 @@ class StatsWindow;
 class StatisticsWindowOwner
 {
 public:
-    explicit StatisticsWindowOwner(Settings &settings);
+    // The history is the recorder's: one store, opened once, for recording
+    // and for the window.
+    StatisticsWindowOwner(Settings &settings, HistoryRecorder &history);
     ~StatisticsWindowOwner();
     StatisticsWindowOwner(const StatisticsWindowOwner &) = delete;
     StatisticsWindowOwner &operator=(const StatisticsWindowOwner &) = delete;
@@ -31,6 +33,6 @@ private:
     void exportCsv(const QString &path);
 
     Settings &settings_;
-    std::unique_ptr<HistoryStore> store_;
+    HistoryRecorder &history_;
     WindowSlot<StatsWindow> window_;
 };

@@ -16,8 +16,13 @@ constexpr int kOffsetFieldWidth = 2;
 const QString kTimeFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
 // Where the fields of the stored form "2026-12-07T18:14:05+01:00" start.
 constexpr int kStoredTimeLength = 25;
-constexpr int kYearAt = 0, kYearDigits = 4, kMonthAt = 5, kDayAt = 8, kHourAt = 11, kMinuteAt = 14,
-              kSecondAt = 17;
+constexpr int kYearAt = 0;
+constexpr int kYearDigits = 4;
+constexpr int kMonthAt = 5;
+constexpr int kDayAt = 8;
+constexpr int kHourAt = 11;
+constexpr int kMinuteAt = 14;
+constexpr int kSecondAt = 17;
 constexpr int kSignAt = 19, kOffsetHourAt = 20, kOffsetMinuteAt = 23;
 const QString kStoredTimePunctuation = QStringLiteral("--T::");
 constexpr int kPunctuationAt[] = {4, 7, 10, 13, 16};
