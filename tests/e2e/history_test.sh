@@ -38,10 +38,17 @@ play() {
   done
   read -r QID QX QY QW QH < <(wait_box) || fail "no question at the end of the game"
 }
-answer() {  # key
-  xdotool mousemove $((QX + QW / 2)) $((QY + QH / 2))
-  sleep 0.1
-  xdotool key "$1"
+answer() {  # key; pressed again while the box still stands (a key can beat the box's focus)
+  local _try
+  for _try in 1 2 3; do
+    xdotool mousemove $((QX + QW / 2)) $((QY + QH / 2))
+    sleep 0.1
+    xdotool key "$1"
+    for _ in $(seq 40); do
+      xwininfo -id "$QID" 2>/dev/null | grep -q IsViewable || return 0
+      sleep 0.05
+    done
+  done
 }
 rows() { sqlite3 "$HISTORY" 'SELECT record, marks, total, typed, imported FROM games ORDER BY id'; }
 
