@@ -218,9 +218,14 @@ def main(argv=None):
     ap.add_argument("--test-cmd", action="append", help="default: the unit and widget test programs")
     ap.add_argument("--json", help="also write every mutant and its outcome to this file")
     ap.add_argument("--list", action="store_true", help="only list the chosen mutants")
+    ap.add_argument("--shard", default="1/1", metavar="K/N",
+                    help="try only the K-th of N equal parts of the sample, so N copies of the sources "
+                         "can run side by side; their JSON files together make the whole run")
     args = ap.parse_args(argv)
 
     mutants, total = choose(source_files(args.paths), args.sample, args.seed)
+    k, n = (int(x) for x in args.shard.split("/"))
+    mutants = mutants[k - 1::n]
     build = Path(args.build).resolve()
     build_cmd = args.build_cmd or f"cmake --build {build} -j{os.cpu_count()} --target {' '.join(DEFAULT_TARGETS)}"
     test_cmds = args.test_cmd or [f"QT_QPA_PLATFORM=offscreen {build / t} --gtest_fail_fast --gtest_brief=1"

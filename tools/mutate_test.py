@@ -5,6 +5,7 @@
 
 import contextlib
 import io
+import json
 import sys
 import tempfile
 import unittest
@@ -69,6 +70,21 @@ class ARun(unittest.TestCase):
             self.assertEqual(mutate.choose([src], 10, 7), (first, total))
             self.assertEqual(len(first), 10)
             self.assertNotEqual(mutate.choose([src], 10, 8)[0], first)
+
+    def test_shards_split_the_sample(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            src = Path(tmp, "a.cpp")
+            src.write_text("".join(f"    n{i} = m + {i};\n" for i in range(9)))
+
+            def listed(shard):
+                out = Path(tmp, "out.json")
+                with contextlib.redirect_stdout(io.StringIO()):
+                    mutate.main([str(src), "--list", "--sample", "11", "--shard", shard, "--json", str(out)])
+                return [(m["line"], m["replacement"]) for m in json.loads(out.read_text())]
+
+            parts = listed("1/2") + listed("2/2")
+            self.assertEqual(len(parts), 11)
+            self.assertEqual(sorted(parts), sorted(listed("1/1")))
 
 
 if __name__ == "__main__":
