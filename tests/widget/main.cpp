@@ -1,7 +1,20 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
+
+namespace {
+
+// Every test starts with the mouse's buttons up, whatever the test before it
+// left held: QTest remembers the buttons between its events, and the lane
+// ignores a press while another button is down.
+class MouseButtonsUp : public ::testing::EmptyTestEventListener
+{
+    void OnTestStart(const ::testing::TestInfo &) override { QTestPrivate::qtestMouseButtons = Qt::NoButton; }
+};
+
+}  // namespace
 
 int main(int argc, char **argv)
 {
@@ -9,5 +22,6 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new MouseButtonsUp);
     return RUN_ALL_TESTS();
 }
