@@ -12,6 +12,7 @@ compile when the build fails. The same seed and sample size pick the same
 mutants, so two runs over the same sources are comparable.
 
     tools/mutate.py --build build --sample 300 --seed 1 src/core src/app/throwsequence.cpp
+    tools/mutate.py --build build --from before.json   # the same mutants again
 
 It rebuilds in the given build folder (configured with the tests) and takes
 minutes; it is a developer's tool, not part of CI. Every file is restored
@@ -209,7 +210,7 @@ def report(results, out):
 
 def main(argv=None):
     ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    ap.add_argument("paths", nargs="+", help="source files or folders to mutate")
+    ap.add_argument("paths", nargs="*", help="source files or folders to mutate")
     ap.add_argument("--build", default="build", help="a build folder configured with the tests")
     ap.add_argument("--sample", type=int, default=300, help="mutants to try (all when fewer)")
     ap.add_argument("--seed", type=int, default=1)
@@ -218,12 +219,23 @@ def main(argv=None):
     ap.add_argument("--test-cmd", action="append", help="default: the unit and widget test programs")
     ap.add_argument("--json", help="also write every mutant and its outcome to this file")
     ap.add_argument("--list", action="store_true", help="only list the chosen mutants")
+    ap.add_argument("--from", dest="from_json", metavar="JSON",
+                    help="try the mutants of an earlier run's --json file (or a part of it) instead of a "
+                         "new sample; the sources must be the ones that run mutated")
     ap.add_argument("--shard", default="1/1", metavar="K/N",
                     help="try only the K-th of N equal parts of the sample, so N copies of the sources "
                          "can run side by side; their JSON files together make the whole run")
     args = ap.parse_args(argv)
+    if not args.paths and not args.from_json:
+        ap.error("give source files or folders, or --from")
 
-    mutants, total = choose(source_files(args.paths), args.sample, args.seed)
+    if args.from_json:
+        fields = Mutant.__dataclass_fields__
+        mutants = [Mutant(**{k: v for k, v in m.items() if k in fields})
+                   for m in json.loads(Path(args.from_json).read_text(encoding="utf-8"))]
+        total = len(mutants)
+    else:
+        mutants, total = choose(source_files(args.paths), args.sample, args.seed)
     k, n = (int(x) for x in args.shard.split("/"))
     mutants = mutants[k - 1::n]
     build = Path(args.build).resolve()

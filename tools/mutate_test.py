@@ -53,14 +53,16 @@ class ARun(unittest.TestCase):
             src.write_text(text)
             build = f"! grep -q ' - ' {src}"  # a swapped + does not compile
             test = f"! grep -q '>=' {src}"
-            out = io.StringIO()
-            with contextlib.redirect_stdout(out):
-                mutate.main([str(src), "--build-cmd", build, "--test-cmd", test, "--seed", "3"])
-            self.assertEqual(src.read_text(), text)
-            report = out.getvalue()
-            self.assertRegex(report, r"total +6 +1 +4 +1")
-            self.assertIn("kill rate: 20.0 % of 5 compiling mutants", report)
-            self.assertIn("a.cpp:2: constant: 1 -> 2", report)
+            saved = Path(tmp, "run.json")
+            for source in ([str(src), "--seed", "3", "--json", str(saved)], ["--from", str(saved)]):
+                out = io.StringIO()
+                with contextlib.redirect_stdout(out):
+                    mutate.main(source + ["--build-cmd", build, "--test-cmd", test])
+                self.assertEqual(src.read_text(), text)
+                report = out.getvalue()
+                self.assertRegex(report, r"total +6 +1 +4 +1")
+                self.assertIn("kill rate: 20.0 % of 5 compiling mutants", report)
+                self.assertIn("a.cpp:2: constant: 1 -> 2", report)
 
     def test_same_seed_same_sample(self):
         with tempfile.TemporaryDirectory() as tmp:
