@@ -22,6 +22,7 @@ TEST(DebugAnswer, FellsTheFirstStandingPins)
         {"SplitOnSecondBallWithSevenDown", "0000001000", "-2", "1111112110", false, false, "throw-e"},
         {"QuitChangesNoPin", "1110000000", "-1", "1110000000", false, false, "game-over"},
         {"EmptyIsGutter", "1100000000", "", "2200000000", false, true, "throw-e"},
+        {"FractionRoundsToAPin", "0000000000", ".6", "1000000000", false, false, "throw-e"},
         {"HugeFellsAllWithoutStrike", "0000000000", "1e9", "1111111111", false, false, "throw-e"},
         {"HugeNegativeFellsNothing", "1110000000", "-1e9", "2220000000", false, false, "throw-e"},
         {"FullWidthSpaceAndThree", "0000000000", "　３", "1110000000", false, false, "throw-e"},

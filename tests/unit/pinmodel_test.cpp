@@ -93,6 +93,7 @@ TEST(PinModel, IsSplitOnNamedLeaves)
     // clang-format off
     const std::pair<const char *, bool> rows[] = {
         {"7-10", true}, {"4-6", true}, {"5-7", true}, {"2-3", true}, {"8-9", true}, {"3-4-5-6-7-8-9-10", true},
+        {"2-6-10", true}, {"6-8-10", true}, {"4-7-9", true}, {"2-4-10", true}, {"7-8", true}, {"4-8", false},
         {"2-4", false}, {"2-4-7-8", false}, {"4-6-7-10", false}, {"5", false}, {"1-7-10", false}, {"", false},
     };
     // clang-format on

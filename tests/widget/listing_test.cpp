@@ -79,7 +79,7 @@ TEST_F(ListingTest, ReplayLiesRedOverTheLiveSheetWhichIsHiddenMeanwhile)
         EXPECT_TRUE(choose(1, [&](frmScore &replay, bool modal) {
             EXPECT_TRUE(modal);
             EXPECT_FALSE(live.isVisible());
-            EXPECT_EQ(replay.pos(), live.pos());
+            EXPECT_EQ(std::tuple(replay.pos(), replay.mask()), std::tuple(live.pos(), live.mask()));
             EXPECT_TRUE(replay.nColor() == QColor(255, 0, 0) &&
                         (row.entry != kEntry87 || replay.grab().toImage() == reference.grab().toImage()));
         })) << "no replay came up";

@@ -86,6 +86,11 @@ TEST_F(ThrowSequenceTest, BallsReachTheRecordAndTheSheetUntilTheLastOne)
     ASSERT_TRUE(frameLabel);
     EXPECT_EQ(frameLabel->text(), QStringLiteral("F-04"));
     EXPECT_EQ(game().rack.standingCount(), 10) << "pins standing";
+    const QImage midGame = loader().scoreSheet().grab().toImage();
+    play("");  // a new game clears the sheet before its first ball
+    frmScore empty;
+    empty.DisplayScore({}, {});
+    EXPECT_TRUE(loader().scoreSheet().grab().toImage() == empty.grab().toImage() && midGame != empty.grab().toImage());
 }
 
 // A game that places is entered, listed and announced: with the question
