@@ -7,11 +7,17 @@
 #include "gamewindows.h"
 
 #include "desktop/fonts.h"
+#include "desktop/regionmask.h"
 #include "game/game.h"
 #include "platform/pacer.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 // A fresh game, its windows with their region tables, and a private KVZ.ini
 // for every test; everything is taken away afterwards.
@@ -24,15 +30,31 @@ protected:
     Game &game() { return *game_; }
     GameWindows &windows() { return *windows_; }
     WindowLoader &loader() { return windows_->loader(); }
-    Pacer &pacer() { return pacer_; }
     Settings &settings() { return settings_.settings(); }
-    void runBranch() { gameBranches(windows())[static_cast<std::size_t>(game().state())](); }
+    // Runs the branch of the game's state, first set to `from` if given.
+    void runBranch(std::optional<GameState> from = {})
+    {
+        if (from)
+            game().setUpState(*from);
+        gameBranches(windows())[static_cast<std::size_t>(game().state())]();
+    }
+    QRegion shape(int index) { return regionFromRects(*regionRects(windows().shaper().regions()[index])); }
 
     // Waits end at once but still handle events: the clock jumps a second at
     // every reading, further than any wait.
     void fastClock()
     {
         pacer_.setTickSource([now = qint64(0)]() mutable { return now += 1000000; });
+    }
+    // Every reading moves the clock `step` on and calls `atTick`; a wait
+    // still handles events but never really waits.
+    void tickClock(qint64 step, std::function<void(qint64 now)> atTick)
+    {
+        pacer_.setTickSource([step, atTick, now = qint64(0)]() mutable {
+            atTick(now += step);
+            QCoreApplication::postEvent(qApp, new QEvent(QEvent::User));
+            return now;
+        });
     }
     // A fresh run of the program up to the loop, on the same settings file.
     void restart(const QString &args = QString())
@@ -41,6 +63,27 @@ protected:
         game_ = std::make_unique<Game>();
         windows_ = std::make_unique<GameWindows>(*game_, settings(), pacer_);
         startUp(*windows_, args);
+    }
+
+    // The game's pop-up menu as the desktop holds it: its one menu window
+    // that is no submenu.
+    static QMenu *popupMenu()
+    {
+        QList<QMenu *> menus;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *menu = qobject_cast<QMenu *>(w); menu && !menu->parentWidget())
+                menus << menu;
+        EXPECT_EQ(menus.size(), 1) << "pop-up menus";
+        return menus.value(0);
+    }
+    // Item `index` of the pop-up menu's submenu captioned `submenu`.
+    static QAction *menuItem(const QString &submenu, int index)
+    {
+        for (QAction *a : popupMenu()->actions())
+            if (a->menu() && a->text() == submenu)
+                return a->menu()->actions().value(index);
+        ADD_FAILURE() << "no submenu " << submenu.toStdString();
+        return nullptr;
     }
 
     TempSettings settings_;

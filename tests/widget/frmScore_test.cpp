@@ -3,14 +3,10 @@
 #include "common/gamefixture.h"
 
 #include "desktop/pictures.h"
-#include "desktop/regionmask.h"
 #include "desktop/screen.h"
 
 #include <QDir>
 #include <QTest>
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -34,15 +30,17 @@ auto Dark(const QImage &image)
     return [&image](int x, int y) { return QColor(image.pixel(x, y)).value() < 100; };
 }
 
+// A game drawn on a replay sheet, whose red grid tells apart from the ink.
+QImage Drawn(const QString &score, const QString &sprit)
+{
+    frmScore sheet(frmScore::kReplayLineColor);
+    sheet.DisplayScore(score, sprit);
+    return sheet.grab().toImage();
+}
+
 class ScoreSheetTest : public GameFixture
 {
 protected:
-    static std::unique_ptr<frmScore> replaySheet(const QString &score, const QString &sprit)
-    {
-        auto sheet = std::make_unique<frmScore>(frmScore::kReplayLineColor);
-        sheet->DisplayScore(score, sprit);
-        return sheet;
-    }
     QString stored() { return settings_.read("SCOREBOARD", "LEFT") + "," + settings_.read("SCOREBOARD", "TOP"); }
 };
 
@@ -83,9 +81,8 @@ void Check(const QImage &plain, const QImage &split, const QString &expected)
 
 TEST_F(ScoreSheetTest, PaintsEveryKindOfItemWhereTheLayoutPutsIt)
 {
-    const QString score = QStringLiteral("7*! 81");
-    const QImage split = replaySheet(score, QStringLiteral("    O "))->grab().toImage();
-    Check(replaySheet(score, QString(score.size(), u' '))->grab().toImage(), split, "T9 /21 X34 T65 O67 T79 #1 #2 #3 -4");
+    const QImage split = Drawn("7*! 81", "    O ");
+    Check(Drawn("7*! 81", "      "), split, "T9 /21 X34 T65 O67 T79 #1 #2 #3 -4");
     // Text is smoothed in grey only, keeping the panel's hue, also where the
     // desktop asks for colour fringes (CTest runs this again on such fonts).
     const auto fringe = [&split](int x, int y) {
@@ -99,24 +96,24 @@ TEST_F(ScoreSheetTest, PaintsEveryKindOfItemWhereTheLayoutPutsIt)
 
 TEST_F(ScoreSheetTest, EmptySheetShowsShapeGridInTheSheetColourAndFrameNumbers)
 {
-    const auto sheet = replaySheet(QString(), QString());
-    const QImage empty = sheet->grab().toImage();
+    const QImage empty = Drawn({}, {});
     for (int left = 4; left < 4 + 28 * 10; left += 28) {  // frame numbers 2 right of centre, nothing below
         const QRect number = BoundingBox(QRect(left + 1, 5, 27, 11), Dark(empty)),
                     below = BoundingBox(QRect(left + 1, 17, 27, 22), Dark(empty));
         EXPECT_TRUE(qAbs(number.left() + number.right() - 2 * (left + 16)) <= 4 && below.isNull()) << "box at " << left;
     }
     frmScore &live = loader().scoreSheet();
-    EXPECT_EQ(live.mask(), regionFromRects(*regionRects(windows().shaper().regions()[kShapeScoreSheet])));
+    EXPECT_EQ(live.mask(), shape(kShapeScoreSheet));
     for (const QPoint p : {QPoint(10, 16), QPoint(4, 20), QPoint(18, 20), QPoint(10, 28), QPoint(269, 20), QPoint(297, 20)})
         EXPECT_TRUE(empty.pixel(p) == qRgb(255, 0, 0) && live.grab().toImage().pixel(p) == qRgb(0, 0, 0))
             << p.x() << "," << p.y();
     // Boxes 10 and 11 only hold positions: no line of their own inside the tenth frame.
     EXPECT_TRUE(QColor(empty.pixel(284, 33)) != Qt::red && QColor(empty.pixel(270, 33)) != Qt::red);
     // A redraw clears only what the last one drew, even with junk split marks.
-    sheet->DisplayScore(QStringLiteral("! ! ! ! ! ! ! ! ! !!!"), QString(21, u'O'));
-    sheet->DisplayScore(QString(), QString());
-    EXPECT_EQ(sheet->grab().toImage(), empty);
+    frmScore sheet(frmScore::kReplayLineColor);
+    sheet.DisplayScore(QStringLiteral("! ! ! ! ! ! ! ! ! !!!"), QString(21, u'O'));
+    sheet.DisplayScore(QString(), QString());
+    EXPECT_EQ(sheet.grab().toImage(), empty);
 }
 
 TEST_F(ScoreSheetTest, PositionLoadsFromSettingsAndIsWrittenBack)

@@ -1,21 +1,43 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
-#include "common/menuprobe.h"
 #include "languages.h"
 
-#include <QAction>
-#include <QApplication>
+#include "game/ballcolour.h"
+
+#include "desktop/captionbar.h"
+#include "scoreview/frm_Version.h"
+
+#include <QAbstractButton>
 #include <QLabel>
-#include <QMenu>
 #include <QRawFont>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
-#include <gtest/gtest.h>
 
 namespace {
-using MenuTest = GameFixture;
+class MenuTest : public GameFixture
+{
+protected:
+    // The ticked ball colour: its index, -1 for none, -2 for more than one.
+    static int checkedColour()
+    {
+        int checked = -1;
+        for (int i = 0; i < kBallColours; ++i)
+            if (!menuItem(QStringLiteral("ボール"), i)->icon().isNull())
+                checked = checked == -1 ? i : -2;
+        return checked;
+    }
+    // Whether the ball drawn on the lane wears `colour`: the ball is the
+    // only thing that differs between the colours.
+    bool ballWears(int colour)
+    {
+        game().roll.BallVisible = true, game().roll.BallDrawnLeft = 100, game().roll.BallDrawnTop = 10;
+        const QImage shown = loader().lane().grab().toImage();
+        loader().lane().setBallColour(colour);
+        return shown == loader().lane().grab().toImage();
+    }
+};
 
 // The menu as a list: "-" for a separator, "name>" for a submenu followed by
 // its items indented, "*" after an item with a tick, "[]" after one drawn
@@ -25,40 +47,73 @@ QStringList Tree(const QMenu *menu, const QString &indent = QString())
 {
     QStringList lines;
     for (const QAction *a : menu->actions()) {
-        if (a->isSeparator()) {
+        if (a->isSeparator())
             lines << indent + u'-';
-        } else if (a->menu()) {
-            lines << indent + a->text() + u'>';
-            lines += Tree(a->menu(), indent + QStringLiteral("  "));
-        } else {
+        else if (a->menu())
+            lines << indent + a->text() + u'>' << Tree(a->menu(), indent + QStringLiteral("  "));
+        else
             lines << indent + a->text() + (a->icon().isNull() ? "" : "*") + (a->isCheckable() ? "[]" : "");
-        }
     }
     return lines;
 }
+
+const QString kRecord87 = QStringLiteral("! 7*5-7-7-7-7-7-6-6-");
+const QString kMarks87 = QStringLiteral("    O               ");
+const QString kEntry87 = QStringLiteral("2003/07/15 21:04:09,") + kRecord87 + u',' + kMarks87 + QStringLiteral(",087");
+
+class ListingTest : public GameFixture
+{
+protected:
+    // Chooses the menu item of `place`. A replay that comes up is handed to
+    // `whileUp`, with whether it is modal, and closed with its close button.
+    // Returns whether one came up.
+    bool choose(int place, const std::function<void(frmScore &, bool modal)> &whileUp = {})
+    {
+        bool opened = false;
+        QTimer check;  // fires only inside the item's handler, if it waits
+        check.setSingleShot(true);
+        QObject::connect(&check, &QTimer::timeout, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *replay = dynamic_cast<frmScore *>(w);
+                    replay && replay->isVisible() && !(loader().scoreSheetLoaded() && replay == &loader().scoreSheet())) {
+                    opened = true;
+                    if (whileUp)
+                        whileUp(*replay, QApplication::activeModalWidget() == replay);
+                    QTest::mouseClick(replay, Qt::LeftButton, {}, SheetLayout::kLabel1.center());
+                    if (replay->isVisible())  // else the test would wait for ever
+                        replay->close();
+                }
+        });
+        check.start(0);
+        menuItem(QStringLiteral("ハイスコア"), place - 1)->trigger();
+        return opened;
+    }
+};
 }  // namespace
 
-TEST_F(MenuTest, TreeInJapaneseAndEnglish)
+// Every caption is translated: the menu, with the stored colour ticked,
+// and the about box. A text changed without its translation shows here too.
+TEST_F(MenuTest, MenuAndAboutBoxInEnglish)
 {
     settings_.write("[BALL]\r\nCOLOR=2\r\n");
-    restart();
-    // clang-format off
-    EXPECT_EQ(Tree(popupMenu()),
-              (QStringList{"ハイスコア>", "  １位：(なし)", "  ２位：(なし)", "  ３位：(なし)", "  ４位：(なし)",
-                           "  ５位：(なし)", "成績", "-", "ボール>", "  黒", "  赤", "  青*", "  緑", "  無", "-",
-                           "画面モード切替", "-", "バージョン情報", "-", "ゲーム終了"}));
-    // clang-format on
     QTranslator english;
     ASSERT_TRUE(english.load(QStringLiteral(":/i18n/marvolt_en.qm")));
     QCoreApplication::installTranslator(&english);
     restart();
     const QStringList tree = Tree(popupMenu());
+    const frm_Version box;
     QCoreApplication::removeTranslator(&english);
     // clang-format off
     EXPECT_EQ(tree, (QStringList{"High Scores>", "  1. (none)", "  2. (none)", "  3. (none)", "  4. (none)", "  5. (none)",
                                  "Statistics", "-", "Ball>", "  Black", "  Red", "  Blue*", "  Green", "  Clear", "-",
                                  "Switch Lane Look", "-", "About Marvolt", "-", "End Game"}));
     // clang-format on
+    QStringList labels;
+    for (const QLabel *l : box.findChildren<QLabel *>())
+        labels << l->text();
+    EXPECT_EQ(std::tuple(box.windowTitle(), box.findChild<CaptionBar *>()->closeButton()->accessibleName()),
+              std::tuple(QStringLiteral("About Marvolt"), QStringLiteral("Close")));
+    EXPECT_TRUE(labels.contains(QStringLiteral("Bowling on your desktop."))) << labels.join(u'|').toStdString();
 }
 
 // A line that mixes Japanese with digits takes both from one font: the
@@ -79,8 +134,7 @@ TEST_F(MenuTest, DigitsAndJapaneseOfALineComeFromOneFont)
         debugFont = prompt->font();
         QTest::keyClick(box, Qt::Key_Escape);
     });
-    game().setUpState(GameState::Debug);
-    runBranch();
+    runBranch(GameState::Debug);
     // clang-format off
     const struct { const char *name; QFont font; QString line; } rows[] = {
         {"high-score menu", hiscores->font(), hiscores->actions().first()->text()},
@@ -112,7 +166,36 @@ TEST(Languages, EnglishOnlyWhenTheFirstUiLanguageIsEnglish)
         EXPECT_EQ(prefersEnglish(row.uiLanguages), row.english) << row.name;
 }
 
-// The stored colour is read back at start-up; see the start-up tests.
+// How a switch, a stored colour or a stored game reads is the core's; here
+// they reach the game, the menu and the ball, and nothing shows before the
+// loop runs.
+TEST_F(MenuTest, StartUpTakesTheCommandLineStoredColourAndHighScores)
+{
+    // clang-format off
+    const struct { const char *name, *args, *file; int colour; bool debug; QString firstPlace; } rows[] = {
+        {"no file", "", nullptr, 0, false, "１位：(なし)"},
+        {"a switch, a colour and a game stored", "/x", "[BALL]\r\nCOLOR=3.5\r\n[Data]\r\nHISCORE1=2003/07/15 21:04:09,9-,  ,087\r\n",
+         4, true, "１位：2003年07月15日 21:04:09  スコア:087"},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        QFile::remove(settings_.path());
+        if (row.file)
+            settings_.write(row.file);
+        restart(QString::fromLatin1(row.args));
+        EXPECT_EQ(checkedColour(), row.colour);
+        EXPECT_EQ(settings_.read("BALL", "COLOR"), QString::number(row.colour));
+        EXPECT_TRUE(ballWears(row.colour));
+        EXPECT_EQ(menuItem(QStringLiteral("ハイスコア"), 0)->text(), row.firstPlace);
+        EXPECT_EQ(std::tuple(game().DebugMode, game().ScoreSheetOnly, game().state(), game().SolidLane),
+                  std::tuple(row.debug, row.debug, GameState::StartDlg, true));
+        for (QWidget *w : QApplication::topLevelWidgets())
+            EXPECT_FALSE(w->isVisible()) << w->metaObject()->className() << " " << w->objectName().toStdString();
+    }
+}
+
+// The stored colour is read back at start-up, above.
 TEST_F(MenuTest, ChosenColourIsTheOnlyTickAndIsStoredAndTheLaneLookSwitches)
 {
     // clang-format off
@@ -129,7 +212,7 @@ TEST_F(MenuTest, ChosenColourIsTheOnlyTickAndIsStoredAndTheLaneLookSwitches)
         menuItem(QStringLiteral("ボール"), row.chosen)->trigger();
         EXPECT_EQ(checkedColour(), row.chosen);
         EXPECT_EQ(settings_.read("BALL", "COLOR"), QString::number(row.chosen));
-        EXPECT_TRUE(ballWears(windows(), row.chosen));
+        EXPECT_TRUE(ballWears(row.chosen));
     }
     for (QAction *a : popupMenu()->actions())
         if (a->text() == QStringLiteral("画面モード切替"))
@@ -142,12 +225,12 @@ TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
     fastClock();
     restart();
     const BranchTable branches = gameBranches(windows());
-    runPass(game(), pacer(), branches);
+    runPass(game(), pacer_, branches);
     QTest::mouseClick(&loader().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
     for (int pass = 0; pass < 4 && game().state() != GameState::Location1; ++pass)
-        runPass(game(), pacer(), branches);
+        runPass(game(), pacer_, branches);
     ASSERT_EQ(game().state(), GameState::Location1);
-    runPass(game(), pacer(), branches);
+    runPass(game(), pacer_, branches);
 
     QTimer::singleShot(0, [] {  // fires inside the menu's own event loop
         auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -162,12 +245,55 @@ TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
     QTest::mouseRelease(&loader().lane(), Qt::RightButton, {}, frmLane::kCtrlButton.center());
     EXPECT_EQ(game().state(), GameState::GameOver);
 
-    runPass(game(), pacer(), branches);
+    runPass(game(), pacer_, branches);
     for (const QWidget *top : QApplication::topLevelWidgets())
         EXPECT_FALSE(qobject_cast<const frmLane *>(top) || qobject_cast<const frmDenkou *>(top))
             << top->metaObject()->className();
     EXPECT_FALSE(loader().scoreSheetLoaded());
-    runPass(game(), pacer(), branches);
+    runPass(game(), pacer_, branches);
     EXPECT_EQ(game().state(), GameState::StartWait);
     EXPECT_TRUE(loader().startDialog().isVisible());
+}
+
+TEST_F(ListingTest, ChoosingAnEmptyPlaceShowsAndWritesNothing)
+{
+    windows().highScores().ListHighScores();
+    for (int place = 1; place <= 5; ++place)
+        EXPECT_FALSE(choose(place)) << place;
+    EXPECT_FALSE(loader().scoreSheetLoaded());
+    EXPECT_TRUE(settings_.bytes().isEmpty());
+}
+
+// The stored game drawn red, modal, over the live sheet, which is hidden
+// meanwhile and shown again only if it was; a junk entry with more marks than
+// the sheet has places is drawn as far as it goes.
+TEST_F(ListingTest, ReplayLiesRedOverTheLiveSheetWhichIsHiddenMeanwhile)
+{
+    // clang-format off
+    const struct { const char *name; QString entry; bool liveShown; } rows[] = {
+        {"87 points, live sheet shown", kEntry87, true},
+        {"87 points, live sheet hidden", kEntry87, false},
+        {"junk record", "x," + QString(30, u'!') + QString(15, u'*') + "Z9G-," + QString(40, u'O') + ",abc", true},
+    };
+    // clang-format on
+    frmScore reference(frmScore::kReplayLineColor);
+    reference.DisplayScore(kRecord87, kMarks87);
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        settings_.set("Data", "HISCORE1", row.entry);
+        loader().unloadScoreSheet();
+        frmScore &live = loader().scoreSheet();
+        live.move(200, 300);
+        live.setVisible(row.liveShown);
+        EXPECT_TRUE(choose(1, [&](frmScore &replay, bool modal) {
+            EXPECT_TRUE(modal);
+            EXPECT_FALSE(live.isVisible());
+            EXPECT_EQ(std::tuple(replay.pos(), replay.mask()), std::tuple(live.pos(), live.mask()));
+            EXPECT_TRUE(replay.nColor() == QColor(255, 0, 0) &&
+                        (row.entry != kEntry87 || replay.grab().toImage() == reference.grab().toImage()));
+        })) << "no replay came up";
+        ASSERT_TRUE(loader().scoreSheetLoaded());
+        EXPECT_EQ(std::tuple(&loader().scoreSheet(), live.isVisible()), std::tuple(&live, row.liveShown));
+        EXPECT_EQ(live.nColor(), QColor(0, 0, 0));
+    }
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/gamefixture.h"
-#include "common/menuprobe.h"
 
 #include "desktop/captionbar.h"
 #include "desktop/dialogs.h"
@@ -10,37 +9,19 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QAction>
-#include <QApplication>
-#include <QFontMetrics>
 #include <QLabel>
-#include <QMenu>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
 #include <functional>
-#include <gtest/gtest.h>
 
-namespace {
-class StartDialogTest : public GameFixture
+TEST_F(GameFixture, StartDialogRightClickOpensTheShortMenuAndSStartsWithTheFullOne)
 {
-protected:
-    void SetUp() override
-    {
-        GameFixture::SetUp();
-        game().setUpState(GameState::StartDlg);
-        runBranch();
-    }
-};
-}  // namespace
-
-TEST_F(StartDialogTest, RightClickOpensTheShortMenuAndSStartsWithTheFullOne)
-{
+    runBranch(GameState::StartDlg);
     QStringList shown;  // "-" for a separator
-    QTimer::singleShot(0, [this, &shown] {
+    QTimer::singleShot(0, [&shown] {
         for (QAction *a : popupMenu()->actions())
             if (a->isVisible())
                 shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
@@ -57,6 +38,9 @@ TEST_F(StartDialogTest, RightClickOpensTheShortMenuAndSStartsWithTheFullOne)
         EXPECT_TRUE(a->isVisible()) << a->text().toStdString();
 }
 
+// A 263-pixel client area with every label inside it and a full line high.
+// OK has the focus; Tab takes it to the caption's close button, which tools
+// see as a named push button and can press.
 TEST(AboutBox, ClosesWithEnterSpaceOrItsCloseButtonButNotEscape)
 {
     installFontSubstitutions();
@@ -70,6 +54,13 @@ TEST(AboutBox, ClosesWithEnterSpaceOrItsCloseButtonButNotEscape)
             QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(caption, at));
         };
     };
+    const auto tabAndPress = [](frm_Version &box) {
+        QTest::keyClick(box.focusWidget(), Qt::Key_Tab);
+        QAccessibleInterface *close = QAccessible::queryAccessibleInterface(box.focusWidget());
+        ASSERT_TRUE(close && close->actionInterface());
+        EXPECT_EQ(std::tuple(close->role(), close->text(QAccessible::Name)), std::tuple(QAccessible::Button, "閉じる"));
+        close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
     // clang-format off
     const struct { const char *name; std::function<void(frm_Version &)> act; int result; } rows[] = {
         {"enter", key(Qt::Key_Return), QDialog::Accepted},
@@ -77,13 +68,12 @@ TEST(AboutBox, ClosesWithEnterSpaceOrItsCloseButtonButNotEscape)
         {"escape", key(Qt::Key_Escape), kStillOpen},
         {"caption's close button", clickCaption(8), QDialog::Accepted},
         {"caption's title", clickCaption(100), kStillOpen},
+        {"close button reached by tab, pressed by a tool", tabAndPress, QDialog::Accepted},
     };
     // clang-format on
     for (const auto &row : rows) {
         frm_Version box;
         QTimer::singleShot(0, [&box, &row] {
-            // A 263-pixel client area; every line whole: each label inside
-            // it and a full line high.
             const QWidget *client = box.findChild<QPushButton *>()->parentWidget();
             EXPECT_EQ(client->width(), 263);
             EXPECT_TRUE(box.rect().contains(client->geometry()));
@@ -98,50 +88,6 @@ TEST(AboutBox, ClosesWithEnterSpaceOrItsCloseButtonButNotEscape)
     }
 }
 
-// Tab takes the keyboard from OK to the caption's close button, which tools
-// see as a named push button and can press.
-TEST(AboutBox, CloseButtonIsReachedByTabAndIsANamedButton)
-{
-    frm_Version box;
-    QTimer::singleShot(0, [&box] {
-        QTest::keyClick(box.focusWidget(), Qt::Key_Tab);
-        QAccessibleInterface *close = QAccessible::queryAccessibleInterface(box.focusWidget());
-        ASSERT_NE(close, nullptr);
-        EXPECT_EQ(close->role(), QAccessible::Button);
-        EXPECT_EQ(close->text(QAccessible::Name), QStringLiteral("閉じる"));
-        ASSERT_NE(close->actionInterface(), nullptr);
-        close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    });
-    QTimer::singleShot(1000, &box, [&box] { box.done(2); });
-    EXPECT_EQ(box.exec(), QDialog::Accepted);
-}
-
-// The box's texts are written in Japanese and translated like every other.
-TEST(AboutBox, TextsInJapaneseAndEnglish)
-{
-    // clang-format off
-    const struct { const char *translation; QString title, notice, close; } rows[] = {
-        {nullptr, "ﾊﾞｰｼﾞｮﾝ情報", "デスクトップでボウリング。", "閉じる"},
-        {":/i18n/marvolt_en.qm", "About Marvolt", "Bowling on your desktop.", "Close"},
-    };
-    // clang-format on
-    for (const auto &row : rows) {
-        QTranslator translator;
-        if (row.translation) {
-            ASSERT_TRUE(translator.load(QString::fromLatin1(row.translation)));
-            QCoreApplication::installTranslator(&translator);
-        }
-        const frm_Version box;
-        QCoreApplication::removeTranslator(&translator);
-        QStringList labels;
-        for (const QLabel *l : box.findChildren<QLabel *>())
-            labels << l->text();
-        EXPECT_EQ(box.windowTitle(), row.title);
-        EXPECT_TRUE(labels.contains(row.notice)) << labels.join(u'|').toStdString();
-        EXPECT_EQ(box.findChild<CaptionBar *>()->closeButton()->accessibleName(), row.close);
-    }
-}
-
 // The boxes themselves, not their hooks: the program's title as caption and
 // the exact text (line breaks shown as "\n"). A shape that cannot be built
 // or set ends the program, as a failure, once its box is closed.
@@ -151,7 +97,7 @@ TEST_F(GameFixture, BoxesCarryTheProgramTitleAndTheirTexts)
     windows().dialogs().hooks.endProgram = [&exitCode](int code) { exitCode = code; };
     // clang-format off
     const struct { const char *name; std::function<void()> open; QString text; bool fails; } rows[] = {
-        {"debug prompt", [this] { game().setUpState(GameState::Debug); runBranch(); },
+        {"debug prompt", [this] { runBranch(GameState::Debug); },
          "0～10で倒した本数\n-2でスプリット(１投目だけにしてね！）\n-1で強制終了", false},
         {"region not built", [this] { ShapedWindow window; windows().shaper().ApplyRegion(window, kShapeNone); },
          "リージョンデータの読み込みに失敗しました。", true},
@@ -177,15 +123,12 @@ TEST_F(GameFixture, BoxesCarryTheProgramTitleAndTheirTexts)
 
 // A desktop whose boxes show icons on their buttons (as X desktops do; the
 // offscreen platform shows none), whatever style the player chose.
-class IconButtonsStyle : public QProxyStyle
+struct IconButtonsStyle : QProxyStyle
 {
-public:
     using QProxyStyle::QProxyStyle;
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget, QStyleHintReturn *returnData) const override
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget, QStyleHintReturn *out) const override
     {
-        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
-            return 1;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
+        return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, option, widget, out);
     }
 };
 

@@ -4,15 +4,11 @@
 #include "common/historygames.h"
 #include "statsview/statswindow.h"
 
-#include "desktop/fonts.h"
 #include "history/historystore.h"
 #include "history/statistics.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
-#include <gtest/gtest.h>
-
 #include <map>
 #include <string>
 
@@ -43,7 +39,6 @@ TEST(StatsWindow, ShowsTheCountsOfTheChosenGamesOrOneSentence)
         {"typed-in games too", {kMixed, kTypedPerfect}, true,
          {{"games", "2"}, {"average", "225.5"}, {"averageRecentLong", "225.5"}, {"best", "300"},
           {"strikes", "16 / 23 (70%)"}, {"spares", "3 / 7 (43%)"}}, ""},
-        {"no game yet", {}, true, {}, kEmpty},
         {"typed-in games only, left out", {kTypedPerfect}, false, {}, kEmpty},
     };
     // clang-format on
@@ -56,17 +51,6 @@ TEST(StatsWindow, ShowsTheCountsOfTheChosenGamesOrOneSentence)
         for (const auto &[name, text] : row.counts)
             EXPECT_EQ(window.countText(QString::fromStdString(name)).toStdString(), text) << name;
     }
-}
-
-TEST(StatsWindow, IsAnOrdinaryWindowAndSaysWhenTheHistoryIsUnavailable)
-{
-    StatsWindow window;
-    EXPECT_TRUE(window.isWindow());
-    EXPECT_FALSE(window.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(window.windowModality(), Qt::NonModal);
-    window.showUnavailable();
-    EXPECT_EQ(window.message(), QStringLiteral("ゲームの履歴を開けないため、成績を表示できません。"));
-    EXPECT_FALSE(window.findChild<QCheckBox *>()->isEnabled());
 }
 
 // The menu item opens the window on the stored history, a second choice
@@ -99,9 +83,15 @@ TEST_F(GameFixture, StatisticsOpenFromTheMenuOnTheHistoryAndKeepTheirPlace)
     EXPECT_EQ(windows().statistics().window()->geometry(), place);
 }
 
+// An ordinary window, framed and not modal, which says so when the history
+// cannot be opened and then offers no choice.
 TEST_F(GameFixture, StatisticsSayWhenTheHistoryCannotBeOpened)
 {
     ASSERT_TRUE(QDir().mkpath(settings().historyFilePath()));  // a directory in its place
     windows().menu().mstats()->trigger();
-    EXPECT_EQ(windows().statistics().window()->message(), QStringLiteral("ゲームの履歴を開けないため、成績を表示できません。"));
+    const StatsWindow *window = windows().statistics().window();
+    EXPECT_TRUE(window->isWindow() && !(window->windowFlags() & Qt::FramelessWindowHint));
+    EXPECT_EQ(window->windowModality(), Qt::NonModal);
+    EXPECT_EQ(window->message(), QStringLiteral("ゲームの履歴を開けないため、成績を表示できません。"));
+    EXPECT_FALSE(window->findChild<QCheckBox *>()->isEnabled());
 }
