@@ -155,27 +155,28 @@ TEST_F(MenuTest, DigitsAndJapaneseOfALineComeFromOneFont)
 
 TEST(Languages, EnglishOnlyWhenTheFirstUiLanguageIsEnglish)
 {
-    // clang-format off
-    const struct { const char *name; QStringList uiLanguages; bool english; } rows[] = {
+    const std::tuple<const char *, QStringList, bool> rows[] = {
         {"English desktop", {"en-US", "en-Latn-US", "en"}, true},
         {"English second", {"de-DE", "en"}, false},
         {"none at all", {}, false},
     };
-    // clang-format on
-    for (const auto &row : rows)
-        EXPECT_EQ(prefersEnglish(row.uiLanguages), row.english) << row.name;
+    for (const auto &[name, uiLanguages, english] : rows)
+        EXPECT_EQ(prefersEnglish(uiLanguages), english) << name;
 }
 
 // How a switch, a stored colour or a stored game reads is the core's; here
 // they reach the game, the menu and the ball, and nothing shows before the
-// loop runs.
-TEST_F(MenuTest, StartUpTakesTheCommandLineStoredColourAndHighScores)
+// loop runs. A colour chosen from the menu (a click, which also toggles a
+// checkable item already ticked) is the only tick and is stored.
+TEST_F(MenuTest, StartUpAndAChosenColourReachTheMenuTheBallAndTheFile)
 {
     // clang-format off
-    const struct { const char *name, *args, *file; int colour; bool debug; QString firstPlace; } rows[] = {
-        {"no file", "", nullptr, 0, false, "１位：(なし)"},
+    const struct { const char *name, *args, *file; int chosen, colour; bool debug; QString firstPlace; } rows[] = {
+        {"no file", "", nullptr, -1, 0, false, "１位：(なし)"},
         {"a switch, a colour and a game stored", "/x", "[BALL]\r\nCOLOR=3.5\r\n[Data]\r\nHISCORE1=2003/07/15 21:04:09,9-,  ,087\r\n",
-         4, true, "１位：2003年07月15日 21:04:09  スコア:087"},
+         -1, 4, true, "１位：2003年07月15日 21:04:09  スコア:087"},
+        {"another colour chosen", "", "[BALL]\r\nCOLOR=0\r\n", 3, 3, false, "１位：(なし)"},
+        {"the colour already ticked chosen", "", "[BALL]\r\nCOLOR=2\r\n", 2, 2, false, "１位：(なし)"},
     };
     // clang-format on
     for (const auto &row : rows) {
@@ -184,6 +185,8 @@ TEST_F(MenuTest, StartUpTakesTheCommandLineStoredColourAndHighScores)
         if (row.file)
             settings_.write(row.file);
         restart(QString::fromLatin1(row.args));
+        if (row.chosen >= 0)
+            menuItem(QStringLiteral("ボール"), row.chosen)->trigger();
         EXPECT_EQ(checkedColour(), row.colour);
         EXPECT_EQ(settings_.read("BALL", "COLOR"), QString::number(row.colour));
         EXPECT_TRUE(ballWears(row.colour));
@@ -193,31 +196,10 @@ TEST_F(MenuTest, StartUpTakesTheCommandLineStoredColourAndHighScores)
         for (QWidget *w : QApplication::topLevelWidgets())
             EXPECT_FALSE(w->isVisible()) << w->metaObject()->className() << " " << w->objectName().toStdString();
     }
-}
-
-// The stored colour is read back at start-up, above.
-TEST_F(MenuTest, ChosenColourIsTheOnlyTickAndIsStoredAndTheLaneLookSwitches)
-{
-    // clang-format off
-    const struct { const char *name; int stored, chosen; } rows[] = {
-        {"another colour", 0, 3},
-        {"the colour already ticked", 2, 2},
-    };
-    // clang-format on
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        settings_.set("BALL", "COLOR", QString::number(row.stored));
-        restart();
-        // A click on the item, which also toggles a checkable item already ticked.
-        menuItem(QStringLiteral("ボール"), row.chosen)->trigger();
-        EXPECT_EQ(checkedColour(), row.chosen);
-        EXPECT_EQ(settings_.read("BALL", "COLOR"), QString::number(row.chosen));
-        EXPECT_TRUE(ballWears(row.chosen));
-    }
     for (QAction *a : popupMenu()->actions())
         if (a->text() == QStringLiteral("画面モード切替"))
             a->trigger();
-    EXPECT_FALSE(game().SolidLane);
+    EXPECT_FALSE(game().SolidLane) << "the lane look switched from the menu";
 }
 
 TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
