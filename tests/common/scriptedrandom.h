@@ -13,24 +13,20 @@
 class ScriptedRandom
 {
 public:
-    ScriptedRandom(Random &random, std::vector<double> draws, bool repeat = false)
-        : random_(random), draws_(std::move(draws)), repeat_(repeat)
+    ScriptedRandom(Random &random, std::vector<double> draws, bool repeat = false) : random_(random)
     {
-        random_.setSource([this]() -> double {
-            if (used_ < draws_.size() || (repeat_ && !draws_.empty()))
-                return draws_[std::min(used_++, draws_.size() - 1)];
-            ADD_FAILURE() << "more random draws than the " << draws_.size() << " scripted";
+        random_.setSource([this, draws = std::move(draws), repeat]() -> double {
+            if (used_ < draws.size() || (repeat && !draws.empty()))
+                return draws[std::min(used_++, draws.size() - 1)];
+            ADD_FAILURE() << "more random draws than the " << draws.size() << " scripted";
             return 0.0;
         });
     }
     ~ScriptedRandom() { random_.setSource({}); }
     ScriptedRandom(const ScriptedRandom &) = delete;
-    ScriptedRandom &operator=(const ScriptedRandom &) = delete;
     size_t used() const { return used_; }
 
 private:
     Random &random_;
-    std::vector<double> draws_;
-    bool repeat_;
     size_t used_ = 0;
 };

@@ -38,11 +38,7 @@ QImage Drawn(const QString &score, const QString &sprit)
     return sheet.grab().toImage();
 }
 
-class ScoreSheetTest : public GameFixture
-{
-protected:
-    QString stored() { return settings_.read("SCOREBOARD", "LEFT") + "," + settings_.read("SCOREBOARD", "TOP"); }
-};
+using ScoreSheetTest = GameFixture;
 
 // What a drawn game must show, e.g. "T9 /21 X34 O67 #1 -4": a text mark with
 // its left edge at x 9, a spare picture at 21, a strike picture at 34, a
@@ -116,12 +112,16 @@ TEST_F(ScoreSheetTest, EmptySheetShowsShapeGridInTheSheetColourAndFrameNumbers)
     EXPECT_EQ(sheet.grab().toImage(), empty);
 }
 
-TEST_F(ScoreSheetTest, PositionLoadsFromSettingsAndIsWrittenBack)
+// The sheet's place in KVZ.ini, in twips (15 to a pixel): read when it
+// loads, brought back above the lane unless 8 x 8 pixels of its shape show
+// (its column 0 is cut away), and written back when it closes, which any
+// button on its close button does; only the left button drags it. The
+// sheet-only mode's place in the corner is never stored.
+TEST_F(ScoreSheetTest, PlaceIsReadFromTheSettingsAndWrittenBack)
 {
-    // Stored in twips, 15 to a pixel.
+    const auto stored = [this] { return settings_.read("SCOREBOARD", "LEFT") + "," + settings_.read("SCOREBOARD", "TOP"); };
     const auto twips = [](QPoint pixels) { return QString("%1,%2").arg(pixels.x() * 15).arg(pixels.y() * 15); };
     const QPoint aboveLane = loader().lane().pos() - QPoint(0, 45);
-    // Column 0 of the sheet is cut away; 8 x 8 pixels of the shape are enough to grab.
     const auto atColumnsShown = [](int columns) {
         return QStringLiteral("LEFT=%1\nTOP=0\n").arg((primaryScreenRect().width() - 1 - columns) * 15);
     };
@@ -129,7 +129,6 @@ TEST_F(ScoreSheetTest, PositionLoadsFromSettingsAndIsWrittenBack)
     // clang-format off
     const struct { const char *name; QString ini; QPoint pixels; QString stored; } rows[] = {
         {"nothing_stored", "", aboveLane, twips(aboveLane)},
-        {"off_every_screen_comes_back", "LEFT=-99999\nTOP=-99999\n", aboveLane, twips(aboveLane)},
         {"seven_columns_shown_come_back", atColumnsShown(7), aboveLane, twips(aboveLane)},
         {"eight_columns_shown_stay", atColumnsShown(8), {right, 0}, twips({right, 0})},
         {"nearest_pixel_shown_twips_kept", "LEFT=1501\nTOP=-8\n", {100, -1}, "1501,-8"},
@@ -141,25 +140,18 @@ TEST_F(ScoreSheetTest, PositionLoadsFromSettingsAndIsWrittenBack)
         EXPECT_EQ(loader().scoreSheet().pos(), row.pixels) << row.name;
         EXPECT_EQ(stored(), row.stored) << row.name;
     }
-}
-
-TEST_F(ScoreSheetTest, ClosingStoresPositionAndTheNextLiveSheetLoadsThere)
-{
     frmScore *sheet = &loader().scoreSheet();
     sheet->show(), sheet->move(150, 120);
-    for (const Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {  // only the left button drags
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {
         QTest::mousePress(sheet, button, {}, QPoint(100, 30));
         EXPECT_EQ(QWidget::mouseGrabber(), button == Qt::LeftButton ? sheet : nullptr);
         QTest::mouseRelease(sheet, button, {}, QPoint(100, 30));
     }
-    QTest::mousePress(sheet, Qt::RightButton, {}, QPoint(312, 7));  // any button on the close button closes
+    QTest::mousePress(sheet, Qt::RightButton, {}, QPoint(312, 7));
     EXPECT_FALSE(loader().scoreSheetLoaded());
     EXPECT_EQ(stored(), "2250,1800");
     EXPECT_EQ(loader().scoreSheet().pos(), QPoint(150, 120));
     loader().unloadScoreSheet();
-
-    // The sheet-only mode puts the sheet in the corner itself; that place
-    // must not replace the player's own for the next ordinary game.
     game().ScoreSheetOnly = true;
     EXPECT_EQ(loader().scoreSheet().pos().x(), 0);
     loader().unloadScoreSheet();

@@ -4,17 +4,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace {
-
 // Every test starts with the mouse's buttons up, whatever the test before it
 // left held: QTest remembers the buttons between its events, and the lane
 // ignores a press while another button is down.
-class MouseButtonsUp : public ::testing::EmptyTestEventListener
+struct MouseButtonsUp : ::testing::EmptyTestEventListener
 {
     void OnTestStart(const ::testing::TestInfo &) override { QTestPrivate::qtestMouseButtons = Qt::NoButton; }
 };
-
-}  // namespace
 
 int main(int argc, char **argv)
 {

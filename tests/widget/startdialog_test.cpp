@@ -121,8 +121,8 @@ TEST_F(GameFixture, BoxesCarryTheProgramTitleAndTheirTexts)
     }
 }
 
-// A desktop whose boxes show icons on their buttons (as X desktops do; the
-// offscreen platform shows none), whatever style the player chose.
+// A desktop whose boxes show icons on their buttons, as X desktops do (the
+// offscreen platform shows none).
 struct IconButtonsStyle : QProxyStyle
 {
     using QProxyStyle::QProxyStyle;
@@ -132,36 +132,26 @@ struct IconButtonsStyle : QProxyStyle
     }
 };
 
-// Every box shown again draws the very icons the last one drew: fresh icons
-// would fill the pixmap cache with copies no later box finds.
+// A box shown again draws the very icons the last one drew, whatever style
+// the player chose: fresh icons would fill the pixmap cache with copies no
+// later box finds.
 TEST(BoxIcons, BoxesShownAgainDrawTheSameButtonIcons)
 {
     const QString before = QApplication::style()->name();
     QApplication::setStyle(new IconButtonsStyle(QStyleFactory::create(QStringLiteral("windows"))));
     installSteadyIcons();
-    const Dialogs dialogs;
-    // clang-format off
-    const struct { const char *name; std::function<void()> open; } rows[] = {
-        {"debug box", [&] { dialogs.inputBox(QStringLiteral("?")); }},
-        {"question", [&] { dialogs.askYesNo(QStringLiteral("?")); }},
-        {"message", [&] { dialogs.showOkMessage(QStringLiteral("!")); }},
-    };
-    // clang-format on
-    for (const auto &row : rows) {
-        QList<qint64> keys[2];
-        for (QList<qint64> &shown : keys) {
-            QTimer::singleShot(0, [&shown] {
-                QWidget *box = QApplication::activeModalWidget();
-                ASSERT_NE(box, nullptr);
-                for (const QAbstractButton *button : box->findChildren<QAbstractButton *>())
-                    shown << (button->icon().isNull() ? 0 : button->icon().cacheKey());
-                QTest::keyClick(box, Qt::Key_Escape);
-            });
-            row.open();
-        }
-        // Icons at all: the chosen style is still the one in force.
-        EXPECT_FALSE(keys[0].isEmpty() || keys[0].contains(0)) << row.name;
-        EXPECT_EQ(keys[0], keys[1]) << row.name;
+    QList<qint64> keys[2];
+    for (QList<qint64> &shown : keys) {
+        QTimer::singleShot(0, [&shown] {
+            QWidget *box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            for (const QAbstractButton *button : box->findChildren<QAbstractButton *>())
+                shown << (button->icon().isNull() ? 0 : button->icon().cacheKey());
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        Dialogs().askYesNo(QStringLiteral("?"));
     }
+    EXPECT_FALSE(keys[0].isEmpty() || keys[0].contains(0)) << "no icons: the chosen style is not in force";
+    EXPECT_EQ(keys[0], keys[1]);
     QApplication::setStyle(QStyleFactory::create(before));
 }
