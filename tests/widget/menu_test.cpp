@@ -40,9 +40,8 @@ protected:
 };
 
 // The menu as a list: "-" for a separator, "name>" for a submenu followed by
-// its items indented, "*" after an item with a tick, "[]" after one drawn
-// with a box for a tick (none should be: the ticked colour has a tick icon
-// and the others nothing beside their caption).
+// its items indented, "*" after an item with a tick icon, "[]" after one
+// drawn with a tick box (none should be).
 QStringList Tree(const QMenu *menu, const QString &indent = QString())
 {
     QStringList lines;
@@ -64,27 +63,22 @@ const QString kEntry87 = QStringLiteral("2003/07/15 21:04:09,") + kRecord87 + u'
 class ListingTest : public GameFixture
 {
 protected:
-    // Chooses the menu item of `place`. A replay that comes up is handed to
-    // `whileUp`, with whether it is modal, and closed with its close button.
-    // Returns whether one came up.
-    bool choose(int place, const std::function<void(frmScore &, bool modal)> &whileUp = {})
+    // Chooses the menu item of `place`; a modal replay that comes up is handed
+    // to `whileUp` and closed with its close button. Returns whether one came up.
+    bool choose(int place, const std::function<void(frmScore &)> &whileUp = {})
     {
         bool opened = false;
-        QTimer check;  // fires only inside the item's handler, if it waits
-        check.setSingleShot(true);
-        QObject::connect(&check, &QTimer::timeout, [&] {
-            for (QWidget *w : QApplication::topLevelWidgets())
-                if (auto *replay = dynamic_cast<frmScore *>(w);
-                    replay && replay->isVisible() && !(loader().scoreSheetLoaded() && replay == &loader().scoreSheet())) {
-                    opened = true;
-                    if (whileUp)
-                        whileUp(*replay, QApplication::activeModalWidget() == replay);
-                    QTest::mouseClick(replay, Qt::LeftButton, {}, SheetLayout::kLabel1.center());
-                    if (replay->isVisible())  // else the test would wait for ever
-                        replay->close();
-                }
+        const QObject scope;  // the check fires only inside the item's handler, if it waits
+        QTimer::singleShot(0, &scope, [&] {
+            if (auto *replay = qobject_cast<frmScore *>(QApplication::activeModalWidget())) {
+                opened = true;
+                if (whileUp)
+                    whileUp(*replay);
+                QTest::mouseClick(replay, Qt::LeftButton, {}, SheetLayout::kLabel1.center());
+                if (replay->isVisible())  // else the test would wait for ever
+                    replay->close();
+            }
         });
-        check.start(0);
         menuItem(QStringLiteral("ハイスコア"), place - 1)->trigger();
         return opened;
     }
@@ -196,13 +190,31 @@ TEST_F(MenuTest, StartUpAndAChosenColourReachTheMenuTheBallAndTheFile)
     EXPECT_FALSE(game().SolidLane) << "the lane look switched from the menu";
 }
 
-TEST_F(MenuTest, EndingTheGameWhileAimingReturnsToTheStartDialog)
+// A game's course through the menus: a right click on the start dialog
+// opens the short menu, S starts with the full one, and End Game chosen
+// while aiming takes the lane, the board and the sheet away and brings the
+// start dialog back.
+TEST_F(MenuTest, StartDialogShortMenuThenEndingTheGameWhileAiming)
 {
     fastClock();
     restart();
     const BranchTable branches = gameBranches(windows());
     runPass(game(), pacer_, branches);
+    QStringList shown;  // "-" for a separator
+    QTimer::singleShot(0, [&shown] {
+        for (QAction *a : popupMenu()->actions())
+            if (a->isVisible())
+                shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+    });
+    QTest::mousePress(&loader().startDialog(), Qt::RightButton, {}, QPoint(40, 10));
+    EXPECT_EQ(shown, (QStringList{"ハイスコア", "成績", "-", "画面モード切替"}));
+    EXPECT_EQ(game().state(), GameState::StartWait);
     QTest::mouseClick(&loader().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
+    EXPECT_EQ(game().state(), GameState::Start);
+    for (QAction *a : popupMenu()->actions())
+        EXPECT_TRUE(a->isVisible()) << a->text().toStdString();
     for (int pass = 0; pass < 4 && game().state() != GameState::Location1; ++pass)
         runPass(game(), pacer_, branches);
     ASSERT_EQ(game().state(), GameState::Location1);
@@ -240,9 +252,9 @@ TEST_F(ListingTest, ChoosingAnEmptyPlaceShowsAndWritesNothing)
     EXPECT_TRUE(settings_.bytes().isEmpty());
 }
 
-// The stored game drawn red, modal, over the live sheet, which is hidden
-// meanwhile and shown again only if it was; a junk entry with more marks than
-// the sheet has places is drawn as far as it goes.
+// The stored game drawn red, modal (or `choose` finds none), over the live
+// sheet, which is hidden meanwhile and shown again only if it was; a junk
+// entry with more marks than the sheet has places is drawn as far as it goes.
 TEST_F(ListingTest, ReplayLiesRedOverTheLiveSheetWhichIsHiddenMeanwhile)
 {
     // clang-format off
@@ -261,8 +273,7 @@ TEST_F(ListingTest, ReplayLiesRedOverTheLiveSheetWhichIsHiddenMeanwhile)
         frmScore &live = loader().scoreSheet();
         live.move(200, 300);
         live.setVisible(row.liveShown);
-        EXPECT_TRUE(choose(1, [&](frmScore &replay, bool modal) {
-            EXPECT_TRUE(modal);
+        EXPECT_TRUE(choose(1, [&](frmScore &replay) {
             EXPECT_FALSE(live.isVisible());
             EXPECT_EQ(std::tuple(replay.pos(), replay.mask()), std::tuple(live.pos(), live.mask()));
             EXPECT_TRUE(replay.nColor() == QColor(255, 0, 0) &&

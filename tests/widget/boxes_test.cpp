@@ -17,27 +17,6 @@
 #include <QTimer>
 #include <functional>
 
-TEST_F(GameFixture, StartDialogRightClickOpensTheShortMenuAndSStartsWithTheFullOne)
-{
-    runBranch(GameState::StartDlg);
-    QStringList shown;  // "-" for a separator
-    QTimer::singleShot(0, [&shown] {
-        for (QAction *a : popupMenu()->actions())
-            if (a->isVisible())
-                shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        if (QWidget *popup = QApplication::activePopupWidget())
-            popup->close();
-    });
-    QTest::mousePress(&loader().startDialog(), Qt::RightButton, {}, QPoint(40, 10));
-    EXPECT_EQ(shown, (QStringList{"ハイスコア", "成績", "-", "画面モード切替"}));
-    EXPECT_EQ(game().state(), GameState::StartWait);
-
-    QTest::mouseClick(&loader().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
-    EXPECT_EQ(game().state(), GameState::Start);
-    for (QAction *a : popupMenu()->actions())
-        EXPECT_TRUE(a->isVisible()) << a->text().toStdString();
-}
-
 // A 263-pixel client area with every label inside it and a full line high.
 // OK has the focus; Tab takes it to the caption's close button, which tools
 // see as a named push button and can press.
