@@ -3,16 +3,11 @@
 #include "common/gamefixture.h"
 
 #include "desktop/captionbar.h"
-#include "desktop/dialogs.h"
-#include "desktop/steadyicons.h"
 #include "scoreview/frm_Version.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
-#include <QProxyStyle>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -98,39 +93,4 @@ TEST_F(GameFixture, BoxesCarryTheProgramTitleAndTheirTexts)
         row.open();
         EXPECT_EQ(std::tuple(title, text, exitCode != 0), std::tuple(QStringLiteral("Marvolt"), row.text, row.fails)) << row.name;
     }
-}
-
-// A desktop whose boxes show icons on their buttons, as X desktops do (the
-// offscreen platform shows none).
-struct IconButtonsStyle : QProxyStyle
-{
-    using QProxyStyle::QProxyStyle;
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget, QStyleHintReturn *out) const override
-    {
-        return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, option, widget, out);
-    }
-};
-
-// A box shown again draws the very icons the last one drew, whatever style
-// the player chose: fresh icons would fill the pixmap cache with copies no
-// later box finds.
-TEST(BoxIcons, BoxesShownAgainDrawTheSameButtonIcons)
-{
-    const QString before = QApplication::style()->name();
-    QApplication::setStyle(new IconButtonsStyle(QStyleFactory::create(QStringLiteral("windows"))));
-    installSteadyIcons();
-    QList<qint64> keys[2];
-    for (QList<qint64> &shown : keys) {
-        QTimer::singleShot(0, [&shown] {
-            QWidget *box = QApplication::activeModalWidget();
-            ASSERT_NE(box, nullptr);
-            for (const QAbstractButton *button : box->findChildren<QAbstractButton *>())
-                shown << (button->icon().isNull() ? 0 : button->icon().cacheKey());
-            QTest::keyClick(box, Qt::Key_Escape);
-        });
-        Dialogs().askYesNo(QStringLiteral("?"));
-    }
-    EXPECT_FALSE(keys[0].isEmpty() || keys[0].contains(0)) << "no icons: the chosen style is not in force";
-    EXPECT_EQ(keys[0], keys[1]);
-    QApplication::setStyle(QStyleFactory::create(before));
 }

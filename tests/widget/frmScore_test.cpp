@@ -126,19 +126,18 @@ TEST_F(ScoreSheetTest, PlaceIsReadFromTheSettingsAndWrittenBack)
         return QStringLiteral("LEFT=%1\nTOP=0\n").arg((primaryScreenRect().width() - 1 - columns) * 15);
     };
     const int right = primaryScreenRect().width() - 9;
-    // clang-format off
-    const struct { const char *name; QString ini; QPoint pixels; QString stored; } rows[] = {
+    const std::tuple<const char *, QString, QPoint, QString> rows[] = {
+        // name, KVZ.ini lines, place, place stored
         {"nothing_stored", "", aboveLane, twips(aboveLane)},
         {"seven_columns_shown_come_back", atColumnsShown(7), aboveLane, twips(aboveLane)},
         {"eight_columns_shown_stay", atColumnsShown(8), {right, 0}, twips({right, 0})},
         {"nearest_pixel_shown_twips_kept", "LEFT=1501\nTOP=-8\n", {100, -1}, "1501,-8"},
     };
-    // clang-format on
-    for (const auto &row : rows) {
+    for (const auto &[name, ini, pixels, place] : rows) {
         loader().unloadScoreSheet();  // stores its place: before the row's settings
-        settings_.write("[SCOREBOARD]\n" + row.ini.toUtf8());
-        EXPECT_EQ(loader().scoreSheet().pos(), row.pixels) << row.name;
-        EXPECT_EQ(stored(), row.stored) << row.name;
+        settings_.write("[SCOREBOARD]\n" + ini.toUtf8());
+        EXPECT_EQ(loader().scoreSheet().pos(), pixels) << name;  // loading stores the place
+        EXPECT_EQ(stored(), place) << name;
     }
     frmScore *sheet = &loader().scoreSheet();
     sheet->show(), sheet->move(150, 120);

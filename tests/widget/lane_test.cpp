@@ -91,13 +91,10 @@ TEST_F(LaneTest, AimingMarkersAreDrawnOnTheirRowsAndKeptOverALookChange)
 
 TEST_F(LaneTest, ScreenModeSwitchesShapeAndPinBoardColoursAndANewGameKeepsThem)
 {
-    // clang-format off
-    struct Look { int shape; bool solid; QRgb ground, lamp; };
-    // clang-format on
-    const Look solid{0, true, qRgb(0, 0, 255), qRgb(255, 255, 255)};
-    const Look skeleton{3, false, qRgb(0, 0, 0), qRgb(128, 128, 128)};
+    using Look = std::tuple<int, bool, QRgb, QRgb>;  // shape, solid, ground colour, lamp colour
+    const Look solid{0, true, qRgb(0, 0, 255), qRgb(255, 255, 255)}, skeleton{3, false, qRgb(0, 0, 0), qRgb(128, 128, 128)};
     loader().board().setLamp(0, true);
-    for (const Look &look : {skeleton, solid, skeleton}) {
+    for (const auto &[shapeIndex, solidLane, ground, lamp] : {skeleton, solid, skeleton}) {
         windows().presenter().ToggleScreenMode();
         const QImage board = loader().board().grab().toImage();
         QSet<QRgb> belowLamps;  // the frame label, drawn crisp in the lamp colour, on the ground
@@ -105,7 +102,7 @@ TEST_F(LaneTest, ScreenModeSwitchesShapeAndPinBoardColoursAndANewGameKeepsThem)
             for (int x = 1; x < 23; ++x)
                 belowLamps << board.pixel(x, y);
         EXPECT_EQ(std::tuple(game().SolidLane, loader().lane().mask(), board.pixel(12, 16), belowLamps),
-                  std::tuple(look.solid, shape(look.shape), look.lamp, QSet<QRgb>{look.ground, look.lamp}));
+                  std::tuple(solidLane, shape(shapeIndex), lamp, QSet<QRgb>{ground, lamp}));
     }
     game().DebugMode = true;
     runBranch(GameState::Init);
@@ -178,21 +175,20 @@ TEST_F(LaneTest, BallIsDrawnOnTheRowThePinsFeel)
     roll.BallDrawnLeft = 100;
     roll.BallVisible = false;
     const QImage bare = loader().lane().grab().toImage();
-    // clang-format off
-    const struct { const char *name; float top; int row; } rows[] = {
+    const std::tuple<const char *, float, int> rows[] = {
+        // name, drawn top, first row shown
         {"just below", 10.4f, 10},
         {"half way, centre 14.5 goes to even", 11.5f, 11},
         {"half way, centre 13.5 goes to even", 10.5f, 11},
     };
-    // clang-format on
     roll.BallVisible = true;
-    for (const auto &row : rows) {
-        roll.BallDrawnTop = row.top;
+    for (const auto &[name, top, row] : rows) {
+        roll.BallDrawnTop = top;
         const QImage shown = loader().lane().grab().toImage();
         int first = shown.height();
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 100; x < 100 + kBallSize; ++x)
                 first = shown.pixel(x, y) != bare.pixel(x, y) ? std::min(first, y) : first;
-        EXPECT_EQ(first, row.row) << row.name;
+        EXPECT_EQ(first, row) << name;
     }
 }

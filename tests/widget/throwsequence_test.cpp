@@ -54,22 +54,21 @@ TEST_F(ThrowSequenceTest, BallsReachTheRecordAndTheSheetUntilTheLastOne)
     for (int i = 1; i <= 5; ++i)  // better games: none of these places
         settings_.set("Data", QStringLiteral("HISCORE%1").arg(i), "2003/07/15 21:04:09,x,y,200");
     const QString nineGutters = QStringLiteral("0 0 ").repeated(9), nineG = QStringLiteral("G-").repeated(9);
-    // clang-format off
-    const struct { const char *name; QString balls, score, sprit; bool over; } rows[] = {
+    const std::tuple<const char *, QString, QString, QString, bool> rows[] = {
+        // name, balls, record, marks, over
         {"tenth frame open", nineGutters + "7 2", nineG + "72", QString(18, u' ') + "O ", true},
         {"strike in frame three", "3 4 5 5 10", "345*! ", "O O   ", false},
     };
-    // clang-format on
-    for (const auto &row : rows) {
+    for (const auto &[name, balls, score, sprit, over] : rows) {
         questions_.clear();
-        play(row.balls);
+        play(balls);
         frmScore drawn;
-        drawn.DisplayScore(row.score, row.sprit);
-        EXPECT_EQ(std::tuple(game().record.szScore, game().record.szSprit, questions_),
-                  std::tuple(row.score, row.sprit, row.over ? QStringList{kPlayAgain} : QStringList{}))
-            << row.name;
-        EXPECT_TRUE(loader().scoreSheet().grab().toImage() == drawn.grab().toImage()) << row.name;
-        EXPECT_EQ(game().state(), row.over ? GameState::GameOver : GameState::NextThrow) << row.name << " (answered No)";
+        drawn.DisplayScore(score, sprit);
+        EXPECT_EQ(std::tuple(game().record.szScore, game().record.szSprit, questions_, game().state()),
+                  std::tuple(score, sprit, over ? QStringList{kPlayAgain} : QStringList{},
+                             over ? GameState::GameOver : GameState::NextThrow))
+            << name << " (answered No)";
+        EXPECT_TRUE(loader().scoreSheet().grab().toImage() == drawn.grab().toImage()) << name;
     }
     runBranch();  // the board names the next frame
     EXPECT_EQ(loader().board().findChild<QLabel *>()->text(), QStringLiteral("F-04"));
