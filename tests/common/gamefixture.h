@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QRawFont>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -84,6 +85,18 @@ protected:
                 return a->menu()->actions().value(index);
         ADD_FAILURE() << "no submenu " << submenu.toStdString();
         return nullptr;
+    }
+
+    // The characters of `line` that `font` lacks: a fallback font of another
+    // look would draw them.
+    static QString lacking(const QFont &font, const QString &line)
+    {
+        const QRawFont raw = QRawFont::fromFont(font);
+        QString missing;
+        for (const QChar c : line)
+            if (!c.isSpace() && !raw.supportsCharacter(c))
+                missing += c;
+        return missing;
     }
 
     TempSettings settings_;

@@ -63,34 +63,36 @@ TEST(AboutBox, ClosesWithEnterSpaceOrItsCloseButtonButNotEscape)
 }
 
 // The boxes themselves, not their hooks: the program's title as caption and
-// the exact text (line breaks shown as "\n"). A shape that cannot be built
-// or set ends the program, as a failure, once its box is closed.
+// the exact text (line breaks shown as "\n"), the debug prompt's digits and
+// Japanese from one font. A shape that cannot be built or set ends the
+// program, as a failure, once its box is closed.
 TEST_F(GameFixture, BoxesCarryTheProgramTitleAndTheirTexts)
 {
     int exitCode = 0;
     windows().dialogs().hooks.endProgram = [&exitCode](int code) { exitCode = code; };
     // clang-format off
-    const struct { const char *name; std::function<void()> open; QString text; bool fails; } rows[] = {
+    const struct { const char *name; std::function<void()> open; QString text; bool fails, oneFont; } rows[] = {
         {"debug prompt", [this] { runBranch(GameState::Debug); },
-         "0～10で倒した本数\n-2でスプリット(１投目だけにしてね！）\n-1で強制終了", false},
+         "0～10で倒した本数\n-2でスプリット(１投目だけにしてね！）\n-1で強制終了", false, true},
         {"region not built", [this] { ShapedWindow window; windows().shaper().ApplyRegion(window, kShapeNone); },
-         "リージョンデータの読み込みに失敗しました。", true},
+         "リージョンデータの読み込みに失敗しました。", true, false},
         {"region not set", [this] { windows().shaper().reportShape(ShapedWindow::ShapeResult::SetFailed); },
-         "ウィンドウの整形に失敗しました。", true},
+         "ウィンドウの整形に失敗しました。", true, false},
     };
     // clang-format on
     for (const auto &row : rows) {
-        QString title, text;
+        QString title, text, lacks;
         exitCode = 0;
         QTimer::singleShot(0, [&] {
             QWidget *box = QApplication::activeModalWidget();
             ASSERT_NE(box, nullptr);
             title = box->windowTitle();
             for (const QLabel *label : box->findChildren<QLabel *>())
-                text += label->text();
+                text += label->text(), lacks += lacking(label->font(), label->text());
             QTest::keyClick(box, Qt::Key_Escape);
         });
         row.open();
         EXPECT_EQ(std::tuple(title, text, exitCode != 0), std::tuple(QStringLiteral("Marvolt"), row.text, row.fails)) << row.name;
+        EXPECT_TRUE(!row.oneFont || lacks.isEmpty()) << row.name << " lacks " << lacks.toStdString();
     }
 }
