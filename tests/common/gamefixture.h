@@ -31,7 +31,6 @@ protected:
     Game &game() { return *game_; }
     GameWindows &windows() { return *windows_; }
     WindowLoader &loader() { return windows_->loader(); }
-    Settings &settings() { return settings_.settings(); }
     // Runs the branch of the game's state, first set to `from` if given.
     void runBranch(std::optional<GameState> from = {})
     {
@@ -62,7 +61,7 @@ protected:
     {
         windows_.reset();
         game_ = std::make_unique<Game>();
-        windows_ = std::make_unique<GameWindows>(*game_, settings(), pacer_);
+        windows_ = std::make_unique<GameWindows>(*game_, settings_.settings(), pacer_);
         startUp(*windows_, args);
     }
 
@@ -102,5 +101,5 @@ protected:
     TempSettings settings_;
     Pacer pacer_;
     std::unique_ptr<Game> game_ = std::make_unique<Game>();
-    std::unique_ptr<GameWindows> windows_ = std::make_unique<GameWindows>(*game_, settings(), pacer_);
+    std::unique_ptr<GameWindows> windows_ = std::make_unique<GameWindows>(*game_, settings_.settings(), pacer_);
 };

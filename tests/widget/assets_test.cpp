@@ -10,8 +10,6 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-// The game's pictures, as they come out of the resource file.
-
 namespace {
 
 QImage LoadPicture(const QString &name) { return QImage(QStringLiteral(":/assets/%1.xpm").arg(name)); }

@@ -127,14 +127,13 @@ TEST_F(ScoreSheetTest, PlaceIsReadFromTheSettingsAndWrittenBack)
     };
     const int right = primaryScreenRect().width() - 9;
     const std::tuple<const char *, QString, QPoint, QString> rows[] = {
-        // name, KVZ.ini lines, place, place stored
         {"nothing_stored", "", aboveLane, twips(aboveLane)},
         {"seven_columns_shown_come_back", atColumnsShown(7), aboveLane, twips(aboveLane)},
         {"eight_columns_shown_stay", atColumnsShown(8), {right, 0}, twips({right, 0})},
         {"nearest_pixel_shown_twips_kept", "LEFT=1501\nTOP=-8\n", {100, -1}, "1501,-8"},
     };
-    for (const auto &[name, ini, pixels, place] : rows) {
-        loader().unloadScoreSheet();  // stores its place: before the row's settings
+    for (const auto &[name, ini, pixels, place] : rows) {  // KVZ.ini lines, where the sheet loads, its place stored
+        loader().unloadScoreSheet();                       // stores its place: before the row's settings
         settings_.write("[SCOREBOARD]\n" + ini.toUtf8());
         EXPECT_EQ(loader().scoreSheet().pos(), pixels) << name;  // loading stores the place
         EXPECT_EQ(stored(), place) << name;

@@ -139,21 +139,11 @@ TEST_F(LaneTest, PinBoardBesideTheLaneBlinksItsMark)
     const QRect lane = loader().lane().frameGeometry();
     EXPECT_EQ(loader().board().frameGeometry(), QRect(lane.right() + 1 + 4, lane.top(), 24, 28));
     frmDenkou &board = loader().board();
-    // What the board shows, told by its pixels: the strike mark 'S', the blank 'B', no mark '-'.
-    std::vector<std::pair<QImage, char>> looks;
-    for (const auto &[mark, name] : {std::pair(kMarkStrike, 'S'), std::pair(kMarkBlank, 'B')}) {
-        board.setMarkVisible(mark, true);
-        looks.emplace_back(board.grab().toImage(), name);
-        board.setMarkVisible(mark, false);
-    }
-    looks.emplace_back(board.grab().toImage(), '-');
-    const auto shown = [&] {
-        const QImage now = board.grab().toImage();
-        for (const auto &[look, name] : looks)
-            if (now == look)
-                return name;
-        return '?';
-    };
+    std::vector<QImage> looks;  // what the board shows: the strike mark 'S', the blank 'B', no mark '-'
+    for (const int mark : {kMarkStrike, kMarkBlank})
+        board.setMarkVisible(mark, true), looks.push_back(board.grab().toImage()), board.setMarkVisible(mark, false);
+    looks.push_back(board.grab().toImage());
+    const auto shown = [&] { return "SB-?"[std::find(looks.begin(), looks.end(), board.grab().toImage()) - looks.begin()]; };
     std::vector<std::pair<char, int>> runs;  // what shows, for how many ticks
     tickClock(1, [&](qint64) {
         if (const char top = shown(); runs.empty() || runs.back().first != top)
@@ -176,13 +166,12 @@ TEST_F(LaneTest, BallIsDrawnOnTheRowThePinsFeel)
     roll.BallVisible = false;
     const QImage bare = loader().lane().grab().toImage();
     const std::tuple<const char *, float, int> rows[] = {
-        // name, drawn top, first row shown
         {"just below", 10.4f, 10},
         {"half way, centre 14.5 goes to even", 11.5f, 11},
         {"half way, centre 13.5 goes to even", 10.5f, 11},
     };
     roll.BallVisible = true;
-    for (const auto &[name, top, row] : rows) {
+    for (const auto &[name, top, row] : rows) {  // the ball's top as the roll has it, the first row drawn
         roll.BallDrawnTop = top;
         const QImage shown = loader().lane().grab().toImage();
         int first = shown.height();

@@ -55,11 +55,10 @@ TEST_F(ThrowSequenceTest, BallsReachTheRecordAndTheSheetUntilTheLastOne)
         settings_.set("Data", QStringLiteral("HISCORE%1").arg(i), "2003/07/15 21:04:09,x,y,200");
     const QString nineGutters = QStringLiteral("0 0 ").repeated(9), nineG = QStringLiteral("G-").repeated(9);
     const std::tuple<const char *, QString, QString, QString, bool> rows[] = {
-        // name, balls, record, marks, over
         {"tenth frame open", nineGutters + "7 2", nineG + "72", QString(18, u' ') + "O ", true},
         {"strike in frame three", "3 4 5 5 10", "345*! ", "O O   ", false},
     };
-    for (const auto &[name, balls, score, sprit, over] : rows) {
+    for (const auto &[name, balls, score, sprit, over] : rows) {  // balls typed in, record, marks, game over
         questions_.clear();
         play(balls);
         frmScore drawn;
