@@ -40,14 +40,9 @@ protected:
     }
     QRegion shape(int index) { return regionFromRects(*regionRects(windows().shaper().regions()[index])); }
 
-    // Waits end at once but still handle events: the clock jumps a second at
-    // every reading, further than any wait.
-    void fastClock()
-    {
-        pacer_.setTickSource([now = qint64(0)]() mutable { return now += 1000000; });
-    }
     // Every reading moves the clock `step` on and calls `atTick`; a wait
-    // still handles events but never really waits.
+    // still handles events but never really waits. The fast clock jumps a
+    // second at every reading, further than any wait.
     void tickClock(qint64 step, std::function<void(qint64 now)> atTick)
     {
         pacer_.setTickSource([step, atTick, now = qint64(0)]() mutable {
@@ -55,6 +50,10 @@ protected:
             QCoreApplication::postEvent(qApp, new QEvent(QEvent::User));
             return now;
         });
+    }
+    void fastClock()
+    {
+        tickClock(1000000, [](qint64) {});
     }
     // A fresh run of the program up to the loop, on the same settings file.
     void restart(const QString &args = QString())

@@ -40,12 +40,10 @@ QImage Drawn(const QString &score, const QString &sprit)
 
 using ScoreSheetTest = GameFixture;
 
-// What a drawn game must show, e.g. "T9 /21 X34 O67 #1 -4": a text mark with
-// its left edge at x 9, a spare picture at 21, a strike picture at 34, a
-// split circle centred at 67, a total in frame 1 and none in frame 4.
-// `plain` is the game drawn without split marks, `split` with them. Where
-// the layout puts each item is tested with the layout; this is how the
-// sheet paints them.
+// How the sheet paints what the layout places, e.g. "T9 /21 X34 O67 #1 -4":
+// a text mark with its left edge at x 9, a spare picture at 21, a strike
+// picture at 34, a split circle centred at 67, a total in frame 1 and none
+// in frame 4; `plain` drawn without split marks, `split` with them.
 void Check(const QImage &plain, const QImage &split, const QString &expected)
 {
     for (const QString &item : expected.split(u' ')) {

@@ -5,8 +5,7 @@
 #include <QLabel>
 
 namespace {
-// Drives the game state by state without the loop's pacing, answering the
-// debug box from a script.
+// Drives the game state by state, answering the debug box from a script.
 class ThrowSequenceTest : public GameFixture
 {
 protected:
@@ -26,8 +25,7 @@ protected:
         windows().dialogs().hooks.ok = [this](const QString &text) { messages_ << text; };
     }
 
-    // Starts a new game and plays balls from typed-in answers, separated by
-    // blanks.
+    // Starts a new game and plays balls from typed-in answers, blank-separated.
     void play(const QString &balls)
     {
         answers_ = balls.split(u' ', Qt::SkipEmptyParts);
@@ -40,8 +38,7 @@ protected:
     }
 
     QStringList answers_, questions_, messages_;
-    bool playAgain_ = false;
-    bool sheetShownAtQuestion_ = false;
+    bool playAgain_ = false, sheetShownAtQuestion_ = false;
 };
 const QString kPlayAgain = QStringLiteral("続けてゲームしますか？");
 }  // namespace
