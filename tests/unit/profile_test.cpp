@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "common/tempsettings.h"
+#include "game/ballcolour.h"
 #include "platform/profilefile.h"
 #include "platform/profilelock.h"
+#include "score/sheetposition.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +28,7 @@ namespace {
 TEST(ProfileFile, ReadsAsWindowsDoes)
 {
     const std::string big(600, 'x');
-    // clang-format off
-    const struct { const char *name; std::string file; const char *section, *key; std::string expected; } rows[] = {
+    const std::tuple<const char *, std::string, const char *, const char *, std::string> rows[] = {
         {"given names trimmed, ASCII case ignored, value keeps it", "[ball]\r\ncolor=Red\r\n", " BALL ", "COLOR  ", "Red"},
         {"a tab makes another section name", "[S]\r\nk=1\r\n", "\tS", "k", ""},
         {"a tab makes another key name", "[S]\r\nk=1\r\n", "S", "k\t", ""},
@@ -49,37 +50,37 @@ TEST(ProfileFile, ReadsAsWindowsDoes)
         {"empty key name never matches", "[A]\n=1\n", "A", "", ""},
         {"empty section name is []", "[A]\nk=1\n[ ]\nk=2\n", "", "k", "2"},
     };
-    // clang-format on
     TempSettings file;
-    for (const auto &row : rows) {
-        file.write(QByteArray::fromStdString(row.file));
-        EXPECT_EQ(readProfileString(file.path(), row.section, row.key), QByteArray::fromStdString(row.expected)) << row.name;
+    for (const auto &[name, bytes, section, key, expected] : rows) {
+        file.write(QByteArray::fromStdString(bytes));
+        EXPECT_EQ(readProfileString(file.path(), section, key), QByteArray::fromStdString(expected)) << name;
     }
 }
 
 TEST(ProfileFile, WritesAsWindowsDoes)
 {
     const std::string huge(1 << 20, 'x');  // one enormous line
-    // clang-format off
-    const struct { const char *name; std::string file; const char *section, *key, *value; std::string expected; } rows[] = {
+    const std::tuple<const char *, std::string, const char *, const char *, const char *, std::string> rows[] = {
         {"replaced in place keeping spelling", "[s]\n  Key = old ;c\n#x\n", " S ", " KEY ", "new", "[s]\nKey=new\r\n#x\n"},
         {"a tab makes another section", "[S]\nk=1\n", "\tS", "k", "2", "[S]\nk=1\n[\tS]\r\nk=2\r\n"},
-        {"new key after last key line", "[S]\r\na=1\r\n\r\n; c\r\n[T]\r\n", "S", "b", "2", "[S]\r\na=1\r\nb=2\r\n\r\n; c\r\n[T]\r\n"},
+        {"new key after last key line", "[S]\r\na=1\r\n\r\n; c\r\n[T]\r\n", "S", "b", "2",
+         "[S]\r\na=1\r\nb=2\r\n\r\n; c\r\n[T]\r\n"},
         {"new key right after bare header", "[S]\n;k=1\n\n[T]\n", "S", "k", "2", "[S]\nk=2\r\n;k=1\n\n[T]\n"},
         {"last key at end without line end", "[S]\ra=1", "S", "b", "2", "[S]\ra=1\r\nb=2\r\n"},
         {"line end added before new section", "junk", "T", "k", "v", "junk\r\n[T]\r\nk=v\r\n"},
         {"lone CR counts as line end", "x\r", "T", "k", "v", "x\r[T]\r\nk=v\r\n"},
         {"key before section kept, value verbatim", "k=1\n[S]\n", "S", "k", " \"v\" ", "k=1\n[S]\nk= \"v\" \r\n"},
-        {"byte-order mark line is no header", "\xEF\xBB\xBF[S]\r\na=1\r\n", "S", "a", "2", "\xEF\xBB\xBF[S]\r\na=1\r\n[S]\r\na=2\r\n"},
+        {"byte-order mark line is no header", "\xEF\xBB\xBF[S]\r\na=1\r\n", "S", "a", "2",
+         "\xEF\xBB\xBF[S]\r\na=1\r\n[S]\r\na=2\r\n"},
         {"new section [] for the empty name", "[A]\nk=1\n", "", "k", "2", "[A]\nk=1\n[]\r\nk=2\r\n"},
-        {"junk bytes and huge lines kept", "\xFF\0\x01\n"s + huge + "\n[S]\nk=1\n\0"s, "S", "k", "2", "\xFF\0\x01\n"s + huge + "\n[S]\nk=2\r\n\0"s},
+        {"junk bytes and huge lines kept", "\xFF\0\x01\n"s + huge + "\n[S]\nk=1\n\0"s, "S", "k", "2",
+         "\xFF\0\x01\n"s + huge + "\n[S]\nk=2\r\n\0"s},
     };
-    // clang-format on
     TempSettings file;
-    for (const auto &row : rows) {
-        file.write(QByteArray::fromStdString(row.file));
-        EXPECT_TRUE(writeProfileString(file.path(), row.section, row.key, row.value)) << row.name;
-        EXPECT_EQ(file.bytes(), QByteArray::fromStdString(row.expected)) << row.name;
+    for (const auto &[name, bytes, section, key, value, expected] : rows) {
+        file.write(QByteArray::fromStdString(bytes));
+        EXPECT_TRUE(writeProfileString(file.path(), section, key, value)) << name;
+        EXPECT_EQ(file.bytes(), QByteArray::fromStdString(expected)) << name;
     }
     // A directory in the file's place reads empty and is not written.
     EXPECT_TRUE(readProfileString(file.dir(), "S", "k").isEmpty() && !writeProfileString(file.dir(), "S", "k", "v"));
@@ -95,15 +96,12 @@ TEST(ProfileFile, ParsedOnceForEachChange)
     // Same size every time; the time is set, so only what the row changes differs.
     const auto edit = [&](const char *bytes, int year, const QString &name = "KVZ.ini") {
         QFile out(QDir(file.dir()).filePath(name));
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(bytes) > 0);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes) > 0);
         out.setFileTime(QDateTime(QDate(year, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime);
         out.close();
-        if (name != "KVZ.ini") {
-            ASSERT_EQ(std::rename(QFile::encodeName(out.fileName()), QFile::encodeName(file.path())), 0);
-        }
+        ASSERT_EQ(std::rename(QFile::encodeName(out.fileName()), QFile::encodeName(file.path())), 0);
     };
-    // clang-format off
-    const struct { const char *name; std::function<void()> change; const char *value; int parses; } rows[] = {
+    const std::tuple<const char *, std::function<void()>, const char *, int> rows[] = {
         {"first reads", [&] { edit("[S]\r\nk=1\r\n", 2001); }, "1", 1},
         {"value the file holds written", [&] { write("1"); }, "1", 1},
         {"own write", [&] { write("2"); }, "2", 2},
@@ -111,13 +109,11 @@ TEST(ProfileFile, ParsedOnceForEachChange)
         {"another file renamed over it", [&] { edit("[S]\r\nk=4\r\n", 2002, "new.ini"); }, "4", 4},
         {"file removed", [&] { QFile::remove(file.path()); }, "", 5},
     };
-    // clang-format on
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        row.change();
+    for (const auto &[name, change, value, parses] : rows) {
+        change();
         for (int i = 0; i < 7; ++i)
-            EXPECT_EQ(profile.load(file.path()).value("S", "k"), row.value);
-        EXPECT_EQ(profile.parses(), row.parses);
+            EXPECT_EQ(profile.load(file.path()).value("S", "k"), value) << name;
+        EXPECT_EQ(profile.parses(), parses) << name;
     }
 }
 
@@ -126,7 +122,6 @@ TEST(ProfileFile, ParsedOnceForEachChange)
 // otherwise it writes keys key0..key<count-1>, or with count 0 rewrites key
 // until killed.
 constexpr int kChildTimeoutMs = 30000;
-constexpr char kHeld[] = "held\n";
 
 TEST(ProfileFileChild, DISABLED_Run)
 {
@@ -136,7 +131,7 @@ TEST(ProfileFileChild, DISABLED_Run)
     if (args.at(2) == "hold") {
         const ProfileLock lock(lockFilePath(path), kLockWait);
         ASSERT_TRUE(lock.held());
-        std::fputs(kHeld, stdout);
+        std::fputs("held\n", stdout);
         std::fflush(stdout);
         while (std::getchar() != EOF) {
         }
@@ -166,9 +161,9 @@ TEST(ProfileFile, ALiveHolderDelaysOnlyChangedValuesAndAKilledOneNothing)
     QProcess holder;
     StartChild(holder, file.path(), "hold");
     QByteArray said;
-    while (!said.contains(kHeld) && holder.waitForReadyRead(kChildTimeoutMs))
+    while (!said.contains("held\n") && holder.waitForReadyRead(kChildTimeoutMs))
         said += holder.readAllStandardOutput();
-    ASSERT_TRUE(said.contains(kHeld)) << said.toStdString();
+    ASSERT_TRUE(said.contains("held\n")) << said.toStdString();
     Settings &settings = file.settings();
     settings.WriteIniValue("BALL", "COLOR", "2");  // as start-up writes back what it read
     EXPECT_TRUE(settings.retryPendingWrites()) << "an unchanged value needs no lock";
@@ -183,22 +178,17 @@ TEST(ProfileFile, ALiveHolderDelaysOnlyChangedValuesAndAKilledOneNothing)
     EXPECT_EQ(file.bytes(), "[BALL]\r\nCOLOR=4\r\n[Data]\r\nHISCORE1=x\r\n");
 }
 
-TEST(ProfileFile, ConcurrentWritersLoseNothing)
+TEST(ProfileFile, ConcurrentWritersLoseNothingAndAKilledOneLeavesTheOldOrTheNewFile)
 {
     TempSettings file;
     QProcess a, b;
-    constexpr int kWrites = 50;
-    StartChild(a, file.path(), "a", kWrites);
-    StartChild(b, file.path(), "b", kWrites);
+    StartChild(a, file.path(), "a", 50);
+    StartChild(b, file.path(), "b", 50);
     for (QProcess *child : {&a, &b})
         ASSERT_TRUE(child->waitForFinished(kChildTimeoutMs) && child->exitCode() == 0);
-    for (int i = 0; i < 2 * kWrites; ++i)
+    for (int i = 0; i < 100; ++i)
         EXPECT_EQ(readProfileString(file.path(), "S", "ab"[i % 2] + QByteArray::number(i / 2)), QByteArray::number(i / 2));
-}
 
-TEST(ProfileFile, KilledWriterLeavesOldOrNewFile)
-{
-    TempSettings file;
     const QByteArray old = "[S]\r\nk=start\r\n" + QByteArray("; padding that makes a write slow\n").repeated(5000);
     for (int round = 0; round < 8; ++round) {
         file.write(old);
@@ -222,20 +212,15 @@ TEST(ProfileFile, WritesThroughLinksOnlyWhenTheyAndTheFileAreThePlayers)
 {
     constexpr uid_t kNobody = 65534;
     const uid_t me = ::geteuid();
-    // clang-format off
-    const struct { const char *name; std::vector<uid_t> owners; bool written; } rows[] = {  // KVZ.ini first
-        {"own link to own file", {me, me}, true},
-        {"own links to own file", {me, me, me}, true},
-        {"own link to another user's file", {me, kNobody}, false},
-        {"another user's link to own file", {kNobody, me}, false},
-        {"own link through another user's link", {me, kNobody, me}, false},
+    const std::pair<std::vector<uid_t>, bool> rows[] = {
+        // owners, KVZ.ini first; written
+        {{me, me}, true}, {{me, me, me}, true}, {{me, kNobody}, false}, {{kNobody, me}, false}, {{me, kNobody, me}, false},
     };
-    // clang-format on
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto &[owners, written] : rows) {
+        SCOPED_TRACE(owners.size() * 10 + written);
         TempSettings file;
         QStringList chain{file.path()};
-        for (size_t i = 1; i < row.owners.size(); ++i)
+        for (size_t i = 1; i < owners.size(); ++i)
             chain << QDir(file.dir()).filePath(QString("hop%1").arg(i));
         QFile out(chain.last());
         ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write("[S]\r\nk=1\r\n") > 0);
@@ -243,11 +228,11 @@ TEST(ProfileFile, WritesThroughLinksOnlyWhenTheyAndTheFileAreThePlayers)
         for (qsizetype i = 0; i + 1 < chain.size(); ++i)
             ASSERT_TRUE(QFile::link(chain[i + 1], chain[i]));
         for (qsizetype i = 0; i < chain.size(); ++i)
-            if (row.owners[i] != me && ::lchown(QFile::encodeName(chain[i]).constData(), row.owners[i], gid_t(-1)) != 0)
+            if (owners[i] != me && ::lchown(QFile::encodeName(chain[i]).constData(), owners[i], gid_t(-1)) != 0)
                 GTEST_SKIP() << "giving a file to another user needs root";
         EXPECT_TRUE(writeProfileString(file.path(), "S", "k", "1")) << "an unchanged value is no write";
-        EXPECT_EQ(writeProfileString(file.path(), "S", "k", "2"), row.written);
-        EXPECT_EQ(readProfileString(file.path(), "S", "k"), row.written ? "2" : "1");
+        EXPECT_EQ(writeProfileString(file.path(), "S", "k", "2"), written);
+        EXPECT_EQ(readProfileString(file.path(), "S", "k"), written ? "2" : "1");
         EXPECT_EQ(QFileInfo(file.path()).symLinkTarget(), chain[1]);
     }
 }
@@ -256,21 +241,97 @@ TEST(ProfileFile, WritesThroughLinksOnlyWhenTheyAndTheFileAreThePlayers)
 // writer's, even one made a moment ago.
 TEST(ProfileFile, AWriteRemovesItsOwnTemporaryFilesWhateverTheirAge)
 {
-    // clang-format off
-    const struct { const char *name, *file; bool removed; } rows[] = {
-        {"copy just left", "KVZ.ini.Qw12er", true},
-        {"not six letters or digits", "KVZ.ini.ab-c12", false},
-        {"another file's copy", "KVZ.ino.aB3xY9", false},
-    };
-    // clang-format on
+    const std::pair<const char *, bool> rows[] = {{"KVZ.ini.Qw12er", true},
+                                                  {"KVZ.ini.ab-c12", false},
+                                                  {"KVZ.ino.aB3xY9", false}};  // not six letters or digits; another file's
     TempSettings file;
-    for (const auto &row : rows) {
-        QFile leftover(QDir(file.dir()).filePath(row.file));
+    for (const auto &[name, removed] : rows) {
+        QFile leftover(QDir(file.dir()).filePath(name));
         ASSERT_TRUE(leftover.open(QIODevice::WriteOnly) && leftover.write("[S]\r\n") > 0);
     }
     ASSERT_TRUE(writeProfileString(file.path(), "S", "k", "v"));
-    for (const auto &row : rows)
-        EXPECT_NE(QFile::exists(QDir(file.dir()).filePath(row.file)), row.removed) << row.name;
+    for (const auto &[name, removed] : rows)
+        EXPECT_NE(QFile::exists(QDir(file.dir()).filePath(name)), removed) << name;
+}
+
+TEST(SettingsTest, ValuesAreTrimmedOfSpacesAndEndAtNul)
+{
+    TempSettings settings;
+    settings.set("Data", "HISCORE1", "");
+    settings.set("SCOREBOARD", "LEFT", QStringLiteral("1200\0junk"));
+    EXPECT_EQ(settings.bytes(), "[Data]\r\nHISCORE1=\r\n[SCOREBOARD]\r\nLEFT=1200\r\n");
+    const std::pair<std::string, const char *> rows[] = {{"COLOR=\" 3  \"", "3"},
+                                                         {"COLOR=\"\t3\"", "\t3"},
+                                                         {"COLOR=2\0"s
+                                                          "9",
+                                                          "2"}};  // spaces trimmed inside quotes, a tab kept
+    for (const auto &[line, expected] : rows) {
+        settings.write(QByteArray::fromStdString("[BALL]\r\n" + line + "\r\n"));
+        EXPECT_EQ(settings.read("BALL", "COLOR"), QString::fromUtf8(expected)) << line;
+    }
+}
+
+// Whether a write lands in `path`.
+bool WritesTo(Settings &settings, const QString &path)
+{
+    settings.WriteIniValue("BALL", "COLOR", "4");
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.readAll() == "[BALL]\r\nCOLOR=4\r\n";
+}
+
+TEST(SettingsTest, PathChoice)
+{
+    const QByteArray iniDir = qgetenv("MARVOLT_INI_DIR"), configHome = qgetenv("XDG_CONFIG_HOME"), home = qgetenv("HOME");
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    QTemporaryDir exe, config, given, homeDir, data;
+    qunsetenv("MARVOLT_INI_DIR");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    Settings installed({}, exe.path());  // a writable folder is not enough
+    EXPECT_EQ(installed.historyFilePath(), data.filePath("marvolt/history.sqlite"));
+    EXPECT_TRUE(WritesTo(installed, config.filePath("marvolt/KVZ.ini")));  // creates the per-user directory
+    EXPECT_EQ(installed.ReadIniValue("BALL", "COLOR"), "4");
+    qputenv("XDG_CONFIG_HOME", "relative/dir");
+    qputenv("HOME", QFile::encodeName(homeDir.path()));
+    EXPECT_TRUE(WritesTo(installed, homeDir.filePath(".config/marvolt/KVZ.ini")));
+    for (const char *beside : {"marvolt.portable", "KVZ.ini"}) {  // the build folder's marker, or settings already there
+        QTemporaryDir portable;
+        QFile(portable.filePath(beside)).open(QIODevice::WriteOnly);
+        Settings settings({}, portable.path());
+        EXPECT_TRUE(WritesTo(settings, portable.filePath("KVZ.ini"))) << beside;
+        EXPECT_EQ(settings.historyFilePath(), portable.filePath("history.sqlite")) << beside;
+    }
+    qputenv("MARVOLT_INI_DIR", QFile::encodeName(exe.path()));
+    Settings byVariable({}, config.path());
+    EXPECT_TRUE(WritesTo(byVariable, exe.filePath("KVZ.ini")));
+    EXPECT_EQ(byVariable.historyFilePath(), exe.filePath("history.sqlite"));
+    Settings byArgument(given.path(), exe.path());  // wins over the variable
+    QFile::remove(exe.filePath("KVZ.ini"));
+    EXPECT_TRUE(WritesTo(byArgument, given.filePath("KVZ.ini")) && !QFile::exists(exe.filePath("KVZ.ini")));
+    qputenv("MARVOLT_INI_DIR", iniDir);  // empty counts as unset
+    qputenv("XDG_CONFIG_HOME", configHome);
+    qputenv("XDG_DATA_HOME", dataHome);
+    qputenv("HOME", home);
+}
+
+TEST(SettingsTest, StoredSheetPlaceAndColour)
+{
+    // The sheet's place in twips: leading numbers, rounded, held within reach.
+    const std::tuple<const char *, const char *, std::optional<QPoint>> places[] = {
+        {"", "600", std::nullopt},  // no left stored is no place
+        {"1500abc", "x", QPoint(1500, 0)}, {" 1499.6", "-0.4", QPoint(1500, 0)}, {"5e30", "-5e30", QPoint(1 << 24, -(1 << 24))},
+        {"1e999", "-1e999", QPoint(0, 0)},  // beyond a double is no finite number
+        {"NaN", "nan", QPoint(0, 0)},
+    };
+    for (const auto &[left, top, twips] : places) {
+        const auto place = SheetPosition::fromStored(left, top);
+        EXPECT_EQ(place ? std::optional(place->twips()) : std::nullopt, twips) << left;
+    }
+    // The stored colour selects an existing colour.
+    const std::pair<const char *, int> colours[] = {{"", 0},    {"2.5", 2}, {"3.5", 4}, {"  3 ", 3},    {"abc", 0},
+                                                    {"4.5", 4}, {"7", 0},   {"-1", 0},  {"99999999", 0}};
+    for (const auto &[text, colour] : colours)
+        EXPECT_EQ(storedColourIndex(QString::fromLatin1(text)), colour) << '"' << text << '"';
 }
 
 }  // namespace
