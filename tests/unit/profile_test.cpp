@@ -87,33 +87,34 @@ TEST(ProfileFile, WritesAsWindowsDoes)
 }
 
 // Reads of an unchanged file reuse one parse; every change, by this game or
-// by hand, is parsed once and seen by the next read.
+// by hand, is parsed once and seen by the next read: an edit of the same size
+// (its time tells), another file of the same size and time renamed over it,
+// the file removed.
 TEST(ProfileFile, ParsedOnceForEachChange)
 {
     TempSettings file;
     CachedProfile profile;
     const auto write = [&](const char *value) { profile.write(file.path(), {{"S", "k", value}}); };
-    // Same size every time; the time is set, so only what the row changes differs.
-    const auto edit = [&](const char *bytes, int year, const QString &name = "KVZ.ini") {
+    const auto edit = [&](const char *bytes, int year, const QString &name) {
         QFile out(QDir(file.dir()).filePath(name));
         ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes) > 0);
         out.setFileTime(QDateTime(QDate(year, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime);
         out.close();
         ASSERT_EQ(std::rename(QFile::encodeName(out.fileName()), QFile::encodeName(file.path())), 0);
     };
-    const std::tuple<const char *, std::function<void()>, const char *, int> rows[] = {
-        {"first reads", [&] { edit("[S]\r\nk=1\r\n", 2001); }, "1", 1},
-        {"value the file holds written", [&] { write("1"); }, "1", 1},
-        {"own write", [&] { write("2"); }, "2", 2},
-        {"edit by hand of the same size", [&] { edit("[S]\r\nk=3\r\n", 2002); }, "3", 3},
-        {"another file renamed over it", [&] { edit("[S]\r\nk=4\r\n", 2002, "new.ini"); }, "4", 4},
-        {"file removed", [&] { QFile::remove(file.path()); }, "", 5},
+    const std::tuple<std::function<void()>, const char *, int> rows[] = {
+        {[&] { edit("[S]\r\nk=1\r\n", 2001, "KVZ.ini"); }, "1", 1},
+        {[&] { write("1"); }, "1", 1},  // the value the file holds
+        {[&] { write("2"); }, "2", 2},
+        {[&] { edit("[S]\r\nk=3\r\n", 2002, "KVZ.ini"); }, "3", 3},
+        {[&] { edit("[S]\r\nk=4\r\n", 2002, "new.ini"); }, "4", 4},
+        {[&] { QFile::remove(file.path()); }, "", 5},
     };
-    for (const auto &[name, change, value, parses] : rows) {
+    for (const auto &[change, value, parses] : rows) {
         change();
         for (int i = 0; i < 7; ++i)
-            EXPECT_EQ(profile.load(file.path()).value("S", "k"), value) << name;
-        EXPECT_EQ(profile.parses(), parses) << name;
+            EXPECT_EQ(profile.load(file.path()).value("S", "k"), value) << parses;
+        EXPECT_EQ(profile.parses(), parses);
     }
 }
 
@@ -222,9 +223,8 @@ TEST(ProfileFile, WritesThroughLinksOnlyWhenTheyAndTheFileAreThePlayers)
         QStringList chain{file.path()};
         for (size_t i = 1; i < owners.size(); ++i)
             chain << QDir(file.dir()).filePath(QString("hop%1").arg(i));
-        QFile out(chain.last());
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write("[S]\r\nk=1\r\n") > 0);
-        out.close();
+        file.write("[S]\r\nk=1\r\n");
+        ASSERT_TRUE(QFile::rename(file.path(), chain.last()));
         for (qsizetype i = 0; i + 1 < chain.size(); ++i)
             ASSERT_TRUE(QFile::link(chain[i + 1], chain[i]));
         for (qsizetype i = 0; i < chain.size(); ++i)
@@ -241,9 +241,8 @@ TEST(ProfileFile, WritesThroughLinksOnlyWhenTheyAndTheFileAreThePlayers)
 // writer's, even one made a moment ago.
 TEST(ProfileFile, AWriteRemovesItsOwnTemporaryFilesWhateverTheirAge)
 {
-    const std::pair<const char *, bool> rows[] = {{"KVZ.ini.Qw12er", true},
-                                                  {"KVZ.ini.ab-c12", false},
-                                                  {"KVZ.ino.aB3xY9", false}};  // not six letters or digits; another file's
+    // A copy's name, and whether the write removes it: not six letters or digits, another file's.
+    const std::pair<const char *, bool> rows[] = {{"KVZ.ini.Qw12er", true}, {"KVZ.ini.ab-c12", false}, {"KVZ.ino.aB3xY9", false}};
     TempSettings file;
     for (const auto &[name, removed] : rows) {
         QFile leftover(QDir(file.dir()).filePath(name));
@@ -260,11 +259,9 @@ TEST(SettingsTest, ValuesAreTrimmedOfSpacesAndEndAtNul)
     settings.set("Data", "HISCORE1", "");
     settings.set("SCOREBOARD", "LEFT", QStringLiteral("1200\0junk"));
     EXPECT_EQ(settings.bytes(), "[Data]\r\nHISCORE1=\r\n[SCOREBOARD]\r\nLEFT=1200\r\n");
-    const std::pair<std::string, const char *> rows[] = {{"COLOR=\" 3  \"", "3"},
-                                                         {"COLOR=\"\t3\"", "\t3"},
-                                                         {"COLOR=2\0"s
-                                                          "9",
-                                                          "2"}};  // spaces trimmed inside quotes, a tab kept
+    // Spaces are trimmed inside quotes, a tab is kept; a value ends at a NUL.
+    const std::pair<std::string, const char *> rows[] = {
+        {"COLOR=\" 3  \"", "3"}, {"COLOR=\"\t3\"", "\t3"}, {"COLOR=2\0009"s, "2"}};
     for (const auto &[line, expected] : rows) {
         settings.write(QByteArray::fromStdString("[BALL]\r\n" + line + "\r\n"));
         EXPECT_EQ(settings.read("BALL", "COLOR"), QString::fromUtf8(expected)) << line;
@@ -317,12 +314,14 @@ TEST(SettingsTest, PathChoice)
 TEST(SettingsTest, StoredSheetPlaceAndColour)
 {
     // The sheet's place in twips: leading numbers, rounded, held within reach.
+    // No left stored is no place; beyond a double is no finite number.
     const std::tuple<const char *, const char *, std::optional<QPoint>> places[] = {
-        {"", "600", std::nullopt},  // no left stored is no place
-        {"1500abc", "x", QPoint(1500, 0)}, {" 1499.6", "-0.4", QPoint(1500, 0)}, {"5e30", "-5e30", QPoint(1 << 24, -(1 << 24))},
-        {"1e999", "-1e999", QPoint(0, 0)},  // beyond a double is no finite number
-        {"NaN", "nan", QPoint(0, 0)},
-    };
+        {"", "600", std::nullopt},
+        {"1500abc", "x", QPoint(1500, 0)},
+        {" 1499.6", "-0.4", QPoint(1500, 0)},
+        {"5e30", "-5e30", QPoint(1 << 24, -(1 << 24))},
+        {"1e999", "-1e999", QPoint(0, 0)},
+        {"NaN", "nan", QPoint(0, 0)}};
     for (const auto &[left, top, twips] : places) {
         const auto place = SheetPosition::fromStored(left, top);
         EXPECT_EQ(place ? std::optional(place->twips()) : std::nullopt, twips) << left;
