@@ -29,13 +29,13 @@ namespace {
 
 // A rack written as the states of pins 1..10, e.g. "1110000000": 0 standing,
 // 1 felled by this ball, 2 felled earlier. An image is visible while its pin stands.
-inline void SetRack(Rack &rack, const char *states)
+void SetRack(Rack &rack, const char *states)
 {
     for (int p = 1; p <= 10; ++p)
         rack.PinVisible[p] = (rack.PinState[p] = static_cast<qint16>(states[p - 1] - '0')) == 0;
 }
 
-inline std::string States(const Rack &rack)
+std::string States(const Rack &rack)
 {
     std::string s;
     for (int p = 1; p <= 10; ++p)
@@ -201,35 +201,28 @@ TEST(ThrowRules, PrepareThrowAlternatesBallsAndRaisesAFreshRackForTheFirst)
     }
 }
 
-// A click too short to hold throws straight.
-TEST(ThrowRules, StartRollThrowsStraightAfterAClickTooShortToHold)
-{
-    for (const qint32 holdCount : {0, 5}) {
-        Game g;
-        g.setUpState(GameState::ThrowS);
-        g.aim.HookPos = 0;  // the strongest hook one way
-        g.aim.HoldCount = holdCount;
-        startRoll(g);
-        EXPECT_EQ(std::tuple(g.state(), g.roll.HookValue, g.roll.BallVisible),
-                  std::tuple(GameState::ThrowT, qint16(holdCount ? -4 : 0), true));
-    }
-}
-
 TEST(ThrowRules, OnlyTheSecondBallAfterASplitTopplesAPathNeighbour)
 {
-    // The ball felled path pin 9 leaning left (hook 2): pin 8 is down from
-    // the first ball, so the neighbour that may fall is 7.
-    const std::tuple<const char *, bool, const char *> rows[] = {
-        {"O", false, "2222221210"}, {" ", false, "2222220210"}, {"O", true, "2222220210"}};  // split mark, first ball
-    for (const auto &[sprit, first, after] : rows) {
+    const std::tuple<const char *, bool, const char *, qint16, qint16, const char *> rows[] = {
+        {"O", false, "0000001000", -2, 7, "0000001100"},
+        {"O", false, "0000001100", -2, 7, "0000001100"},  // stops at a pin felled this roll
+        {"O", false, "0000210000", 2, 6, "0001210000"},   // skips pins down earlier
+        {"O", false, "0001000000", 2, 4, "0001000000"},   // the row ends before the other row
+        {"O", false, "0000001000", -1, 7, "0000001000"},  // a small hook topples nothing
+        {"O", false, "0000002000", -2, 7, "0000002000"},  // the path pin fell earlier
+        {" ", false, "0000001000", -2, 7, "0000001000"},  // no split
+        {"O", true, "0000001000", -2, 7, "0000001000"},
+    };
+    for (const auto &[sprit, first, before, hook, pathPin, after] : rows) {
         Game g;
+        ScriptedRandom draws(g.random, {0.9999}, true);
         g.record = {"8", sprit, {}};
         g.rack.FirstBallOfRack = first;
-        SetRack(g.rack, "2222220210");
-        g.roll.PathPins[2] = 9;
-        g.roll.HookValue = 2;
+        SetRack(g.rack, before);
+        g.roll.PathPins[2] = pathPin;
+        g.roll.HookValue = hook;
         toppleAfterSplit(g);
-        EXPECT_EQ(States(g.rack), after) << sprit << first;
+        EXPECT_EQ(States(g.rack), after) << before << sprit << first;
     }
 }
 
@@ -380,7 +373,7 @@ TEST(BallMotion, RollsReachRowsAndGutterWhereExpected)
     EXPECT_EQ(std::pair(r.CurveStep, r.BallY), std::pair(curve, edgeY));
 }
 
-TEST(BallMotion, BeginRollStartsFreshFromTheCaughtPositions)
+TEST(BallMotion, ARollStartsFreshFromTheCaughtPositions)
 {
     Game g;
     const Roll &r = g.roll;
@@ -391,6 +384,14 @@ TEST(BallMotion, BeginRollStartsFreshFromTheCaughtPositions)
     for (int p = -1; p <= 9; ++p) {  // start and hook positions, with the overshoot caught at a turn
         beginRoll(g, {p, 4, p});
         EXPECT_TRUE(r.BallY == 2 * p + 4 && r.HookValue == p - 4) << p;
+    }  // A click too short to hold throws straight.
+    for (const qint32 holdCount : {0, 5}) {
+        g.setUpState(GameState::ThrowS);
+        g.aim.HookPos = 0;  // the strongest hook one way
+        g.aim.HoldCount = holdCount;
+        startRoll(g);
+        EXPECT_EQ(std::tuple(g.state(), r.HookValue, r.BallVisible),
+                  std::tuple(GameState::ThrowT, qint16(holdCount ? -4 : 0), true));
     }
 }
 
@@ -413,26 +414,6 @@ TEST(PinModel, StraightBallLeaves)
             stepBall(g);
         EXPECT_EQ(std::tuple(States(g.rack), g.roll.PathPins[0], g.roll.PathPins[1], g.roll.PathPins[2], scripted.used()),
                   std::tuple(after, 3, 5, 9, draws.size()));
-    }
-}
-
-TEST(PinModel, TopplePathNeighbour)
-{
-    const std::tuple<const char *, qint16, int, const char *> rows[] = {
-        {"0000001000", -2, 7, "0000001100"},  // rack, hook, path pin, rack after
-        {"0000001100", -2, 7, "0000001100"},  // stops at a pin felled this roll
-        {"0000210000", 2, 6, "0001210000"},   // skips pins down earlier
-        {"0001000000", 2, 4, "0001000000"},   // the row ends before the other row
-        {"0000001000", -1, 7, "0000001000"},  // a small hook topples nothing
-        {"0000002000", -2, 7, "0000002000"},  // the path pin fell earlier
-    };
-    for (const auto &[before, hook, pathPin, after] : rows) {
-        Game g;
-        ScriptedRandom draws(g.random, {0.9999}, true);
-        SetRack(g.rack, before);
-        g.roll.HookValue = hook;
-        TopplePathNeighbour(g, pathPin);
-        EXPECT_EQ(States(g.rack), after) << before;
     }
 }
 
