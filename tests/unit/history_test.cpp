@@ -223,7 +223,7 @@ std::string Leaves(const Statistics &s) { return Figures(s).substr(Figures(s).rf
 // spare; 7 and 2; strike; strike; tenth: strike, miss, spare of the fresh
 // rack. 151 pins. Typed counts fell the lowest pins; a typed 8 may be the
 // split answer.
-TEST(Statistics, HandWorkedGames)
+TEST(Statistics, HandWorkedGamesAndStoredLeaves)
 {
     const std::tuple<const char *, const char *, bool, const char *> rows[] = {
         {"! ! ! ! ! ! ! ! ! !!!", "", false, "12/12 0/0 0/0 0 0 120 | 0,0,0,0,0,0,0,0,0,0,12 | 0+0: 0,0,0,0,0,0,0,0,0,0"},
@@ -239,15 +239,11 @@ TEST(Statistics, HandWorkedGames)
         game.marks = QString::fromLatin1(marks).leftJustified(game.record.size());
         EXPECT_EQ(Figures(computeStatistics({game}, true)), figures) << record << typed;
     }
-}
-
-// The pin-leave map from the stored leaves, ten characters a fresh rack; a
-// game whose leaves do not fit its record falls back to what it tells.
-TEST(Statistics, LeavesFromTheStoredPins)
-{
+    // The pin-leave map from the stored leaves, ten characters a fresh rack; a
+    // game whose leaves do not fit its record falls back to what it tells.
     const QString nines = QString("9-").repeated(10), misses = QString("-").repeated(20), down = "0000000000";
     const QString pin10 = "0000000001", pins7and10 = "0000001001", pins9and10 = "0000000011";
-    const std::tuple<QString, QString, bool, const char *> rows[] = {
+    const std::tuple<QString, QString, bool, const char *> stored[] = {
         {nines, pin10.repeated(9) + "0000001000", false, "10+0: 0,0,0,0,0,0,1,0,0,9"},
         // A strike's leave is not counted.
         {"! " + QString("8-").repeated(9), down + pins9and10.repeated(4) + pins7and10.repeated(5), false,
@@ -257,7 +253,7 @@ TEST(Statistics, LeavesFromTheStoredPins)
         {misses, down.repeated(9), false, "10+0: 10,10,10,10,10,10,10,10,10,10"},       // one ball short
         {misses, down.repeated(9) + "000000000x", false, "10+0: 1,1,1,1,1,1,1,1,1,1"},  // a ball not in 0 and 1
     };
-    for (const auto &[record, leaves, typed, expected] : rows) {
+    for (const auto &[record, leaves, typed, expected] : stored) {
         HistoryGame game = historyGame("", "", 0, typed);
         game.record = record;
         game.marks = QString(record.size(), u' ');

@@ -24,7 +24,7 @@ using namespace profile;
 
 namespace {
 
-TEST(ProfileFile, ReadsAsWindowsDoes)
+TEST(ProfileFile, ReadsAndWritesAsWindowsDoes)
 {
     const std::string big(600, 'x');
     const std::tuple<const char *, std::string, const char *, const char *, std::string> rows[] = {
@@ -54,12 +54,8 @@ TEST(ProfileFile, ReadsAsWindowsDoes)
         file.write(QByteArray::fromStdString(bytes));
         EXPECT_EQ(readProfileString(file.path(), section, key), QByteArray::fromStdString(expected)) << name;
     }
-}
-
-TEST(ProfileFile, WritesAsWindowsDoes)
-{
     const std::string huge(1 << 20, 'x');  // one enormous line
-    const std::tuple<const char *, std::string, const char *, const char *, const char *, std::string> rows[] = {
+    const std::tuple<const char *, std::string, const char *, const char *, const char *, std::string> writes[] = {
         {"replaced in place keeping spelling", "[s]\n  Key = old ;c\n#x\n", " S ", " KEY ", "new", "[s]\nKey=new\r\n#x\n"},
         {"a tab makes another section", "[S]\nk=1\n", "\tS", "k", "2", "[S]\nk=1\n[\tS]\r\nk=2\r\n"},
         {"new key after last key line", "[S]\r\na=1\r\n\r\n; c\r\n[T]\r\n", "S", "b", "2",
@@ -75,8 +71,7 @@ TEST(ProfileFile, WritesAsWindowsDoes)
         {"junk bytes and huge lines kept", "\xFF\0\x01\n"s + huge + "\n[S]\nk=1\n\0"s, "S", "k", "2",
          "\xFF\0\x01\n"s + huge + "\n[S]\nk=2\r\n\0"s},
     };
-    TempSettings file;
-    for (const auto &[name, bytes, section, key, value, expected] : rows) {
+    for (const auto &[name, bytes, section, key, value, expected] : writes) {
         file.write(QByteArray::fromStdString(bytes));
         EXPECT_TRUE(writeProfileString(file.path(), section, key, value)) << name;
         EXPECT_EQ(file.bytes(), QByteArray::fromStdString(expected)) << name;
@@ -85,10 +80,9 @@ TEST(ProfileFile, WritesAsWindowsDoes)
     EXPECT_TRUE(readProfileString(file.dir(), "S", "k").isEmpty() && !writeProfileString(file.dir(), "S", "k", "v"));
 }
 
-// Reads of an unchanged file reuse one parse; every change, by this game or
-// by hand, is parsed once and seen by the next read: an edit of the same size
-// (its time tells), another file of the same size and time renamed over it,
-// the file removed.
+// Reads of an unchanged file reuse one parse; every change is parsed once and seen by the next
+// read: own writes, an edit of the same size (its time tells), another file of the same size and
+// time renamed over it, the file removed.
 TEST(ProfileFile, ParsedOnceForEachChange)
 {
     TempSettings file;
@@ -238,7 +232,7 @@ TEST(ProfileFile, AWriteRemovesItsOwnTemporaryFilesWhateverTheirAge)
         EXPECT_NE(QFile::exists(QDir(file.dir()).filePath(name)), removed) << name;
 }
 
-TEST(SettingsTest, ValuesAreTrimmedOfSpacesAndEndAtNul)
+TEST(SettingsTest, StoredValuesAreTrimmedAndReadAsNumbersWithinReach)
 {
     TempSettings settings;
     settings.set("Data", "HISCORE1", "");
@@ -251,6 +245,21 @@ TEST(SettingsTest, ValuesAreTrimmedOfSpacesAndEndAtNul)
         settings.write(QByteArray::fromStdString("[BALL]\r\n" + line + "\r\n"));
         EXPECT_EQ(settings.read("BALL", "COLOR"), QString::fromUtf8(expected)) << line;
     }
+    // The sheet's place in twips: leading numbers, rounded, held within reach.
+    // No left stored is no place; beyond a double is no finite number.
+    const std::tuple<const char *, const char *, const char *> places[] = {
+        {"", "600", "none"},           {"1500abc", "x", "1500,0"},
+        {" 1499.6", "-0.4", "1500,0"}, {"5e30", "-5e30", "16777216,-16777216"},
+        {"1e999", "-1e999", "0,0"},    {"NaN", "nan", "0,0"}};
+    for (const auto &[left, top, twips] : places) {
+        const auto place = SheetPosition::fromStored(left, top);
+        EXPECT_EQ(place ? QString("%1,%2").arg(place->twips().x()).arg(place->twips().y()) : "none", twips) << left;
+    }
+    // The stored colour selects an existing colour.
+    const std::pair<const char *, int> colours[] = {{"", 0},    {"2.5", 2}, {"3.5", 4}, {"  3 ", 3},    {"abc", 0},
+                                                    {"4.5", 4}, {"7", 0},   {"-1", 0},  {"99999999", 0}};
+    for (const auto &[text, colour] : colours)
+        EXPECT_EQ(storedColourIndex(QString::fromLatin1(text)), colour) << '"' << text << '"';
 }
 
 // Whether a write lands in `path`.
@@ -263,8 +272,8 @@ bool WritesTo(Settings &settings, const QString &path)
 
 TEST(SettingsTest, PathChoice)
 {
-    const QByteArray iniDir = qgetenv("MARVOLT_INI_DIR"), configHome = qgetenv("XDG_CONFIG_HOME"), home = qgetenv("HOME");
-    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    const char *const variables[] = {"MARVOLT_INI_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "HOME"};
+    const QByteArrayList saved{qgetenv(variables[0]), qgetenv(variables[1]), qgetenv(variables[2]), qgetenv(variables[3])};
     QTemporaryDir exe, config, given, homeDir, data;
     qunsetenv("MARVOLT_INI_DIR");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
@@ -290,32 +299,8 @@ TEST(SettingsTest, PathChoice)
     Settings byArgument(given.path(), exe.path());  // wins over the variable
     QFile::remove(exe.filePath("KVZ.ini"));
     EXPECT_TRUE(WritesTo(byArgument, given.filePath("KVZ.ini")) && !QFile::exists(exe.filePath("KVZ.ini")));
-    qputenv("MARVOLT_INI_DIR", iniDir);  // empty counts as unset
-    qputenv("XDG_CONFIG_HOME", configHome);
-    qputenv("XDG_DATA_HOME", dataHome);
-    qputenv("HOME", home);
-}
-
-TEST(SettingsTest, StoredSheetPlaceAndColour)
-{
-    // The sheet's place in twips: leading numbers, rounded, held within reach.
-    // No left stored is no place; beyond a double is no finite number.
-    const std::tuple<const char *, const char *, std::optional<QPoint>> places[] = {
-        {"", "600", std::nullopt},
-        {"1500abc", "x", QPoint(1500, 0)},
-        {" 1499.6", "-0.4", QPoint(1500, 0)},
-        {"5e30", "-5e30", QPoint(1 << 24, -(1 << 24))},
-        {"1e999", "-1e999", QPoint(0, 0)},
-        {"NaN", "nan", QPoint(0, 0)}};
-    for (const auto &[left, top, twips] : places) {
-        const auto place = SheetPosition::fromStored(left, top);
-        EXPECT_EQ(place ? std::optional(place->twips()) : std::nullopt, twips) << left;
-    }
-    // The stored colour selects an existing colour.
-    const std::pair<const char *, int> colours[] = {{"", 0},    {"2.5", 2}, {"3.5", 4}, {"  3 ", 3},    {"abc", 0},
-                                                    {"4.5", 4}, {"7", 0},   {"-1", 0},  {"99999999", 0}};
-    for (const auto &[text, colour] : colours)
-        EXPECT_EQ(storedColourIndex(QString::fromLatin1(text)), colour) << '"' << text << '"';
+    for (int i = 0; i < 4; ++i)
+        qputenv(variables[i], saved[i]);  // empty counts as unset
 }
 
 }  // namespace
