@@ -56,7 +56,7 @@ for p in "4 20" "32 10" "283 20" "150 4"; do
   [ "$(pixel $((rx + $1)) $((ry + $2)))" = "255 0 0" ] || fail "grid pixel ($1,$2) not red"
 done
 click_at $((rx + 312)) $((ry + 7))
-wait_unmapped "$replay" || fail "replay sheet not closed by its close button"
+retry 50 gone geometry "$replay" || fail "replay sheet not closed by its close button"
 click_at $((sx + 40)) $((sy + 15))
 wait_titled "$ABOUT_TITLE" >/dev/null || { screenshot no-about; fail "no About box titled $ABOUT_TITLE"; }
 [ ! -e "$(dirname "$MARVOLT_BIN")/KVZ.ini" ] || [ -n "${MARVOLT_INI_DIR:-}" ] || fail "KVZ.ini written beside the installed program"

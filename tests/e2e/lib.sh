@@ -21,14 +21,12 @@ fail() {
   exit 1
 }
 
+# fluxbox may linger on SIGTERM.
 stop_wm() { [ -z "$WM_PID" ] || { kill -KILL "$WM_PID" 2>/dev/null; wait "$WM_PID" 2>/dev/null; WM_PID=""; } || true; }
-# Waits for the server to be gone, not only signalled, so that the next test
-# starts on a quiet machine.
 cleanup() {
-  kill $XM_PID 2>/dev/null || true
-  if [ -n "$GAME_PID" ]; then kill "$GAME_PID" 2>/dev/null || true; wait "$GAME_PID" 2>/dev/null || true; fi
+  kill $XM_PID $GAME_PID $XVFB_PID 2>/dev/null || true
   stop_wm
-  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+  wait || true  # for the server to be gone, not only signalled: the next test starts on a quiet machine
   rm -rf "$E2E_TMP"
 }
 trap cleanup EXIT
@@ -60,31 +58,23 @@ start_xvfb() {
   XVFB_PID=$!
   read -r -t 20 n <"$fifo" || fail "could not start Xvfb"
   export DISPLAY=":$n"
-  for _ in $(seq 50); do
-    [ -S "/tmp/.X11-unix/X$n" ] && xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  fail "Xvfb on $DISPLAY does not answer"
+  retry 50 xdpyinfo >/dev/null 2>&1 || fail "Xvfb on $DISPLAY does not answer"
 }
 
+wm_is() { wmctrl -m 2>/dev/null | grep -qi "Name: $1"; }
 start_wm() {  # name (as the window manager calls itself) command...
-  local name=$1
-  shift
-  "$@" >"$E2E_OUT/$name.log" 2>&1 &
+  "${@:2}" >"$E2E_OUT/$1.log" 2>&1 &
   WM_PID=$!
-  for _ in $(seq 100); do wmctrl -m 2>/dev/null | grep -qi "Name: $name" && return 0; sleep 0.1; done
-  fail "$name did not start"
+  retry 100 wm_is "$1" || fail "$1 did not start"
 }
 
 start_game() {
   QT_QPA_PLATFORM=xcb "$MARVOLT_BIN" "$@" >"$E2E_OUT/game.log" 2>&1 &
   GAME_PID=$!
 }
-game_running() { kill -0 "$GAME_PID" 2>/dev/null; }
 # Waits up to a second for the game to end; fails unless it ends with 0.
 game_ended() {  # what
-  for _ in $(seq 10); do game_running || break; sleep 0.1; done
-  ! game_running || fail "$1 did not end the program within a second"
+  retry 10 gone kill -0 "$GAME_PID" || fail "$1 did not end the program within a second"
   wait "$GAME_PID" || fail "$1: exit code $?"
   GAME_PID=""
 }
@@ -102,64 +92,38 @@ open_typing_window() {
   timeout 10 xdotool windowactivate --sync "$typing" || fail "the window to type in is not active"
 }
 
-geometry() {  # id: prints "id x y w h" while the window is shown
-  xwininfo -id "$1" 2>/dev/null | awk -v id=$(($1)) '
+# Runs a command every 0.1 s until it succeeds, at most N times; and a
+# command's failure as a success.
+retry() { local n=$1; shift; for _ in $(seq "$n"); do "$@" && return 0; sleep 0.1; done; return 1; }
+gone() { ! "$@" >/dev/null 2>&1; }
+
+geometry() {  # id: prints "id x y w h" while the window is shown (xwininfo without one waits for a click)
+  [ -n "$1" ] && xwininfo -id "$1" 2>/dev/null | awk -v id=$(($1)) '
     /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} /Width:/ {w=$NF} /Height:/ {h=$NF}
-    /Map State:/ {m=$NF} END {if (m == "IsViewable") print id, x, y, w, h}' || true
+    /Map State:/ {m=$NF} END {if (m != "IsViewable") exit 1; print id, x, y, w, h}'
 }
 # Every shown top-level window of the game, read from the window tree by its
 # class: KWin makes and drops windows of its own all the time, which breaks
 # xdotool's window search part-way.
 game_windows() {
   local id
-  for id in $(xwininfo -root -tree 2>/dev/null | awk '/\("marvolt" "marvolt"\)/ {print $1}'); do geometry "$id"; done
+  for id in $(xwininfo -root -tree 2>/dev/null | awk '/\("marvolt" "marvolt"\)/ {print $1}'); do geometry "$id" || true; done
 }
-
-# Waits until a window of size WxH is shown; prints "id x y w h".
-wait_window() {  # w h [tries]
-  local line
-  for _ in $(seq "${3:-100}"); do
-    line=$(game_windows | awk -v w="$1" -v h="$2" '$4 == w && $5 == h' | head -n1)
-    [ -n "$line" ] && { echo "$line"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-wait_window_gone() {  # w h
-  for _ in $(seq 100); do
-    game_windows | awk -v w="$1" -v h="$2" '$4 == w && $5 == h' | grep -q . || return 0
-    sleep 0.1
-  done
-  return 1
-}
-wait_unmapped() {  # id
-  for _ in $(seq 100); do [ -n "$(geometry "$1")" ] || return 0; sleep 0.05; done
-  return 1
-}
-# Waits until a window whose title is exactly TITLE is shown; prints its line.
-wait_titled() {  # title [tries]
-  local id
-  for _ in $(seq "${2:-100}"); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) && [ -n "$id" ] && geometry "$id" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-titled_gone() {  # title
-  for _ in $(seq 50); do xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0; sleep 0.1; done
-  return 1
-}
+window_now() { game_windows | awk -v w="$1" -v h="$2" '$4 == w && $5 == h' | head -n1 | grep .; }
+wait_window() { retry "${3:-100}" window_now "$1" "$2"; }  # w h [tries]: prints "id x y w h"
+wait_window_gone() { retry 100 gone window_now "$1" "$2"; }
+titled() { geometry "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)"; }
+wait_titled() { retry "${2:-100}" titled "$1"; }  # title [tries]: prints "id x y w h"
+titled_gone() { retry 50 gone titled "$1"; }
 # The About box, opened from the start dialog at sx, sy; sets about, ax, ay,
 # aw, ah once it stands centred, where it puts itself after the window manager.
+about_centred() {
+  read -r about ax ay aw ah < <(titled "$ABOUT_TITLE") &&
+    [ $(((2 * ax + aw - SCREEN_W) ** 2 <= 1 && (2 * ay + ah - SCREEN_H) ** 2 <= 1)) = 1 ]
+}
 open_about() {
   click_at $((sx + 40)) $((sy + 15))
-  for _ in $(seq 50); do
-    read -r about ax ay aw ah < <(wait_titled "$ABOUT_TITLE") || fail "About box not shown"
-    [ $((2 * ax + aw - SCREEN_W)) -ge -1 ] && [ $((2 * ax + aw - SCREEN_W)) -le 1 ] &&
-      [ $((2 * ay + ah - SCREEN_H)) -ge -1 ] && [ $((2 * ay + ah - SCREEN_H)) -le 1 ] && return 0
-    sleep 0.1
-  done
-  fail "About box not centred: at $ax,$ay ${aw}x$ah"
+  retry 100 about_centred || fail "About box not shown centred: at ${ax:-?},${ay:-?}"
 }
 # Starts the game and waits for its start dialog; sets start, sx and sy.
 start_dialog() {  # arguments of the game
@@ -197,22 +161,13 @@ start_playing() {
 }
 # Waits until the lane shows the start marker running (a pure red row in the
 # start column), i.e. the game waits for the first press of a ball.
-wait_aiming() {  # [tries]
-  for _ in $(seq "${1:-150}"); do
-    import -window root -crop "3x17+$((lx + 25))+$((ly + 6))" png:- |
-      convert png:- txt:- | grep -qi '#FF0000' && return 0
-    sleep 0.1
-  done
-  return 1
-}
+aiming() { import -window root -crop "3x17+$((lx + 25))+$((ly + 6))" png:- | convert png:- txt:- | grep -qi '#FF0000'; }
+wait_aiming() { retry "${1:-150}" aiming; }  # [tries]
 # One ball aimed as a player would: press (start), press and hold (target),
 # release after the hook marker has run a little.
 throw_ball() {  # hold_seconds
-  xdotool mousemove $((lx + THROW_X)) $((ly + THROW_Y))
-  sleep 0.25
-  xdotool mousedown 1; sleep 0.05; xdotool mouseup 1
-  sleep 0.3
-  xdotool mousedown 1; sleep "$1"; xdotool mouseup 1
+  xdotool mousemove $((lx + THROW_X)) $((ly + THROW_Y)) sleep 0.25 mousedown 1 sleep 0.05 mouseup 1 sleep 0.3
+  xdotool mousedown 1 sleep "$1" mouseup 1
 }
 open_sheet() {  # from the lane; sets sheet, cx and cy
   click_at $((lx + SCORE_BTN_X)) $((ly + SCORE_BTN_Y))
@@ -221,15 +176,11 @@ open_sheet() {  # from the lane; sets sheet, cx and cy
 
 # Prints the line of a shown game window that is none of the game's own
 # frameless windows (a message box or input box), waiting for it.
-wait_box() {  # [tries]
-  local line
-  for _ in $(seq "${1:-150}"); do
-    line=$(game_windows | awk '!(($4==307&&$5==29)||($4==24&&$5==28)||($4==321&&$5==45)||($4==81&&$5==30)||$5==18||$5==15)' | head -n1)
-    [ -n "$line" ] && { echo "$line"; return 0; }
-    sleep 0.1
-  done
-  return 1
+box_now() {
+  game_windows | awk '!(($4==307&&$5==29)||($4==24&&$5==28)||($4==321&&$5==45)||($4==81&&$5==30)||$5==18||$5==15)' |
+    head -n1 | grep .
 }
+wait_box() { retry "${1:-150}" box_now; }  # [tries]
 # Types TEXT and presses KEY over the box, again while it stands (a key can
 # beat the box's focus).
 answer_box() {  # id x y w h text [key]
@@ -238,7 +189,7 @@ answer_box() {  # id x y w h text [key]
     sleep 0.1
     xdotool type -- "$6"
     [ -z "${7:-}" ] || xdotool key "$7"
-    wait_unmapped "$1" && return 0
+    retry 50 gone geometry "$1" && return 0
   done
   fail "box $1 stays up after '$6'"
 }
