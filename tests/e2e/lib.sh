@@ -104,7 +104,7 @@ geometry() {  # id: prints "id x y w h" while the window is shown (xwininfo with
 }
 # Every shown top-level window of the game, read from the window tree by its
 # class: KWin makes and drops windows of its own all the time, which breaks
-# xdotool's window search part-way.
+# xdotool's window search midway.
 game_windows() {
   local id
   for id in $(xwininfo -root -tree 2>/dev/null | awk '/\("marvolt" "marvolt"\)/ {print $1}'); do geometry "$id" || true; done
