@@ -3,91 +3,51 @@
 # SPDX-FileCopyrightText: 2026 The Marvolt developers
 # The game under KWin, whose defaults hide an application's utility windows
 # while it is inactive and mark windows shown without activation as
-# demanding attention. While another program holds the focus, every game
-# window (start dialog, lane, pin board, balloon, score sheet) is shown,
-# demands no attention, stays off the taskbar and the pager, declares zero
-# frame extents (compositors then draw no shadow into its cut-away parts),
-# and the focus stays where it was. Then under fluxbox, whose taskbar
-# gains no button while the game plays, and under mutter, which draws no
-# shadow around the start dialog.
+# demanding attention: while another program holds the focus, every game
+# window is shown, demands no attention, stays above, off the taskbar and
+# the pager, declares zero frame extents (compositors then draw no shadow
+# into its cut-away parts), and the focus stays where it was. Under fluxbox
+# the taskbar gains no button while the game plays and the About box gives
+# the keyboard back; under mutter no shadow falls around the start dialog.
 source "$(dirname "$0")/lib.sh" "$@"
 
 start_xvfb
-# A throwaway home: KWin reads and writes its settings there.
+# A throwaway home: the window managers read and write their settings there.
 export HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config" XDG_CACHE_HOME="$E2E_TMP/home/.cache"
 export XDG_RUNTIME_DIR="$E2E_TMP/run"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-WM_PID=""
-XM_PID=""
-trap 'kill $XM_PID 2>/dev/null || true; stop_wm; cleanup' EXIT
-start_wm() {  # name command...
-  local name=$1
-  shift
-  "$@" >"$E2E_OUT/$name.log" 2>&1 &
-  WM_PID=$!
-  for _ in $(seq 100); do wmctrl -m 2>/dev/null | grep -qi "Name: $name" && return 0; sleep 0.1; done
-  fail "$name did not start"
-}
-# fluxbox may linger on SIGTERM.
-stop_wm() {
-  kill -KILL "$WM_PID" 2>/dev/null || true
-  wait "$WM_PID" 2>/dev/null || true
-}
+mkdir -p "$HOME/.fluxbox" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 start_wm KWin env KWIN_COMPOSE=N kwin_x11 --replace
-
-# KWin makes and drops windows of its own all the time, which breaks xdotool's
-# window search part-way; the game's windows are read from the window tree
-# instead, by their class, and only while mapped.
-game_windows() {
-  local id
-  xwininfo -root -tree 2>/dev/null | awk '/\("marvolt" "marvolt"\)/ {print $1}' | while read -r id; do
-    xwininfo -id "$id" 2>/dev/null | awk -v id=$((id)) '
-      /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} /Width:/ {w=$NF} /Height:/ {h=$NF}
-      /Map State:/ {m=$NF} END {if (m == "IsViewable") print id, x, y, w, h}' || true
-  done
-}
-
 open_typing_window
 
-# What KWin holds for a window: its state list and frame extents on one line.
-wm_view() { xprop -id "$1" _NET_WM_STATE _GTK_FRAME_EXTENTS | tr '\n' ' '; }
-check_window() {  # id what
-  local view
+check_window() {  # what w h
+  local id view
+  read -r id _ _ _ _ < <(wait_window "$2" "$3" 30) || fail "$1 not shown"
   sleep 0.3  # a state KWin sets on mapping is settled by now
-  view=$(wm_view "$1")
-  note "$2: $view"
-  for want in _NET_WM_STATE_SKIP_TASKBAR _NET_WM_STATE_SKIP_PAGER _NET_WM_STATE_ABOVE; do
-    grep -q "$want" <<<"$view" || fail "$2 lacks $want"
+  view=$(xprop -id "$id" _NET_WM_STATE _GTK_FRAME_EXTENTS | tr '\n' ' ')
+  for want in SKIP_TASKBAR SKIP_PAGER ABOVE; do
+    grep -q "_NET_WM_STATE_$want" <<<"$view" || fail "$1 lacks $want: $view"
   done
-  for unwanted in _NET_WM_STATE_HIDDEN _NET_WM_STATE_DEMANDS_ATTENTION; do
-    ! grep -q "$unwanted" <<<"$view" || fail "$2 carries $unwanted"
-  done
-  grep -q "_GTK_FRAME_EXTENTS(CARDINAL) = 0, 0, 0, 0" <<<"$view" || fail "$2 declares no zero frame extents"
+  ! grep -qE "_NET_WM_STATE_(HIDDEN|DEMANDS_ATTENTION)" <<<"$view" || fail "$1 is hidden or demands attention: $view"
+  grep -q "_GTK_FRAME_EXTENTS(CARDINAL) = 0, 0, 0, 0" <<<"$view" || fail "$1 declares no zero frame extents"
 }
-
-start_game
-read -r start sx sy _ _ < <(wait_window 81 30) || fail "start dialog not shown"
-check_window "$start" "the start dialog"
+start_dialog
+check_window "the start dialog" 81 30
 click_at $((sx + 10)) $((sy + 14))
-read -r balloon _ _ _ _ < <(wait_window 8 18 30) || fail "the Game Start!! balloon not shown"
-check_window "$balloon" "the balloon"
-read -r lane lx ly _ _ < <(wait_window $LANE_W $LANE_H) || fail "lane not shown"
-read -r board _ _ _ _ < <(wait_window 24 28 30) || fail "pin board not shown"
-check_window "$lane" "the lane"
-check_window "$board" "the pin board"
-wait_aiming "$lx" "$ly" || fail "start marker not running"
-click_at $((lx + SCORE_BTN_X)) $((ly + SCORE_BTN_Y))
-read -r sheet _ _ _ _ < <(wait_window 321 45 30) || fail "score sheet not shown"
-check_window "$sheet" "the score sheet"
-[ $(($(active))) -eq $((typing)) ] || fail "a game window took the focus"
+check_window "the balloon" 8 18
+read -r _ lx ly _ _ < <(wait_window $LANE_W $LANE_H) || fail "lane not shown"
+check_window "the lane" $LANE_W $LANE_H
+check_window "the pin board" 24 28
+wait_aiming || fail "start marker not running"
+open_sheet
+check_window "the score sheet" 321 45
+is_active "$typing" || fail "a game window took the focus"
 screenshot kwin
 kill -TERM "$GAME_PID"
-wait "$GAME_PID" || fail "the game did not end cleanly under KWin"
-stop_wm
+game_ended "SIGTERM under KWin" && stop_wm
 
-# fluxbox with a toolbar of only its taskbar and no wallpaper: the taskbar
-# looks the same before the game starts and with its windows up.
-mkdir -p "$HOME/.fluxbox"
+# fluxbox with a toolbar of only its taskbar and no wallpaper (setting one
+# fails here with a message window): the taskbar looks the same before the
+# game starts and with its windows up.
 printf 'session.screen0.toolbar.tools: iconbar\nsession.styleOverlay: %s\n' "$HOME/.fluxbox/overlay" >"$HOME/.fluxbox/init"
 echo "background: none" >"$HOME/.fluxbox/overlay"
 start_wm Fluxbox fluxbox
@@ -98,13 +58,17 @@ bar_h=$((SCREEN_H - $(xprop -root _NET_WORKAREA | awk -F', ' '{print $4}')))
 [ "$bar_h" -gt 0 ] || fail "fluxbox shows no toolbar"
 taskbar() { import -window root -crop "${SCREEN_W}x$bar_h+0+$((SCREEN_H - bar_h))" +repage "$E2E_OUT/$1.png"; }
 taskbar taskbar-before
-start_game
-read -r start sx sy _ _ < <(wait_window 81 30) || fail "start dialog not shown under fluxbox"
-click_at $((sx + 10)) $((sy + 14))
-read -r _ lx ly _ _ < <(wait_window $LANE_W $LANE_H) || fail "lane not shown under fluxbox"
-wait_aiming "$lx" "$ly" || fail "start marker not running under fluxbox"
-click_at $((lx + SCORE_BTN_X)) $((ly + SCORE_BTN_Y))
-wait_window 321 45 30 >/dev/null || fail "score sheet not shown under fluxbox"
+# fluxbox gives the keyboard to no window when a box goes: the box gives it
+# back.
+start_dialog
+open_about
+is_active "$about" || fail "the About box has not the keyboard under fluxbox"
+xdotool key Return
+titled_gone "$ABOUT_TITLE" || fail "Enter left the About box up"
+sleep 0.5
+is_active "$typing" || fail "under fluxbox the keyboard went to $(active), not back to the window that had it"
+start_playing
+open_sheet
 xdotool mousemove $((SCREEN_W / 2)) $((SCREEN_H / 2))
 sleep 0.5
 taskbar taskbar-during
@@ -112,8 +76,7 @@ screenshot fluxbox
 changed=$(compare -metric AE "$E2E_OUT/taskbar-before.png" "$E2E_OUT/taskbar-during.png" null: 2>&1 || true)
 [ "${changed%% *}" = 0 ] || fail "fluxbox's taskbar changed in $changed pixels while the game plays"
 kill -TERM "$GAME_PID"
-wait "$GAME_PID" || fail "the game did not end cleanly under fluxbox"
-stop_wm
+game_ended "SIGTERM under fluxbox" && stop_wm
 
 # mutter composites on Xvfb: over a white window, the strips right of and
 # above the start dialog stay white.
@@ -122,15 +85,11 @@ convert -size "${SCREEN_W}x$SCREEN_H" xc:white "$E2E_TMP/white.png"
 display -geometry +0+0 "$E2E_TMP/white.png" >/dev/null 2>&1 &
 XM_PID="$XM_PID $!"
 sleep 1
-start_game
-read -r _ sx sy sw sh < <(wait_window 81 30) || fail "start dialog not shown under mutter"
+start_dialog
 sleep 1
 screenshot mutter
-not_white() {  # x y w h
-  import -window root -crop "${3}x$4+$1+$2" +repage png:- |
-    convert png:- -fill black +opaque white -format '%[fx:round((1-mean)*w*h)]' info:
-}
-right=$(not_white $((sx + sw)) "$sy" 20 "$sh")
-above=$(not_white "$sx" $((sy - 10)) "$sw" 10)
-[ "$right/$above" = 0/0 ] || fail "mutter shades $right pixels right of the start dialog and $above above it"
+for strip in "20x30+$((sx + 81))+$sy" "81x10+$sx+$((sy - 10))"; do
+  shaded=$(import -window root -crop "$strip" png:- | convert png:- -fill black +opaque white -format '%[fx:round((1-mean)*w*h)]' info:)
+  [ "$shaded" = 0 ] || fail "mutter shades $shaded pixels of $strip beside the start dialog"
+done
 echo "PASS"

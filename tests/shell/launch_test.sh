@@ -6,23 +6,17 @@
 # folder is new or the build fails, so a built game starts at once.
 # Usage: launch_test.sh MARVOLT_BINARY BUILD_DIR
 set -uo pipefail
-bin="$1"
-built="$2"
-run="$(dirname "$0")/../../scripts/run.sh"
-tmp="$(mktemp -d)"
+bin="$1" built="$2" run="$(dirname "$0")/../../scripts/run.sh" tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 line="marvolt: no X server found (DISPLAY is unset or names no running server); the game needs an X11 desktop or XWayland."
-
 dead=90
 while [ -e "/tmp/.X11-unix/X$dead" ] || [ -e "/tmp/.X$dead-lock" ]; do dead=$((dead + 1)); done
 
 # Package tools that only note that they were called.
-mkdir "$tmp/bin" "$tmp/broken"
+mkdir "$tmp/bin" "$tmp/broken" && : >"$tmp/broken/CMakeCache.txt"
 for tool in dpkg-query apt-get sudo; do
-  printf '#!/bin/sh\necho %s >>"%s/calls"\nexit 1\n' "$tool" "$tmp" >"$tmp/bin/$tool"
-  chmod +x "$tmp/bin/$tool"
+  printf '#!/bin/sh\necho %s >>"%s/calls"\nexit 1\n' "$tool" "$tmp" >"$tmp/bin/$tool" && chmod +x "$tmp/bin/$tool"
 done
-: >"$tmp/broken/CMakeCache.txt"
 
 failed=0
 # program | DISPLAY (- for unset) | QT_QPA_PLATFORM | build folder | packages checked
@@ -33,8 +27,7 @@ while IFS='|' read -r program display platform folder checked; do
   [ -z "$platform" ] || env+=(QT_QPA_PLATFORM="$platform")
   rm -f "$tmp/calls"
   env "${env[@]}" "${cmd[@]}" >/dev/null 2>"$tmp/err"
-  rc=$?
-  case="$program DISPLAY=$display QT_QPA_PLATFORM=$platform in $folder"
+  rc=$? case="$program DISPLAY=$display QT_QPA_PLATFORM=$platform in $folder"
   if [ "$checked" = yes ]; then
     grep -q dpkg-query "$tmp/calls" 2>/dev/null || { echo "FAIL: $case: packages not checked"; failed=1; }
     continue
