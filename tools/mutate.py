@@ -228,6 +228,9 @@ def main(argv=None):
     args = ap.parse_args(argv)
     if not args.paths and not args.from_json:
         ap.error("give source files or folders, or --from")
+    k, n = (int(x) for x in args.shard.split("/"))
+    if not 1 <= k <= n:
+        ap.error("--shard K/N needs 1 <= K <= N")
 
     if args.from_json:
         fields = Mutant.__dataclass_fields__
@@ -236,7 +239,6 @@ def main(argv=None):
         total = len(mutants)
     else:
         mutants, total = choose(source_files(args.paths), args.sample, args.seed)
-    k, n = (int(x) for x in args.shard.split("/"))
     mutants = mutants[k - 1::n]
     build = Path(args.build).resolve()
     build_cmd = args.build_cmd or f"cmake --build {build} -j{os.cpu_count()} --target {' '.join(DEFAULT_TARGETS)}"

@@ -96,22 +96,21 @@ TEST(DebugAnswer, FellsTheFirstStandingPins)
 TEST(LaneInput, ButtonsRecordAStateOrAFlagAndAreIgnoredUnderABalloon)
 {
     enum Press { ThrowDown, ThrowUp, Score };
-    const std::tuple<Press, GameState, bool, bool, bool, const char *, bool, bool> rows[] = {
-        {ThrowDown, GameState::Location1, false, false, false, "location2", false, false},
-        {ThrowDown, GameState::Location2, false, false, false, "location3", true, false},
-        {ThrowDown, GameState::ThrowT, false, false, false, "throw-t", false, false},
-        {ThrowDown, GameState::Location2, true, false, false, "location2", false, true},
-        {ThrowDown, GameState::StartWait, true, true, false, "start-wait", false, false},
-        {ThrowUp, GameState::Location3, false, false, true, "throw-s", false, false},
-        {ThrowUp, GameState::Location3, true, false, true, "location3", false, false},
-        {ThrowUp, GameState::Location4, false, false, true, "location4", false, false},
-        {ThrowUp, GameState::Location3, false, true, true, "location3", true, false},
-        {Score, GameState::Location1, false, false, false, "location1", false, true},
-        {Score, GameState::Location1, true, false, false, "location1", false, false},
-        {Score, GameState::StartWait, false, true, false, "start-wait", false, false},
+    const std::tuple<const char *, Press, GameState, bool, bool, bool, const char *, bool, bool> rows[] = {
+        {"LeftFixesTheStart", ThrowDown, GameState::Location1, false, false, false, "location2", false, false},
+        {"LeftFixesTheTargetAndHolds", ThrowDown, GameState::Location2, false, false, false, "location3", true, false},
+        {"LeftWhileRollingDoesNothing", ThrowDown, GameState::ThrowT, false, false, false, "throw-t", false, false},
+        {"RightOpensTheMenu", ThrowDown, GameState::Location2, true, false, false, "location2", false, true},
+        {"RightUnderABalloonOpensNothing", ThrowDown, GameState::StartWait, true, true, false, "start-wait", false, false},
+        {"LeftReleasedBeforeTheHookThrows", ThrowUp, GameState::Location3, false, false, true, "throw-s", false, false},
+        {"RightReleasedOnlyLetsGo", ThrowUp, GameState::Location3, true, false, true, "location3", false, false},
+        {"LeftReleasedDuringTheHookLetsGo", ThrowUp, GameState::Location4, false, false, true, "location4", false, false},
+        {"ReleaseUnderABalloonIsIgnored", ThrowUp, GameState::Location3, false, true, true, "location3", true, false},
+        {"LeftTogglesTheSheet", Score, GameState::Location1, false, false, false, "location1", false, true},
+        {"RightLeavesTheSheet", Score, GameState::Location1, true, false, false, "location1", false, false},
+        {"SheetStaysUnderABalloon", Score, GameState::StartWait, false, true, false, "start-wait", false, false},
     };
-    int row = 0;
-    for (const auto &[press, state, right, balloon, held, after, heldAfter, reacts] : rows) {
+    for (const auto &[name, press, state, right, balloon, held, after, heldAfter, reacts] : rows) {
         Game g;
         g.setUpState(state);
         g.BalloonBusy = balloon;
@@ -124,7 +123,7 @@ TEST(LaneInput, ButtonsRecordAStateOrAFlagAndAreIgnoredUnderABalloon)
         else
             reacted = scoreButtonToggles(g, !right);
         EXPECT_EQ(std::tuple(Name(g.state()), g.aim.ButtonHeld, reacted), std::tuple(std::string(after), heldAfter, reacts))
-            << "row " << row++;
+            << name;
     }
 }
 
