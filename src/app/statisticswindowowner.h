@@ -14,7 +14,8 @@ class StatsWindow;
 // open, with figures computed afresh from the history. The history is
 // opened on the window's first opening, not before; the window's place and
 // size are kept in the settings file whenever it closes and when the owner
-// goes with the window open.
+// goes with the window open. Whatever size and place it was given, it opens
+// with its frame wholly on the screen.
 class StatisticsWindowOwner
 {
 public:

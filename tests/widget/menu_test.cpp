@@ -4,6 +4,7 @@
 #include "common/historygames.h"
 #include "languages.h"
 
+#include "desktop/screen.h"
 #include "game/ballcolour.h"
 #include "history/historystore.h"
 #include "statsview/statswindow.h"
@@ -288,13 +289,19 @@ TEST_F(GameFixture, StatisticsOpenFromTheMenuOnTheHistoryAndKeepTheirPlace)
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
     EXPECT_EQ(exported.readAll().count('\n'), 3);  // the column names and both games
 
-    const QRect place(100, 120, 820, 700);
+    const QRect place(100, 90, 560, 640);
     window->setGeometry(place);
     window->close();
-    EXPECT_EQ(settings_.read(QStringLiteral("STATS"), QStringLiteral("WIDTH")), QStringLiteral("12300"));
+    EXPECT_EQ(settings_.read(QStringLiteral("STATS"), QStringLiteral("WIDTH")), QStringLiteral("8400"));
     restart();
     windows().menu().mstats()->trigger();
     EXPECT_EQ(windows().statistics().window()->geometry(), place);
+    // A size stored at a smaller scale: cut, with its frame, to the screen.
+    windows().statistics().window()->close();
+    settings_.set("STATS", "WIDTH", "30000"), settings_.set("STATS", "HEIGHT", "30000");
+    restart();
+    windows().menu().mstats()->trigger();
+    EXPECT_TRUE(primaryAvailableRect().contains(windows().statistics().window()->frameGeometry()));
 }
 
 // An ordinary window, framed and not modal, which says so when the history

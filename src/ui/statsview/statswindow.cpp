@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -81,7 +82,13 @@ StatsWindow::StatsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
     pages_ = new QStackedWidget;
     pages_->insertWidget(kMessagePage, message_);
-    pages_->insertWidget(kFiguresPage, figures);
+    // On a small screen, or at a large scale, the window may be smaller
+    // than its figures: they scroll.
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(figures);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    pages_->insertWidget(kFiguresPage, scroll);
 
     includeTyped_ = new QCheckBox(tr("手入力のゲームも含める"));
     export_ = new QPushButton(tr("CSVに書き出す…"));
