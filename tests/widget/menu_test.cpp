@@ -216,8 +216,9 @@ TEST_F(MenuTest, ChoosingAnEmptyPlaceShowsAndWritesNothing)
 }
 
 // The stored game drawn red, modal (or `choose` finds none), over the live
-// sheet, which is hidden meanwhile and shown again only if it was; a junk
-// entry with more marks than the sheet has places is drawn as far as it goes.
+// sheet, which is hidden meanwhile and shown again only if it was, at the
+// place the player dragged the replay to; a junk entry with more marks than
+// the sheet has places is drawn as far as it goes.
 TEST_F(MenuTest, ReplayLiesRedOverTheLiveSheetWhichIsHiddenMeanwhile)
 {
     // clang-format off
@@ -241,10 +242,13 @@ TEST_F(MenuTest, ReplayLiesRedOverTheLiveSheetWhichIsHiddenMeanwhile)
             EXPECT_EQ(std::tuple(replay.pos(), replay.mask()), std::tuple(live.pos(), live.mask()));
             EXPECT_TRUE(replay.nColor() == QColor(255, 0, 0) &&
                         (row.entry != kEntry87 || replay.grab().toImage() == reference.grab().toImage()));
+            replay.move(230, 260);
         })) << "no replay came up";
         ASSERT_TRUE(loader().scoreSheetLoaded());
         EXPECT_EQ(std::tuple(&loader().scoreSheet(), live.isVisible()), std::tuple(&live, row.liveShown));
         EXPECT_EQ(live.nColor(), QColor(0, 0, 0));
+        loader().unloadScoreSheet();
+        EXPECT_EQ(settings_.read("SCOREBOARD", "LEFT") + "," + settings_.read("SCOREBOARD", "TOP"), "3450,3900");
     }
 }
 
