@@ -1,34 +1,32 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: 2026 The Marvolt developers
-# At 2x on a 1280 x 800 screen, under openbox, KWin and mutter, every window
-# with a size or place of its own stands wholly on the screen, frame
-# included: the statistics window at its first size, and the statistics
-# window and the score sheet at places stored on a 1x desktop.
+# At 2x on a 1280 x 800 screen, under openbox, KWin and mutter, the
+# statistics window at its first size, and it and the score sheet at places
+# stored on a 1x desktop (the sheet at 500,326, the window 760 x 560 at
+# 300,200), stand wholly on the screen, frame included.
 source "$(dirname "$0")/lib.sh" "$@"
 SCREEN_W=1280 SCREEN_H=800
-
 start_xvfb
-export HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config" XDG_CACHE_HOME="$E2E_TMP/home/.cache"
-export XDG_RUNTIME_DIR="$E2E_TMP/run" QT_SCALE_FACTOR=2
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/run" QT_SCALE_FACTOR=2
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-on_screen() {  # what id: the window and the frame around it
+on_screen() {  # what id
   local x y w h l r t b
   read -r _ x y w h < <(geometry "$2") || fail "$1 not shown"
   IFS=, read -r l r t b < <(xprop -id "$2" _NET_FRAME_EXTENTS | cut -s -d= -f2 | tr -d ' ') || true
-  l=${l:-0} r=${r:-0} t=${t:-0} b=${b:-0}
-  [ $((x - l)) -ge 0 ] && [ $((y - t)) -ge 0 ] && [ $((x + w + r)) -le $SCREEN_W ] && [ $((y + h + b)) -le $SCREEN_H ] ||
-    fail "under $wm $1 stands at $((x - l)),$((y - t)) $((w + l + r))x$((h + t + b)) with its frame, off the screen"
+  [ $((x - ${l:-0})) -ge 0 ] && [ $((y - ${t:-0})) -ge 0 ] && [ $((x + w + ${r:-0})) -le $SCREEN_W ] &&
+    [ $((y + h + ${b:-0})) -le $SCREEN_H ] || fail "under $wm $1 stands off the screen: $x,$y ${w}x$h framed $l,$r,$t,$b"
 }
-open_statistics() {  # from the start dialog's short menu; sets stats
-  click_at $((sx + 80)) $((sy + 20)) 3
-  sleep 0.5
-  xdotool key Down Down Return
+statistics_on_screen() {  # what: opened from the start dialog's short menu
+  start_game
+  read -r _ sx sy _ _ < <(wait_window 162 60) || fail "start dialog not shown under $wm"
+  click_at $((sx + 80)) $((sy + 20)) 3 && sleep 0.5 && xdotool key Down Down Return
   read -r stats _ _ _ _ < <(wait_titled "成績") || fail "the statistics window did not open under $wm"
-  sleep 1  # the window manager has framed and placed it
+  sleep 1  # framed and placed by now
+  on_screen "the statistics window $1" "$stats"
+  screenshot "statistics-$wm"
 }
-game_at_2x() { start_game; read -r start sx sy _ _ < <(wait_window 162 60) || fail "start dialog not shown under $wm"; }
 
 for wm in Openbox KWin Mutter; do
   case $wm in
@@ -37,28 +35,15 @@ for wm in Openbox KWin Mutter; do
   Mutter) start_wm Mutter env -u DBUS_SESSION_BUS_ADDRESS mutter --x11 --replace ;;
   esac
   rm -f "$INI" "$HISTORY"
-  game_at_2x
-  open_statistics
-  on_screen "the statistics window at its first size" "$stats"
-  screenshot "statistics-first-$wm"
+  statistics_on_screen "at its first size"
   kill -TERM "$GAME_PID" && game_ended "SIGTERM under $wm"
-
-  # Places stored on a 1x desktop, where they were on the screen: the sheet
-  # at 500,326 and the statistics window 760 x 560 at 300,200.
   printf '[SCOREBOARD]\r\nLEFT=7500\r\nTOP=4890\r\n[STATS]\r\nLEFT=4500\r\nTOP=3000\r\nWIDTH=11400\r\nHEIGHT=8400\r\n' >"$INI"
-  game_at_2x
-  open_statistics
-  on_screen "the statistics window at its stored place" "$stats"
-  wmctrl -i -c "$stats"
-  titled_gone "成績" || fail "a close request left the statistics up"
-  lx=0 ly=$((SCREEN_H - 2 * LANE_H))
-  click_at $((sx + 20)) $((sy + 28))
-  sleep 3  # the announcement balloon
-  click_at $((lx + 2 * SCORE_BTN_X)) $((ly + 2 * SCORE_BTN_Y))
+  statistics_on_screen "at its stored place"
+  wmctrl -i -c "$stats" && titled_gone "成績" || fail "a close request left the statistics up"
+  click_at $((sx + 20)) $((sy + 28)) && sleep 3  # the announcement balloon
+  click_at $((2 * SCORE_BTN_X)) $((SCREEN_H - 2 * LANE_H + 2 * SCORE_BTN_Y))
   read -r sheet _ _ _ _ < <(wait_window 642 90) || fail "score sheet not shown under $wm"
   on_screen "the score sheet at its stored place" "$sheet"
-  screenshot "sheet-$wm"
-  kill -TERM "$GAME_PID" && game_ended "SIGTERM under $wm"
-  stop_wm
+  kill -TERM "$GAME_PID" && game_ended "SIGTERM under $wm" && stop_wm
 done
 echo "PASS"
