@@ -15,6 +15,11 @@ public:
     explicit PinLeaveMap(QWidget *parent = nullptr);
     // Shares 0..1 by pin 1..10; `known` false draws the pins without figures.
     void setShares(const std::array<double, kPins> &shares, bool known);
+    // Where pin 1..10's circle is drawn, always inside the widget, and the
+    // text written in it with its font.
+    QRectF pinCircle(int pin) const;
+    QString label(int pin) const;
+    QFont labelFont() const;
 
 protected:
     void paintEvent(QPaintEvent *) override;

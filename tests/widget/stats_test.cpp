@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "common/historygames.h"
+
+#include "desktop/fonts.h"
+#include "history/statistics.h"
+#include "statsview/pinleavemap.h"
+#include "statsview/statswindow.h"
+
+#include <QApplication>
+#include <QTranslator>
+#include <QVector2D>
+#include <gtest/gtest.h>
+
+namespace {
+constexpr qreal kSlack = 0.01;  // pixels: rounding in the layout's arithmetic
+
+// Rolled games whose stored leaves make the map show its shares.
+Statistics leaveFigures()
+{
+    HistoryGame g = historyGame("7-9-9-9-9-9-9-9-9-9-", "                    ", 88);
+    g.leaves = QStringLiteral("0001001001") + QString(QStringLiteral("0000000001")).repeated(9);
+    return computeStatistics({g, g}, false);
+}
+
+// Shows the window in the language `english` asks for at `size`; the
+// translator stays installed while the returned window lives.
+struct ShownWindow
+{
+    explicit ShownWindow(bool english)
+    {
+        installFontSubstitutions();
+        if (english && translator.load(QStringLiteral(":/i18n/marvolt_en.qm")))
+            QCoreApplication::installTranslator(&translator);
+        window = std::make_unique<StatsWindow>();
+        window->showFigures(leaveFigures(), leaveFigures());
+        window->show();
+    }
+    ~ShownWindow() { QCoreApplication::removeTranslator(&translator); }
+    void resize(const QSize &size)
+    {
+        window->resize(size);
+        QApplication::processEvents();
+    }
+    QTranslator translator;
+    std::unique_ptr<StatsWindow> window;
+};
+}  // namespace
+
+// Every circle of the leave map, and its text, stands whole inside the map at
+// the window's smallest, first and a large size, in both languages.
+TEST(StatsWindowTest, LeaveMapCirclesAndTextsStayWhole)
+{
+    for (const bool english : {false, true}) {
+        ShownWindow shown(english);
+        const auto *map = shown.window->findChild<PinLeaveMap *>();
+        ASSERT_TRUE(map);
+        for (const QSize size : {shown.window->minimumSizeHint(), QSize(760, 560), QSize(1000, 760)}) {
+            SCOPED_TRACE(std::to_string(english) + " " + std::to_string(size.width()) + "x" + std::to_string(size.height()));
+            shown.resize(size);
+            const QFontMetricsF metrics(map->labelFont());
+            for (int pin = 1; pin <= PinLeaveMap::kPins; ++pin) {
+                const QRectF circle = map->pinCircle(pin);
+                EXPECT_TRUE(QRectF(map->rect()).adjusted(-kSlack, -kSlack, kSlack, kSlack).contains(circle)) << "pin " << pin;
+                const QRectF text = metrics.boundingRect(circle, Qt::AlignCenter, map->label(pin));
+                for (const QPointF corner : {text.topLeft(), text.topRight(), text.bottomLeft(), text.bottomRight()})
+                    EXPECT_LE(QVector2D(corner - circle.center()).length(), circle.width() / 2) << "pin " << pin;
+            }
+        }
+    }
+}
