@@ -69,3 +69,21 @@ TEST(StatsWindowTest, LeaveMapCirclesAndTextsStayWhole)
         }
     }
 }
+
+// The rack as bowlers draw it: the back row 7-8-9-10 from left to right, the
+// head pin in front; each circle says which pin it is.
+TEST(StatsWindowTest, LeaveMapShowsTheRackAsBowlersDo)
+{
+    ShownWindow shown(false);
+    const auto *map = shown.window->findChild<PinLeaveMap *>();
+    const auto centre = [map](int pin) { return map->pinCircle(pin).center(); };
+    for (const auto &row : {std::vector<int>{7, 8, 9, 10}, {4, 5, 6}, {2, 3}, {1}}) {
+        for (std::size_t i = 1; i < row.size(); ++i)
+            EXPECT_LT(centre(row[i - 1]).x(), centre(row[i]).x()) << row[i - 1] << " left of " << row[i];
+        for (int pin : row)
+            EXPECT_EQ(centre(pin).y(), centre(row[0]).y()) << pin;
+    }
+    EXPECT_TRUE(centre(7).y() < centre(4).y() && centre(4).y() < centre(2).y() && centre(2).y() < centre(1).y());
+    EXPECT_EQ(map->label(10), QStringLiteral("10\n100%"));
+    EXPECT_EQ(map->label(4), QStringLiteral("4\n10%"));
+}

@@ -6,20 +6,22 @@
 #include <algorithm>
 
 namespace {
-// Pin i + 1's place as on the pin board: the head pin at the bottom, pin 10
-// top left; columns in half steps, rows from the back.
+// Pin i + 1's place as bowlers draw the rack, from the foul line: the head
+// pin at the front (bottom), the back row 7-8-9-10 from left to right (the
+// pin board's triangle is this one mirrored); columns in half steps, rows
+// from the back.
 struct Place
 {
     int halfColumn, row;
 };
 constexpr Place kPlaces[PinLeaveMap::kPins] = {
-    {3, 3}, {4, 2}, {2, 2}, {5, 1}, {3, 1}, {1, 1}, {6, 0}, {4, 0}, {2, 0}, {0, 0},
+    {3, 3}, {2, 2}, {4, 2}, {1, 1}, {3, 1}, {5, 1}, {0, 0}, {2, 0}, {4, 0}, {6, 0},
 };
 constexpr int kHalfColumns = 6;  // from the leftmost centre to the rightmost, in half steps
 constexpr int kRows = 4;
-constexpr qreal kRowStep = 1.7;     // rows apart, in half-column steps
-constexpr qreal kRadius = 0.9;      // in half-column steps: neighbours in a row stay apart
-constexpr qreal kTextShare = 0.55;  // of the radius, the label's pixel size
+constexpr qreal kRowStep = 1.7;    // rows apart, in half-column steps
+constexpr qreal kRadius = 0.9;     // in half-column steps: neighbours in a row stay apart
+constexpr qreal kTextShare = 0.5;  // of the radius, the label's pixel size
 constexpr int kSmallestText = 6;
 constexpr QColor kNever(240, 240, 235);
 constexpr QColor kAlways(200, 30, 40);
@@ -68,8 +70,9 @@ QFont PinLeaveMap::labelFont() const
 
 QString PinLeaveMap::label(int pin) const
 {
-    return known_ ? QStringLiteral("%1%").arg(qRound(100 * std::clamp(shares_[pin - 1], 0.0, 1.0)))
-                  : QString::number(pin);
+    if (!known_)
+        return QString::number(pin);
+    return QStringLiteral("%1\n%2%").arg(pin).arg(qRound(100 * std::clamp(shares_[pin - 1], 0.0, 1.0)));
 }
 
 void PinLeaveMap::paintEvent(QPaintEvent *)
