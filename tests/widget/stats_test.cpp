@@ -4,8 +4,10 @@
 
 #include "desktop/fonts.h"
 #include "history/statistics.h"
+#include "statsview/firstballchart.h"
 #include "statsview/pinleavemap.h"
 #include "statsview/statswindow.h"
+#include "statsview/totalschart.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -86,4 +88,28 @@ TEST(StatsWindowTest, LeaveMapShowsTheRackAsBowlersDo)
     EXPECT_TRUE(centre(7).y() < centre(4).y() && centre(4).y() < centre(2).y() && centre(2).y() < centre(1).y());
     EXPECT_EQ(map->label(10), QStringLiteral("10\n100%"));
     EXPECT_EQ(map->label(4), QStringLiteral("4\n10%"));
+}
+
+// Both charts' value axes run in round steps that take in the highest bar or
+// total and the lowest total.
+TEST(StatsWindowTest, ChartAxesRunInRoundSteps)
+{
+    // clang-format off
+    const struct { const char *name; QVector<int> firstBalls, totals; std::tuple<int, int, int> axis; } rows[] = {
+        {"first balls, highest bar 55%", {0, 0, 0, 0, 0, 0, 0, 9, 0, 11, 0}, {}, {0, 60, 10}},
+        {"first balls, highest bar 15%", {1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0}, {}, {0, 15, 5}},
+        {"first balls, all strikes", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4}, {}, {0, 100, 20}},
+        {"totals 87 to 203", {}, {87, 150, 203}, {75, 225, 25}},
+        {"one total", {}, {151}, {150, 160, 10}},
+        {"totals 0 to 300", {}, {0, 300}, {0, 300, 50}},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        FirstBallChart firstBalls;
+        TotalsChart totals;
+        firstBalls.setCounts(row.firstBalls);
+        totals.setSeries(row.totals, QVector<double>(row.totals.size()), 0);
+        const chart::ValueAxis axis = row.totals.isEmpty() ? firstBalls.valueAxis() : totals.valueAxis();
+        EXPECT_EQ(std::tuple(axis.low, axis.high, axis.step), row.axis) << row.name;
+    }
 }
