@@ -57,6 +57,13 @@
     </message>
 </context>
 <context>
+    <name>StatisticsWindowOwner</name>
+    <message>
+        <source>ゲームの履歴を読めません</source>
+        <translation>the game history cannot be read</translation>
+    </message>
+</context>
+<context>
     <name>StatsWindow</name>
     <message>
         <source>成績</source>
@@ -141,6 +148,14 @@
     <message>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 に書き出しました。</source>
+        <translation>Written to %1.</translation>
+    </message>
+    <message>
+        <source>%1 に書き出せませんでした（%2）。</source>
+        <translation>Could not write %1 (%2).</translation>
     </message>
 </context>
 <context>

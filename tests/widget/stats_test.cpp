@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "common/gamefixture.h"
 #include "common/historygames.h"
 
 #include "desktop/fonts.h"
+#include "history/historystore.h"
 #include "history/statistics.h"
 #include "statsview/firstballchart.h"
 #include "statsview/pinleavemap.h"
@@ -10,6 +12,7 @@
 #include "statsview/totalschart.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTranslator>
 #include <QVector2D>
 #include <gtest/gtest.h>
@@ -112,4 +115,21 @@ TEST(StatsWindowTest, ChartAxesRunInRoundSteps)
         const chart::ValueAxis axis = row.totals.isEmpty() ? firstBalls.valueAxis() : totals.valueAxis();
         EXPECT_EQ(std::tuple(axis.low, axis.high, axis.step), row.axis) << row.name;
     }
+}
+
+// The window says where the export wrote, or why it could not: here a path
+// through a plain file, which no user can write to.
+TEST_F(GameFixture, StatisticsExportSaysWhereItWroteOrWhyNot)
+{
+    ASSERT_TRUE(HistoryStore(settings_.settings().historyFilePath()).append(historyGame("9-", "  ", 9)));
+    windows().menu().mstats()->trigger();
+    StatsWindow *window = windows().statistics().window();
+    const QString written = QDir(settings_.dir()).filePath(QStringLiteral("games.csv"));
+    Q_EMIT window->exportRequested(written);
+    EXPECT_EQ(window->exportNote(), written + QStringLiteral(" に書き出しました。"));
+    const QString refused = settings_.settings().historyFilePath() + QStringLiteral("/games.csv");
+    Q_EMIT window->exportRequested(refused);
+    EXPECT_TRUE(window->exportNote().startsWith(refused + QStringLiteral(" に書き出せませんでした（")))
+        << window->exportNote().toStdString();
+    EXPECT_GT(window->exportNote().size(), refused.size() + 16) << "a reason is given";
 }
