@@ -25,7 +25,7 @@
     <name>FirstBallChart</name>
     <message>
         <source>第1投で倒したピン数</source>
-        <translation>Pins felled by the first ball</translation>
+        <translation>Pins knocked down by the first ball</translation>
     </message>
 </context>
 <context>
@@ -49,6 +49,18 @@
     <message>
         <source>yyyy年MM月dd日</source>
         <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>keep</source>
+        <extracomment>The score&apos;s leading zeros: &quot;keep&quot; (087) or &quot;drop&quot; (87).</extracomment>
+        <translation>drop</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindowOwner</name>
+    <message>
+        <source>ゲームの履歴を読めません</source>
+        <translation>the game history cannot be read</translation>
     </message>
 </context>
 <context>
@@ -127,7 +139,7 @@
     </message>
     <message>
         <source>残ったピンが記録から分かる第1投: %1 / %2</source>
-        <translation>First balls whose leave the record tells: %1 of %2</translation>
+        <translation>Pins recorded for %1 of the %2 first balls that left pins standing</translation>
     </message>
     <message>
         <source>CSVに書き出す</source>
@@ -136,6 +148,14 @@
     <message>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 に書き出しました。</source>
+        <translation>Written to %1.</translation>
+    </message>
+    <message>
+        <source>%1 に書き出せませんでした（%2）。</source>
+        <translation>Could not write %1 (%2).</translation>
     </message>
 </context>
 <context>
@@ -163,7 +183,7 @@ You are ranked number %1.</translation>
     </message>
     <message>
         <source>10ゲームの移動平均</source>
-        <translation>Moving average of 10</translation>
+        <translation>10-game moving average</translation>
     </message>
 </context>
 <context>

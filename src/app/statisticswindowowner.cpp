@@ -11,6 +11,7 @@
 #include "settings/settings.h"
 #include "statsview/statswindow.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <cstdio>
 
@@ -51,7 +52,14 @@ void StatisticsWindowOwner::exportCsv(const QString &path)
 {
     const auto games = history_.store().games();
     QSaveFile file(path);
-    if (!games || !file.open(QIODevice::WriteOnly) || file.write(historyCsv(*games).toUtf8()) < 0 ||
-        !file.commit())
-        std::fprintf(stderr, "marvolt: could not export the game history to %s\n", qPrintable(path));
+    QString error;
+    if (!games)
+        error = QCoreApplication::translate("StatisticsWindowOwner", "ゲームの履歴を読めません");
+    else if (!file.open(QIODevice::WriteOnly) || file.write(historyCsv(*games).toUtf8()) < 0 ||
+             !file.commit())
+        error = file.errorString();
+    if (!error.isEmpty())
+        std::fprintf(stderr, "marvolt: could not export the game history to %s (%s)\n", qPrintable(path),
+                     qPrintable(error));
+    window_->showExported(path, error);
 }

@@ -84,11 +84,12 @@ const QString kEntry87 = QStringLiteral("2003/07/15 21:04:09,") + kRecord87 + u'
 
 }  // namespace
 
-// Every caption is translated, the stored colour ticked. A text changed
-// without its translation shows here too.
+// Every caption is translated, the stored colour ticked, a stored score
+// written without its leading zeros. A text changed without its translation
+// shows here too.
 TEST_F(MenuTest, MenuInEnglish)
 {
-    settings_.write("[BALL]\r\nCOLOR=2\r\n");
+    settings_.write("[BALL]\r\nCOLOR=2\r\n[Data]\r\nHISCORE1=2003/07/15 21:04:09,9-,  ,063\r\n");
     QTranslator english;
     ASSERT_TRUE(english.load(QStringLiteral(":/i18n/marvolt_en.qm")));
     QCoreApplication::installTranslator(&english);
@@ -96,7 +97,7 @@ TEST_F(MenuTest, MenuInEnglish)
     const QStringList tree = Tree(popupMenu());
     QCoreApplication::removeTranslator(&english);
     // clang-format off
-    EXPECT_EQ(tree, (QStringList{"High Scores>", "  1. (none)", "  2. (none)", "  3. (none)", "  4. (none)", "  5. (none)",
+    EXPECT_EQ(tree, (QStringList{"High Scores>", "  1. 2003-07-15 21:04:09  Score: 63", "  2. (none)", "  3. (none)", "  4. (none)", "  5. (none)",
                                  "Statistics", "-", "Ball>", "  Black", "  Red", "  Blue*", "  Green", "  Clear", "-",
                                  "Switch Lane Look", "-", "About Marvolt", "-", "End Game"}));
     // clang-format on

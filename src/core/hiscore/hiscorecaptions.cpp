@@ -18,6 +18,11 @@ const char *const kPlaceSuffix = QT_TRANSLATE_NOOP("HighScoreCaptions", "位："
 const char *const kEmptySlot = QT_TRANSLATE_NOOP("HighScoreCaptions", "(なし)");
 const char *const kScoreLabel = QT_TRANSLATE_NOOP("HighScoreCaptions", "  スコア:");
 const char *const kCaptionDateFormat = QT_TRANSLATE_NOOP("HighScoreCaptions", "yyyy年MM月dd日");
+// How the caption writes the stored score: "keep" as it is stored ("087"),
+// "drop" without its leading zeros ("87").
+//: The score's leading zeros: "keep" (087) or "drop" (87).
+const char *const kScoreZeros = QT_TRANSLATE_NOOP("HighScoreCaptions", "keep");
+const QString kDropZeros = QStringLiteral("drop");
 
 QString Text(const char *source) { return QCoreApplication::translate(kContext, source); }
 const QString kCaptionTimeFormat = QStringLiteral("HH:mm:ss");
@@ -49,6 +54,18 @@ QString placeDigit(int place)
     if (place >= 1 && place <= digits.size())
         return digits.mid(place - 1, 1);
     return QString::number(place);
+}
+
+// "087" as "87" and "000" as "0" where the language drops the zeros; any
+// other text as it stands.
+QString shownScore(const QString &stored)
+{
+    if (Text(kScoreZeros) != kDropZeros)
+        return stored;
+    int zeros = 0;
+    while (zeros + 1 < stored.size() && stored.at(zeros) == u'0' && stored.at(zeros + 1).isDigit())
+        ++zeros;
+    return stored.mid(zeros);
 }
 
 }  // namespace
@@ -86,5 +103,5 @@ QString highScoreCaption(int place, const QString &entry)
     if (entry.isEmpty())
         return head + Text(kEmptySlot);
     const HighScoreEntryFields f = highScoreFields(entry);
-    return head + highScoreCaptionDate(f.date) + Text(kScoreLabel) + f.score;
+    return head + highScoreCaptionDate(f.date) + Text(kScoreLabel) + shownScore(f.score);
 }

@@ -26,5 +26,6 @@ HighScoreEntryFields highScoreFields(const QString &entry);
 QString highScoreCaptionDate(const QString &storedDate);
 
 // The menu caption of `place` (1..5): "１位：2003年07月15日 21:04:09  スコア:087",
-// or "２位：(なし)" for an empty entry. The score is shown as stored.
+// or "２位：(なし)" for an empty entry. The score is shown as stored, or
+// without its leading zeros in a language that writes numbers so (English).
 QString highScoreCaption(int place, const QString &entry);

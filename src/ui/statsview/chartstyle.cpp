@@ -3,15 +3,32 @@
 #include "statsview/chartstyle.h"
 
 #include <QString>
+#include <cmath>
 
 namespace {
 constexpr int kMargin = 6;
 constexpr int kLabelGap = 4;
 constexpr int kAxisTicks = 6;  // at most about this many game numbers
-constexpr int kRoundSteps[] = {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000, 20000, 50000};
+constexpr int kRoundSteps[] = {1,   2,    5,    10,   20,   25,    50,    100,   200,  250,
+                               500, 1000, 2000, 2500, 5000, 10000, 20000, 25000, 50000};
 }  // namespace
 
 namespace chart {
+
+ValueAxis roundAxis(int low, int high, int maxSteps, int minStep)
+{
+    ValueAxis axis;
+    for (const int step : kRoundSteps) {
+        if (step < minStep)
+            continue;
+        axis.step = step;
+        axis.low = int(std::floor(double(low) / step)) * step;
+        axis.high = std::max(axis.low + step, int(std::ceil(double(high) / step)) * step);
+        if ((axis.high - axis.low) / step <= maxSteps)
+            break;
+    }
+    return axis;
+}
 
 QRectF plotArea(const QRect &chart, const QFontMetrics &metrics)
 {

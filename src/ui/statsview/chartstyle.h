@@ -16,6 +16,16 @@ constexpr QColor kBestColour(205, 30, 40);
 constexpr QColor kBarColour(70, 130, 200);
 constexpr QColor kGridColour(220, 220, 220);
 
+// A value axis from `low` to `high` with a grid line every `step`.
+struct ValueAxis
+{
+    int low = 0, high = 1, step = 1;
+};
+// The axis over the values low..high in round steps (1, 2, 5, 10, 20, 25,
+// 50 …, at least `minStep`): the smallest step that needs at most `maxSteps`
+// of them once both ends are moved out to multiples of it.
+ValueAxis roundAxis(int low, int high, int maxSteps, int minStep);
+
 // The chart's rectangle less room for the value labels at the left, a line
 // of text above (titles, legend) and one below (the game or pin axis).
 QRectF plotArea(const QRect &chart, const QFontMetrics &metrics);

@@ -6,11 +6,14 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace {
 constexpr qreal kBarShare = 0.7;  // of each bar's slot
-constexpr int kPercentSteps = 4;  // grid lines
+constexpr int kMaxPercentSteps = 6;
+constexpr int kMinPercentStep = 5;
+constexpr int kPercent = 100;
 }  // namespace
 
 FirstBallChart::FirstBallChart(QWidget *parent) : QWidget(parent) { setMinimumSize(240, 150); }
@@ -19,6 +22,14 @@ void FirstBallChart::setCounts(const QVector<int> &counts)
 {
     counts_ = counts;
     update();
+}
+
+chart::ValueAxis FirstBallChart::valueAxis() const
+{
+    const int all = std::accumulate(counts_.begin(), counts_.end(), 0);
+    const int most = counts_.isEmpty() ? 0 : *std::max_element(counts_.begin(), counts_.end());
+    const int topPercent = all == 0 ? 0 : int(std::ceil(double(kPercent) * most / all));
+    return chart::roundAxis(0, topPercent, kMaxPercentSteps, kMinPercentStep);
 }
 
 void FirstBallChart::paintEvent(QPaintEvent *)
@@ -33,16 +44,14 @@ void FirstBallChart::paintEvent(QPaintEvent *)
     p.setPen(palette().text().color());
     p.drawText(QRectF(plot.left(), 0, plot.width(), plot.top()), Qt::AlignLeft | Qt::AlignVCenter,
                tr("第1投で倒したピン数"));
-    const double top = double(*std::max_element(counts_.begin(), counts_.end())) / all;
-    for (int i = 0; i <= kPercentSteps; ++i) {
-        const double share = top * i / kPercentSteps;
-        chart::drawValueLine(p, plot, plot.bottom() - plot.height() * i / kPercentSteps,
-                             QStringLiteral("%1%").arg(qRound(100 * share)));
-    }
+    const chart::ValueAxis axis = valueAxis();
+    for (int percent = axis.low; percent <= axis.high; percent += axis.step)
+        chart::drawValueLine(p, plot, plot.bottom() - plot.height() * percent / axis.high,
+                             QStringLiteral("%1%").arg(percent));
     const qreal slot = plot.width() / counts_.size();
     for (int pins = 0; pins < counts_.size(); ++pins) {
         const double share = double(counts_[pins]) / all;
-        const qreal h = top == 0 ? 0 : plot.height() * share / top;
+        const qreal h = plot.height() * kPercent * share / axis.high;
         const QRectF bar(plot.left() + slot * (pins + (1 - kBarShare) / 2), plot.bottom() - h,
                          slot * kBarShare, h);
         p.fillRect(bar, chart::kBarColour);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
+#include "statsview/chartstyle.h"
+
 #include <QVector>
 #include <QWidget>
 
@@ -11,6 +13,8 @@ class FirstBallChart : public QWidget
 public:
     explicit FirstBallChart(QWidget *parent = nullptr);
     void setCounts(const QVector<int> &counts);
+    // The percentage axis: round steps from 0 up to the highest bar.
+    chart::ValueAxis valueAxis() const;
 
 protected:
     void paintEvent(QPaintEvent *) override;

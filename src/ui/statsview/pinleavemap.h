@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <array>
 
-// The ten pins in the pin board's triangle, each coloured by how often it
-// stood after a first ball that did not strike, with its percentage.
+// The ten pins as bowlers see the rack, each coloured by how often it stood
+// after a first ball that did not strike, with its number and percentage.
 class PinLeaveMap : public QWidget
 {
     Q_OBJECT
@@ -15,6 +15,12 @@ public:
     explicit PinLeaveMap(QWidget *parent = nullptr);
     // Shares 0..1 by pin 1..10; `known` false draws the pins without figures.
     void setShares(const std::array<double, kPins> &shares, bool known);
+    // Where pin 1..10's circle is drawn, always inside the widget, and the
+    // text written in it (its number, and its percentage when known) with
+    // its font.
+    QRectF pinCircle(int pin) const;
+    QString label(int pin) const;
+    QFont labelFont() const;
 
 protected:
     void paintEvent(QPaintEvent *) override;

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -92,9 +93,14 @@ StatsWindow::StatsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
     includeTyped_ = new QCheckBox(tr("手入力のゲームも含める"));
     export_ = new QPushButton(tr("CSVに書き出す…"));
+    exportNote_ = new QLabel;
+    exportNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    exportNote_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A long path must not widen the window; the whole sentence is its tip.
+    exportNote_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(includeTyped_);
-    bottom->addStretch();
+    bottom->addWidget(exportNote_, 1);
     bottom->addWidget(export_);
 
     auto *layout = new QVBoxLayout(this);
@@ -146,6 +152,16 @@ QString StatsWindow::message() const
 {
     return pages_->currentIndex() == kMessagePage ? message_->text() : QString();
 }
+
+void StatsWindow::showExported(const QString &path, const QString &error)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    exportNote_->setText(error.isEmpty() ? tr("%1 に書き出しました。").arg(shown)
+                                         : tr("%1 に書き出せませんでした（%2）。").arg(shown, error));
+    exportNote_->setToolTip(exportNote_->text());
+}
+
+QString StatsWindow::exportNote() const { return exportNote_->text(); }
 
 void StatsWindow::showSelected()
 {

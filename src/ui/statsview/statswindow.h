@@ -32,6 +32,10 @@ public:
     // empty for an unknown name.
     QString countText(const QString &name) const;
     QString message() const;
+    // Says in the window where the export wrote, or with `error` why it
+    // could not.
+    void showExported(const QString &path, const QString &error);
+    QString exportNote() const;
 
 Q_SIGNALS:
     // The player chose a file to write every game into.
@@ -51,6 +55,7 @@ private:
     QLabel *message_;
     QCheckBox *includeTyped_;
     QPushButton *export_;
+    QLabel *exportNote_;
     TotalsChart *totals_;
     FirstBallChart *firstBalls_;
     PinLeaveMap *leaves_;

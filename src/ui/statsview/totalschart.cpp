@@ -9,8 +9,8 @@
 #include <algorithm>
 
 namespace {
-constexpr int kScoreStep = 50;  // grid lines and the scale's ends
-constexpr int kMaxScore = 300;
+constexpr int kMaxScoreSteps = 6;
+constexpr int kMinScoreStep = 10;
 constexpr int kLegendLine = 16;
 constexpr int kDotLimit = 120;  // games beyond this are drawn as a line alone
 }  // namespace
@@ -25,6 +25,14 @@ void TotalsChart::setSeries(const QVector<int> &totals, const QVector<double> &a
     update();
 }
 
+chart::ValueAxis TotalsChart::valueAxis() const
+{
+    if (totals_.isEmpty())
+        return {};
+    const auto [lowest, highest] = std::minmax_element(totals_.begin(), totals_.end());
+    return chart::roundAxis(*lowest, *highest, kMaxScoreSteps, kMinScoreStep);
+}
+
 void TotalsChart::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -32,10 +40,8 @@ void TotalsChart::paintEvent(QPaintEvent *)
     p.fillRect(rect(), palette().base());
     if (totals_.isEmpty())
         return;
-    const auto [lowest, highest] = std::minmax_element(totals_.begin(), totals_.end());
-    const int yMin = *lowest / kScoreStep * kScoreStep;
-    const int yMax = std::min(
-        kMaxScore, std::max(yMin + kScoreStep, (*highest + kScoreStep - 1) / kScoreStep * kScoreStep));
+    const chart::ValueAxis axis = valueAxis();
+    const int yMin = axis.low, yMax = axis.high;
     const QRectF plot = chart::plotArea(rect(), fontMetrics());
     const int n = int(totals_.size());
     const auto x = [&](int i) {
@@ -43,7 +49,7 @@ void TotalsChart::paintEvent(QPaintEvent *)
     };
     const auto y = [&](double v) { return plot.bottom() - plot.height() * (v - yMin) / (yMax - yMin); };
 
-    for (int v = yMin; v <= yMax; v += kScoreStep)
+    for (int v = yMin; v <= yMax; v += axis.step)
         chart::drawValueLine(p, plot, y(v), QString::number(v));
     chart::drawGameAxis(p, plot, n, x);
 

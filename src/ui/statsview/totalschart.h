@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
+#include "statsview/chartstyle.h"
+
 #include <QVector>
 #include <QWidget>
 
@@ -14,6 +16,9 @@ class TotalsChart : public QWidget
 public:
     explicit TotalsChart(QWidget *parent = nullptr);
     void setSeries(const QVector<int> &totals, const QVector<double> &average, int bestIndex);
+    // The score axis: round steps from below the lowest total to above the
+    // highest.
+    chart::ValueAxis valueAxis() const;
 
 protected:
     void paintEvent(QPaintEvent *) override;

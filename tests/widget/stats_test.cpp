@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "common/gamefixture.h"
+#include "common/historygames.h"
+
+#include "desktop/fonts.h"
+#include "history/historystore.h"
+#include "history/statistics.h"
+#include "statsview/firstballchart.h"
+#include "statsview/pinleavemap.h"
+#include "statsview/statswindow.h"
+#include "statsview/totalschart.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTranslator>
+#include <QVector2D>
+#include <gtest/gtest.h>
+
+namespace {
+constexpr qreal kSlack = 0.01;  // pixels: rounding in the layout's arithmetic
+
+// Rolled games whose stored leaves make the map show its shares.
+Statistics leaveFigures()
+{
+    HistoryGame g = historyGame("7-9-9-9-9-9-9-9-9-9-", "                    ", 88);
+    g.leaves = QStringLiteral("0001001001") + QString(QStringLiteral("0000000001")).repeated(9);
+    return computeStatistics({g, g}, false);
+}
+
+// Shows the window in the language `english` asks for at `size`; the
+// translator stays installed while the returned window lives.
+struct ShownWindow
+{
+    explicit ShownWindow(bool english)
+    {
+        installFontSubstitutions();
+        if (english && translator.load(QStringLiteral(":/i18n/marvolt_en.qm")))
+            QCoreApplication::installTranslator(&translator);
+        window = std::make_unique<StatsWindow>();
+        window->showFigures(leaveFigures(), leaveFigures());
+        window->show();
+    }
+    ~ShownWindow() { QCoreApplication::removeTranslator(&translator); }
+    void resize(const QSize &size)
+    {
+        window->resize(size);
+        QApplication::processEvents();
+    }
+    QTranslator translator;
+    std::unique_ptr<StatsWindow> window;
+};
+}  // namespace
+
+// Every circle of the leave map, and its text, stands whole inside the map at
+// the window's smallest, first and a large size, in both languages.
+TEST(StatsWindowTest, LeaveMapCirclesAndTextsStayWhole)
+{
+    for (const bool english : {false, true}) {
+        ShownWindow shown(english);
+        const auto *map = shown.window->findChild<PinLeaveMap *>();
+        ASSERT_TRUE(map);
+        for (const QSize size : {shown.window->minimumSizeHint(), QSize(760, 560), QSize(1000, 760)}) {
+            SCOPED_TRACE(std::to_string(english) + " " + std::to_string(size.width()) + "x" + std::to_string(size.height()));
+            shown.resize(size);
+            const QFontMetricsF metrics(map->labelFont());
+            for (int pin = 1; pin <= PinLeaveMap::kPins; ++pin) {
+                const QRectF circle = map->pinCircle(pin);
+                EXPECT_TRUE(QRectF(map->rect()).adjusted(-kSlack, -kSlack, kSlack, kSlack).contains(circle)) << "pin " << pin;
+                const QRectF text = metrics.boundingRect(circle, Qt::AlignCenter, map->label(pin));
+                for (const QPointF corner : {text.topLeft(), text.topRight(), text.bottomLeft(), text.bottomRight()})
+                    EXPECT_LE(QVector2D(corner - circle.center()).length(), circle.width() / 2) << "pin " << pin;
+            }
+        }
+    }
+}
+
+// The rack as bowlers draw it: the back row 7-8-9-10 from left to right, the
+// head pin in front; each circle says which pin it is.
+TEST(StatsWindowTest, LeaveMapShowsTheRackAsBowlersDo)
+{
+    ShownWindow shown(false);
+    const auto *map = shown.window->findChild<PinLeaveMap *>();
+    const auto centre = [map](int pin) { return map->pinCircle(pin).center(); };
+    for (const auto &row : {std::vector<int>{7, 8, 9, 10}, {4, 5, 6}, {2, 3}, {1}}) {
+        for (std::size_t i = 1; i < row.size(); ++i)
+            EXPECT_LT(centre(row[i - 1]).x(), centre(row[i]).x()) << row[i - 1] << " left of " << row[i];
+        for (int pin : row)
+            EXPECT_EQ(centre(pin).y(), centre(row[0]).y()) << pin;
+    }
+    EXPECT_TRUE(centre(7).y() < centre(4).y() && centre(4).y() < centre(2).y() && centre(2).y() < centre(1).y());
+    EXPECT_EQ(map->label(10), QStringLiteral("10\n100%"));
+    EXPECT_EQ(map->label(4), QStringLiteral("4\n10%"));
+}
+
+// Both charts' value axes run in round steps that take in the highest bar or
+// total and the lowest total.
+TEST(StatsWindowTest, ChartAxesRunInRoundSteps)
+{
+    // clang-format off
+    const struct { const char *name; QVector<int> firstBalls, totals; std::tuple<int, int, int> axis; } rows[] = {
+        {"first balls, highest bar 55%", {0, 0, 0, 0, 0, 0, 0, 9, 0, 11, 0}, {}, {0, 60, 10}},
+        {"first balls, highest bar 15%", {1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0}, {}, {0, 15, 5}},
+        {"first balls, all strikes", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4}, {}, {0, 100, 20}},
+        {"totals 87 to 203", {}, {87, 150, 203}, {75, 225, 25}},
+        {"one total", {}, {151}, {150, 160, 10}},
+        {"totals 0 to 300", {}, {0, 300}, {0, 300, 50}},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        FirstBallChart firstBalls;
+        TotalsChart totals;
+        firstBalls.setCounts(row.firstBalls);
+        totals.setSeries(row.totals, QVector<double>(row.totals.size()), 0);
+        const chart::ValueAxis axis = row.totals.isEmpty() ? firstBalls.valueAxis() : totals.valueAxis();
+        EXPECT_EQ(std::tuple(axis.low, axis.high, axis.step), row.axis) << row.name;
+    }
+}
+
+// The window says where the export wrote, or why it could not: here a path
+// through a plain file, which no user can write to.
+TEST_F(GameFixture, StatisticsExportSaysWhereItWroteOrWhyNot)
+{
+    ASSERT_TRUE(HistoryStore(settings_.settings().historyFilePath()).append(historyGame("9-", "  ", 9)));
+    windows().menu().mstats()->trigger();
+    StatsWindow *window = windows().statistics().window();
+    const QString written = QDir(settings_.dir()).filePath(QStringLiteral("games.csv"));
+    Q_EMIT window->exportRequested(written);
+    EXPECT_EQ(window->exportNote(), written + QStringLiteral(" に書き出しました。"));
+    const QString refused = settings_.settings().historyFilePath() + QStringLiteral("/games.csv");
+    Q_EMIT window->exportRequested(refused);
+    EXPECT_TRUE(window->exportNote().startsWith(refused + QStringLiteral(" に書き出せませんでした（")))
+        << window->exportNote().toStdString();
+    EXPECT_GT(window->exportNote().size(), refused.size() + 16) << "a reason is given";
+}
