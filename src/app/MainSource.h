@@ -7,7 +7,7 @@ class GameWindows;
 
 // Start-up in its fixed order: lane look flag, command line, region tables,
 // high-score captions, stored ball colour (ticked, put on the ball and
-// written back), random seed, lane look; then state "start-dlg". No window
+// written back), the sound switch (ticked, never written), random seed, lane look; then state "start-dlg". No window
 // is shown before the loop runs.
 void startUp(GameWindows &w, const QString &arguments);
 
