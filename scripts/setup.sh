@@ -19,7 +19,7 @@ MARVOLT_PACKAGES=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
 )
 [ "$MARVOLT_FOR" = play ] ||
-  MARVOLT_PACKAGES+=(libgtest-dev python3 clang-tidy xvfb xdotool imagemagick x11-utils openbox wmctrl kwin-x11 fluxbox i3-wm mutter sqlite3)
+  MARVOLT_PACKAGES+=(libgtest-dev python3 clang-tidy xvfb xdotool imagemagick x11-utils openbox wmctrl kwin-x11 fluxbox i3-wm mutter sqlite3 pulseaudio pulseaudio-utils sox)
 
 marvolt_install_packages() {
   local missing=() installed
