@@ -4,8 +4,8 @@
 
 #include <QtGlobal>
 #include <cerrno>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 #include <vector>
@@ -120,7 +120,8 @@ void PulseOutput::connectToServer()
     pa_proplist *properties = pa_.pa_proplist_new();
     pa_.pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, kApplication);
     pa_.pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "io.github.marvolt.Marvolt");
-    context_ = pa_.pa_context_new_with_proplist(pa_.pa_threaded_mainloop_get_api(loop_), kApplication, properties);
+    context_ = pa_.pa_context_new_with_proplist(pa_.pa_threaded_mainloop_get_api(loop_), kApplication,
+                                                properties);
     pa_.pa_proplist_free(properties);
     if (!context_) {
         complain(QStringLiteral("the sound library cannot make a connection"));
@@ -134,7 +135,8 @@ void PulseOutput::connectToServer()
 
 void PulseOutput::dropServer(const char *what, int error)
 {
-    complain(QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(pa_.pa_strerror(error))));
+    complain(
+        QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(pa_.pa_strerror(error))));
     if (stream_) {
         pa_.pa_stream_set_state_callback(stream_, nullptr, nullptr);
         pa_.pa_stream_set_write_callback(stream_, nullptr, nullptr);
@@ -246,7 +248,8 @@ void PulseOutput::fill()
     std::vector<qint16> samples(bytes / kBytesPerSample);
     const bool wasIdle = mixer_->idle();
     mixer_->mix(samples.data(), static_cast<int>(samples.size()));
-    pa_.pa_stream_write(stream_, samples.data(), samples.size() * kBytesPerSample, nullptr, 0, PA_SEEK_RELATIVE);
+    pa_.pa_stream_write(stream_, samples.data(), samples.size() * kBytesPerSample, nullptr, 0,
+                        PA_SEEK_RELATIVE);
     silentBytes_ = wasIdle ? silentBytes_ + static_cast<int>(bytes) : 0;
     if (mixer_->idle() && silentBytes_ >= bytesFor(kTailMs))
         cork(true);

@@ -13,8 +13,9 @@ void Mixer::play(SoundId id)
 
 void Mixer::stop(SoundId id)
 {
-    voices_.erase(std::remove_if(voices_.begin(), voices_.end(), [id](const Voice &v) { return v.id == id; }),
-                  voices_.end());
+    voices_.erase(
+        std::remove_if(voices_.begin(), voices_.end(), [id](const Voice &v) { return v.id == id; }),
+        voices_.end());
 }
 
 void Mixer::mix(qint16 *out, int count)
@@ -33,7 +34,8 @@ void Mixer::mix(qint16 *out, int count)
     }
     voices_.erase(std::remove_if(voices_.begin(), voices_.end(),
                                  [this](const Voice &v) {
-                                     return !soundLoops(v.id) && v.position >= bank_[static_cast<int>(v.id)].size();
+                                     return !soundLoops(v.id) &&
+                                            v.position >= bank_[static_cast<int>(v.id)].size();
                                  }),
                   voices_.end());
 }

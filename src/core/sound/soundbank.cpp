@@ -21,7 +21,8 @@ class Resonator
 {
 public:
     Resonator(double hz, double decaySeconds)
-        : r_(std::exp(-1.0 / (decaySeconds * kSoundRate))), c_(2.0 * r_ * std::cos(2.0 * kPi * hz / kSoundRate))
+        : r_(std::exp(-1.0 / (decaySeconds * kSoundRate))),
+          c_(2.0 * r_ * std::cos(2.0 * kPi * hz / kSoundRate))
     {
     }
     double operator()(double in)
@@ -37,11 +38,26 @@ private:
     double y1_ = 0, y2_ = 0;
 };
 
-SoundSamples toSamples(const std::vector<double> &wave, double peak)
+double peakOf(const std::vector<double> &wave)
 {
     double loudest = 0;
     for (double v : wave)
         loudest = std::max(loudest, std::fabs(v));
+    return loudest;
+}
+
+double rmsOf(const std::vector<double> &wave)
+{
+    double sum = 0;
+    for (double v : wave)
+        sum += v * v;
+    return wave.empty() ? 0 : std::sqrt(sum / static_cast<double>(wave.size()));
+}
+
+// The wave scaled so that its loudest sample reaches `peak` of full scale.
+SoundSamples toSamples(const std::vector<double> &wave, double peak)
+{
+    const double loudest = peakOf(wave);
     const double gain = loudest > 0 ? peak * kFullScale / loudest : 0;
     SoundSamples out(wave.size());
     std::transform(wave.begin(), wave.end(), out.begin(),
@@ -103,16 +119,18 @@ SoundSamples gutter()
 
 // A crash: wooden clacks, each a noise burst ringing at its own pitch,
 // scattered over a spread that widens with the pins felled. More pins give
-// more clacks, a longer spread and a louder peak.
+// more clacks, a longer spread and a greater loudness (RMS over the whole
+// crash, as a share of full scale), within the crash's peak limit.
 struct CrashShape
 {
     int clacks;
     double spreadSeconds;
-    double peak;
+    double loudness;
 };
 constexpr CrashShape kCrashes[] = {
-    {3, 0.04, 0.40}, {6, 0.07, 0.52}, {9, 0.10, 0.64}, {12, 0.13, 0.76}, {24, 0.18, 0.95},
+    {3, 0.04, 0.08}, {6, 0.07, 0.11}, {9, 0.10, 0.14}, {12, 0.13, 0.17}, {24, 0.18, 0.22},
 };
+constexpr double kCrashPeakLimit = 0.95;
 constexpr double kCrashTailSeconds = 0.25;
 constexpr double kClackBurstSeconds = 0.004;
 constexpr double kClackLowHz = 700, kClackHighHz = 2600;
@@ -132,7 +150,8 @@ SoundSamples crash(const CrashShape &shape, unsigned seed)
             wave[i] += strength * ring(burst);
         }
     }
-    return toSamples(wave, shape.peak);
+    const double rms = rmsOf(wave);
+    return toSamples(wave, std::min(kCrashPeakLimit, rms > 0 ? shape.loudness * peakOf(wave) / rms : 0));
 }
 
 // A chime: bell partials, each decaying on its own.
@@ -143,7 +162,8 @@ struct Partial
     double decaySeconds;
 };
 constexpr double kChimeSeconds = 0.45;
-constexpr Partial kStrikeChime[] = {{1319, 1.0, 0.20}, {1976, 0.7, 0.16}, {2637, 0.35, 0.10}, {3641, 0.2, 0.06}};
+constexpr Partial kStrikeChime[] = {
+    {1319, 1.0, 0.20}, {1976, 0.7, 0.16}, {2637, 0.35, 0.10}, {3641, 0.2, 0.06}};
 constexpr Partial kSpareChime[] = {{988, 1.0, 0.18}, {1976, 0.3, 0.10}, {2727, 0.2, 0.06}};
 constexpr double kChimePeak = 0.45;
 constexpr double kChimeAttackSeconds = 0.003;

@@ -19,8 +19,8 @@ struct ThrowEvent
         SpareMark,    // ... the spare mark
     };
     Kind kind;
-    int pins = 0;          // PinsFell: how many fell at that row
-    bool strike = false;   // PinsFell: they were the last standing on a fresh rack
+    int pins = 0;         // PinsFell: how many fell at that row
+    bool strike = false;  // PinsFell: they were the last standing on a fresh rack
 
     friend bool operator==(const ThrowEvent &a, const ThrowEvent &b)
     {
