@@ -51,14 +51,7 @@ PulseOutput::~PulseOutput()
         setUpThread_.join();
     if (loop_) {
         pa_.pa_threaded_mainloop_stop(loop_);
-        if (stream_) {
-            pa_.pa_stream_disconnect(stream_);
-            pa_.pa_stream_unref(stream_);
-        }
-        if (context_) {
-            pa_.pa_context_disconnect(context_);
-            pa_.pa_context_unref(context_);
-        }
+        closeServer();
         if (commandEvent_)
             pa_.pa_threaded_mainloop_get_api(loop_)->io_free(commandEvent_);
         pa_.pa_threaded_mainloop_free(loop_);
@@ -137,9 +130,18 @@ void PulseOutput::dropServer(const char *what, int error)
 {
     complain(
         QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(pa_.pa_strerror(error))));
+    closeServer();
+    mixer_->stopAll();
+    corked_ = true;
+}
+
+// The callbacks go first: closing would call them.
+void PulseOutput::closeServer()
+{
     if (stream_) {
         pa_.pa_stream_set_state_callback(stream_, nullptr, nullptr);
         pa_.pa_stream_set_write_callback(stream_, nullptr, nullptr);
+        pa_.pa_stream_disconnect(stream_);
         pa_.pa_stream_unref(stream_);
         stream_ = nullptr;
     }
@@ -149,8 +151,6 @@ void PulseOutput::dropServer(const char *what, int error)
         pa_.pa_context_unref(context_);
         context_ = nullptr;
     }
-    mixer_->stopAll();
-    corked_ = true;
 }
 
 void PulseOutput::contextChanged(pa_context *context, void *self)

@@ -48,6 +48,7 @@ private:
     void setUp();
     void connectToServer();
     void dropServer(const char *what, int error);
+    void closeServer();
     void readCommands();
     void openStream();
     void fill();
