@@ -17,8 +17,8 @@ bool PulseApi::load(QString &error)
     }
     bool complete = true;
 #define MARVOLT_PULSE_LOAD(fn)                                                                             \
-    fn = reinterpret_cast<decltype(fn)>(dlsym(library, #fn));                                              \
-    complete = complete && fn != nullptr;
+    (fn) = reinterpret_cast<decltype(fn)>(dlsym(library, #fn));                                            \
+    complete = complete && (fn) != nullptr;
     MARVOLT_PULSE_FUNCTIONS(MARVOLT_PULSE_LOAD)
 #undef MARVOLT_PULSE_LOAD
     if (!complete)

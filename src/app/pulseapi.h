@@ -42,7 +42,8 @@
 
 struct PulseApi
 {
-#define MARVOLT_PULSE_MEMBER(name) decltype(&::name) name = nullptr;
+// A declarator cannot be parenthesized.
+#define MARVOLT_PULSE_MEMBER(name) decltype(&::name) name = nullptr;  // NOLINT(bugprone-macro-parentheses)
     MARVOLT_PULSE_FUNCTIONS(MARVOLT_PULSE_MEMBER)
 #undef MARVOLT_PULSE_MEMBER
 

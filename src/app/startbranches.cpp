@@ -64,7 +64,8 @@ BranchTable gameBranches(GameWindows &w)
     set(GameState::ThrowS, [&w] { throwSBranch(w.game(), w.loader().lane(), w.presenter(), w.sound()); });
     set(GameState::ThrowT, [&w] { throwTBranch(w.game(), w.loader().lane(), w.sound()); });
     set(GameState::ThrowE, [&w] {
-        throwEBranch(w.game(), w.loader(), w.presenter(), w.highScores(), w.history(), w.dialogs(), w.sound());
+        throwEBranch(w.game(), w.loader(), w.presenter(), w.highScores(), w.history(), w.dialogs(),
+                     w.sound());
     });
     set(GameState::Debug, [&w] { debugBranch(w.game(), w.loader().lane(), w.dialogs()); });
     set(GameState::GameOver, [&w] { gameOverBranch(w.game(), w.loader(), w.sound()); });

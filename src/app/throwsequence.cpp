@@ -131,7 +131,8 @@ void throwEBranch(Game &game, WindowLoader &windows, Presenter &presenter, HighS
     const BallCount ball = countBall(game);
     if (ball.mark != PinMark::None) {
         windows.board().setMarkVisible(static_cast<int>(ball.mark), true);
-        sound.hear(ball.mark == PinMark::Strike ? ThrowEvent::Kind::StrikeMark : ThrowEvent::Kind::SpareMark);
+        sound.hear(ball.mark == PinMark::Strike ? ThrowEvent::Kind::StrikeMark
+                                                : ThrowEvent::Kind::SpareMark);
     }
     windows.scoreSheet().DisplayScore(game.record.szScore, game.record.szSprit);
     presenter.playBoard(BlinkMark(lastThrowMark(game.record.szScore)));
