@@ -94,6 +94,12 @@ SoundSamples roll()
     raw.resize(n);
     for (int i = 0; i < n; ++i)
         raw[i] *= 0.75 + 0.25 * std::cos(2.0 * kPi * kRollTurnsPerLoop * i / n);
+    // The loop starts where it is nearest silence: the first repeat starts
+    // without a click.
+    std::rotate(raw.begin(),
+                std::min_element(raw.begin(), raw.end(),
+                                 [](double x, double y) { return std::fabs(x) < std::fabs(y); }),
+                raw.end());
     return toSamples(raw, kRollPeak);
 }
 

@@ -28,8 +28,8 @@ using SoundSamples = std::vector<qint16>;
 // Whether the sound plays on until it is stopped (only the rumble does).
 bool soundLoops(SoundId id);
 
-// The samples of one sound. A looped sound ends where it began, so that its
-// repeats join without a click.
+// The samples of one sound. A looped sound starts near silence and ends
+// where it began, so that its repeats join without a click.
 SoundSamples synthesize(SoundId id);
 
 // Every sound, indexed by SoundId.

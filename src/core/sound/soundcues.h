@@ -44,11 +44,6 @@ struct SoundCue
     enum class Action { Play, Stop };
     Action action;
     SoundId sound;
-
-    friend bool operator==(const SoundCue &a, const SoundCue &b)
-    {
-        return a.action == b.action && a.sound == b.sound;
-    }
 };
 using SoundCues = std::vector<SoundCue>;
 
