@@ -12,6 +12,8 @@ class SoundEffects;
 void startSound(SoundEffects &sound, Pacer &pacer);
 
 // From a sound's event (the call that asks for it) to its first sample at
-// the sink, read from the sink's monitor: a sound on an idle (corked) stream,
-// as a roll's rumble or a mark's chime starts.
+// the sink, read from the sink's monitor: a chime on an idle (corked)
+// stream, as a roll's rumble or a mark's chime starts, and one over the
+// rumble, as a crash starts (taken where the sum first rises above the
+// rumble's peak, so a few ms late at most).
 void delayPhase(Verdicts &verdicts, Pacer &pacer, SoundEffects &sound);
