@@ -15,13 +15,10 @@ export PULSE_SERVER="unix:$PULSE_DIR/native" PULSE_RUNTIME_PATH="$PULSE_DIR" PUL
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=stderr \
   -L "module-null-sink sink_name=rec" -L "module-native-protocol-unix socket=$PULSE_DIR/native auth-anonymous=1" \
   >"$E2E_OUT/pulseaudio.log" 2>&1 &
-PULSE_PID=$!
+PULSE_PID=$! PAREC_PID=""
 trap 'kill $PAREC_PID $PULSE_PID 2>/dev/null || true; cleanup' EXIT
-PAREC_PID=""
 retry 50 pactl info >/dev/null 2>&1 || fail "pulseaudio did not start"
 
-record() { parec -d rec.monitor --format=s16le --rate=$RATE --channels=1 --latency-msec=20 >"$E2E_OUT/$1.raw" & PAREC_PID=$!; }
-stop_recording() { sleep 0.5; kill "$PAREC_PID"; wait "$PAREC_PID" 2>/dev/null || true; PAREC_PID=""; }
 # Levels of a recording in 20 ms windows, as shares of full scale: prints
 # the loudest window, the median of the windows that are not silent (the
 # rumble, the most of a ball) and how many windows are not silent.
@@ -37,11 +34,13 @@ PY
 }
 # One ball thrown and recorded until the next aim (or the end of the game).
 recorded_ball() {  # name
-  record "$1"
+  parec -d rec.monitor --format=s16le --rate=$RATE --channels=1 --latency-msec=20 >"$E2E_OUT/$1.raw" &
+  PAREC_PID=$!
   throw_ball 0.1
   sleep 1  # the frozen markers stay red until the roll starts
   wait_aiming 100 || fail "no aiming after the ball ($1)"
-  stop_recording
+  sleep 0.5
+  kill "$PAREC_PID"; wait "$PAREC_PID" 2>/dev/null || true; PAREC_PID=""
 }
 
 start_xvfb
