@@ -7,6 +7,9 @@
 // the figures, whether each target is held
 // or missed, and exits with 1 when one is missed.
 
+#include "benchfigures.h"
+#include "soundbench.h"
+
 #include "MainSource.h"
 #include "branches.h"
 #include "gamewindows.h"
@@ -42,11 +45,8 @@ constexpr int kPasses = 100;
 constexpr int kWaits = 50;
 constexpr int kWaitMs = 30;
 constexpr int kRollSteps = 92;
-constexpr qint64 kNsPerMs = 1000000;
 constexpr qint64 kJunkBytes = 50 * 1000 * 1000;
 constexpr double kJunkStartTargetMs = 1000;
-constexpr double kMedianSlackMs = 0.05;
-constexpr double kP99SlackMs = 2;
 constexpr double kRestingCpuShare = 0.01;
 constexpr double kRollSlackShare = 0.003;
 constexpr double kRollCpuShare = 0.05;
@@ -56,81 +56,6 @@ constexpr int kHistoryRecords = 20;
 constexpr double kHistoryLoadTargetMs = 300;
 constexpr double kHistoryRecordTargetMs = 10;
 constexpr int kBenchTotal = 187;
-
-// The verdict on every target measured; one miss fails the run.
-class Verdicts
-{
-public:
-    const char *Judge(bool held)
-    {
-        missed_ = missed_ || !held;
-        return held ? "held" : "MISSED";
-    }
-    int ExitCode() const { return missed_ ? 1 : 0; }
-
-private:
-    bool missed_ = false;
-};
-
-double cpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return ts.tv_sec + ts.tv_nsec / 1e9;
-}
-
-struct Figures
-{
-    std::vector<double> durationsMs;
-    double wallSeconds = 0;
-    double cpuSeconds = 0;
-    double median() const { return at(0.5); }
-    double p99() const { return at(0.99); }
-    double cpuShare() const { return wallSeconds > 0 ? cpuSeconds / wallSeconds : 0; }
-    double at(double q) const
-    {
-        if (durationsMs.empty())
-            return 0;
-        std::vector<double> d = durationsMs;
-        std::sort(d.begin(), d.end());
-        return d[std::min(d.size() - 1, static_cast<size_t>(q * (d.size() - 1) + 0.5))];
-    }
-};
-
-// The loop's tail as a plain busy wait, for comparison.
-void busyTail(const Pacer &pacer, qint64 t0, int delay)
-{
-    do
-        QCoreApplication::processEvents();
-    while (t0 + delay > pacer.GetTickCount());
-}
-
-template <typename Body>
-Figures measure(int count, Body body)
-{
-    Figures f;
-    QElapsedTimer wall;
-    wall.start();
-    const double cpu0 = cpuSeconds();
-    for (int i = 0; i < count; ++i) {
-        QElapsedTimer one;
-        one.start();
-        body();
-        f.durationsMs.push_back(one.nsecsElapsed() / double(kNsPerMs));
-    }
-    f.cpuSeconds = cpuSeconds() - cpu0;
-    f.wallSeconds = wall.nsecsElapsed() / 1e9;
-    return f;
-}
-
-void printPasses(Verdicts &verdicts, const char *name, const Figures &f, double target, const Figures &busy)
-{
-    const bool held = std::fabs(f.median() - target) <= kMedianSlackMs && std::fabs(f.p99() - target) <= kP99SlackMs;
-    std::printf("%-24s median %7.3f ms  p99 %7.3f ms  (target %g ms: median within %g, p99 within %g) %s"
-                "  CPU %5.1f %% of a core  | busy-wait CPU %5.1f %%  ratio %.0fx\n",
-                name, f.median(), f.p99(), target, kMedianSlackMs, kP99SlackMs, verdicts.Judge(held), 100 * f.cpuShare(),
-                100 * busy.cpuShare(), f.cpuShare() > 0 ? busy.cpuShare() / f.cpuShare() : 0.0);
-}
 
 BranchTable emptyBranches() { return BranchTable{}; }
 
@@ -176,13 +101,16 @@ void waitPhase(Verdicts &verdicts, Pacer &pacer)
     printPasses(verdicts, "Wait(30)", f, kWaitMs, busy);
 }
 
-void rollPhase(Verdicts &verdicts, Pacer &pacer)
+// With `sound`, the roll is heard: the rumble and the crashes play.
+void rollPhase(Verdicts &verdicts, Pacer &pacer, bool sound)
 {
     QTemporaryDir dir;
     Settings settings(dir.path());
     Game game;
     GameWindows windows(game, settings, pacer);
     windows.shaper().BuildRegionData();
+    if (sound)
+        startSound(windows.sound(), pacer);
     game.random.setSeed(1);
     windows.loader().lane().show();
     constexpr int kStraight = 4;
@@ -214,9 +142,9 @@ void rollPhase(Verdicts &verdicts, Pacer &pacer)
     const double off = (rollMs - target) / target;
     std::printf("%-24s %zu passes, %d steps in %.1f ms (target %.0f ms +-%g %%: %+.2f %%) %s  median %.3f ms"
                 "  p99 %.3f ms  CPU %5.2f %% of a core (target at most %g %%) %s\n",
-                "ball roll", passes.size(), kRollSteps, rollMs, target, 100 * kRollSlackShare, 100 * off,
-                verdicts.Judge(std::fabs(off) <= kRollSlackShare), f.median(), f.p99(), 100 * f.cpuShare(), 100 * kRollCpuShare,
-                verdicts.Judge(f.cpuShare() <= kRollCpuShare));
+                sound ? "ball roll, sound on" : "ball roll", passes.size(), kRollSteps, rollMs, target, 100 * kRollSlackShare,
+                100 * off, verdicts.Judge(std::fabs(off) <= kRollSlackShare), f.median(), f.p99(), 100 * f.cpuShare(),
+                100 * kRollCpuShare, verdicts.Judge(f.cpuShare() <= kRollCpuShare));
 }
 // Start-up's settings work (five high scores and the colour read, the colour
 // written back) on a KVZ.ini of 50 MB of random bytes: the first start adds
@@ -293,11 +221,26 @@ int main(int argc, char **argv)
         historyPhase(verdicts);
         return verdicts.ExitCode();
     }
+    // "sound" runs the loop's phases again with sound on (a sound server
+    // must be running: bench/sound-bench.sh starts one of its own), then
+    // times sounds from their event to the sink.
+    if (argc > 1 && qstrcmp(argv[1], "sound") == 0) {
+        QTemporaryDir dir;
+        Settings settings(dir.path());
+        SoundEffects sound(settings);
+        startSound(sound, pacer);
+        restingPhase(verdicts, pacer);
+        passPhase(verdicts, pacer, 50);
+        passPhase(verdicts, pacer, 18);
+        rollPhase(verdicts, pacer, true);
+        delayPhase(verdicts, pacer, sound);
+        return verdicts.ExitCode();
+    }
     restingPhase(verdicts, pacer);
     passPhase(verdicts, pacer, 50);
     passPhase(verdicts, pacer, 18);
     waitPhase(verdicts, pacer);
-    rollPhase(verdicts, pacer);
+    rollPhase(verdicts, pacer, false);
     junkStartPhase(verdicts, pacer);
     historyPhase(verdicts);
     std::printf("%s\n", verdicts.ExitCode() == 0 ? "every target held" : "a target was missed");

@@ -15,11 +15,11 @@ MARVOLT_BUILD="${MARVOLT_BUILD:-$MARVOLT_ROOT/build}"
 MARVOLT_FOR="${MARVOLT_FOR:-test}"
 MARVOLT_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libxcb1-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite
+  qt6-base-dev libgl-dev libxcb1-dev libpulse-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
 )
 [ "$MARVOLT_FOR" = play ] ||
-  MARVOLT_PACKAGES+=(libgtest-dev python3 clang-tidy xvfb xdotool imagemagick x11-utils openbox wmctrl kwin-x11 fluxbox i3-wm mutter sqlite3)
+  MARVOLT_PACKAGES+=(libgtest-dev python3 clang-tidy xvfb xdotool imagemagick x11-utils openbox wmctrl kwin-x11 fluxbox i3-wm mutter sqlite3 pulseaudio pulseaudio-utils sox)
 
 marvolt_install_packages() {
   local missing=() installed

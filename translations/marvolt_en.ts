@@ -247,6 +247,10 @@ You are ranked number %1.</translation>
         <source>成績</source>
         <translation>Statistics</translation>
     </message>
+    <message>
+        <source>効果音</source>
+        <translation>Sound effects</translation>
+    </message>
 </context>
 <context>
     <name>frm_Version</name>

@@ -84,6 +84,8 @@ void startUp(GameWindows &w, const QString &arguments)
     w.menu().checkColour(colour);
     w.loader().lane().setBallColour(colour);
     w.settings().WriteIniValue(kBallSection, kColorKey, QString::number(colour));
+    w.sound().restore();
+    w.menu().checkSound(w.sound().on());
     game.random.seedFromTimeOfDay();
     w.presenter().ToggleScreenMode();
     game.request(GameState::StartDlg);

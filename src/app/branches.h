@@ -9,6 +9,7 @@ class HighScores;
 class HistoryRecorder;
 class Presenter;
 class Settings;
+class SoundEffects;
 class WindowLoader;
 class frmDenkou;
 class frmLane;
@@ -21,14 +22,14 @@ class frmStart;
 
 void startDlgBranch(Game &game, frmStart &dialog);
 void startBranch(Game &game);
-void gameOverBranch(Game &game, WindowLoader &windows);
+void gameOverBranch(Game &game, WindowLoader &windows, SoundEffects &sound);
 
 void initBranch(Game &game, WindowLoader &windows, Presenter &presenter, const Settings &settings);
 void nextThrowBranch(Game &game, frmLane &lane, frmDenkou &board, Presenter &presenter);
-void throwSBranch(Game &game, frmLane &lane, Presenter &presenter);
-void throwTBranch(Game &game, frmLane &lane);
+void throwSBranch(Game &game, frmLane &lane, Presenter &presenter, SoundEffects &sound);
+void throwTBranch(Game &game, frmLane &lane, SoundEffects &sound);
 void throwEBranch(Game &game, WindowLoader &windows, Presenter &presenter, HighScores &highScores,
-                  HistoryRecorder &history, const Dialogs &dialogs);
+                  HistoryRecorder &history, const Dialogs &dialogs, SoundEffects &sound);
 
 void location1Branch(Game &game, frmLane &lane);
 void location2Branch(Game &game, frmLane &lane);

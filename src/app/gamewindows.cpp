@@ -15,6 +15,7 @@ GameWindows::GameWindows(Game &game, Settings &settings, Pacer &pacer)
     QObject::connect(&menu_, &frmMenu::mhiscore_Click, [this](int i) { highScores_.showReplay(i); });
     QObject::connect(&menu_, &frmMenu::mcolor_Click, [this](int i) { chooseColour(i); });
     QObject::connect(&menu_, &frmMenu::mscreen_Click, [this] { presenter_.ToggleScreenMode(); });
+    QObject::connect(&menu_, &frmMenu::msound_Click, [this](bool on) { sound_.choose(on); });
     QObject::connect(&menu_, &frmMenu::mver_Click, [this] { loader_.showAboutBox(); });
     QObject::connect(&menu_, &frmMenu::mend_Click, [this] { game_.request(GameState::GameOver); });
     QObject::connect(&menu_, &frmMenu::mstats_Click, [this] { statistics_.open(); });

@@ -5,6 +5,7 @@
 #include "historyrecorder.h"
 #include "presenter.h"
 #include "sheetplace.h"
+#include "soundeffects.h"
 #include "windowloader.h"
 #include "windowshaper.h"
 
@@ -18,7 +19,8 @@ class Settings;
 
 // Everything the game shows, built in order and wired together: the boxes,
 // the window shapes, the pop-up menu, the windows loaded on demand, the
-// sheet's place, the presentation on the lane and the high-score table. The
+// sheet's place, the presentation on the lane, the high-score table and the
+// sound effects. The
 // menu's commands are connected here; each window's own input is connected
 // by the loader as it creates the window. The loop's branches get only the
 // parts they use.
@@ -39,6 +41,7 @@ public:
     HighScores &highScores() { return highScores_; }
     HistoryRecorder &history() { return history_; }
     StatisticsWindowOwner &statistics() { return statistics_; }
+    SoundEffects &sound() { return sound_; }
 
     // The desktop session ends: noted for the loop, which ends the program
     // at its next pass; open boxes and the menu are closed so that it gets
@@ -61,4 +64,5 @@ private:
     WindowLoader loader_;
     Presenter presenter_;
     HighScores highScores_;
+    SoundEffects sound_{settings_};
 };

@@ -5,6 +5,7 @@
 
 #include "branches.h"
 #include "gamewindows.h"
+#include "soundeffects.h"
 
 #include "game/game.h"
 
@@ -31,10 +32,12 @@ void startBranch(Game &game)
     game.advance(GameState::Init);
 }
 
-void gameOverBranch(Game &game, WindowLoader &windows)
+void gameOverBranch(Game &game, WindowLoader &windows, SoundEffects &sound)
 {
-    // The game may end mid-roll; the ball must not reappear on the next lane.
+    // The game may end mid-roll; the ball must not reappear on the next lane,
+    // nor its rumble go on.
     game.roll.BallVisible = false;
+    sound.silence();
     windows.unloadLane();
     windows.unloadBoard();
     windows.unloadScoreSheet();
@@ -58,12 +61,13 @@ BranchTable gameBranches(GameWindows &w)
     set(GameState::Location2, [&w] { location2Branch(w.game(), w.loader().lane()); });
     set(GameState::Location3, [&w] { location3Branch(w.game()); });
     set(GameState::Location4, [&w] { location4Branch(w.game(), w.loader().lane()); });
-    set(GameState::ThrowS, [&w] { throwSBranch(w.game(), w.loader().lane(), w.presenter()); });
-    set(GameState::ThrowT, [&w] { throwTBranch(w.game(), w.loader().lane()); });
+    set(GameState::ThrowS, [&w] { throwSBranch(w.game(), w.loader().lane(), w.presenter(), w.sound()); });
+    set(GameState::ThrowT, [&w] { throwTBranch(w.game(), w.loader().lane(), w.sound()); });
     set(GameState::ThrowE, [&w] {
-        throwEBranch(w.game(), w.loader(), w.presenter(), w.highScores(), w.history(), w.dialogs());
+        throwEBranch(w.game(), w.loader(), w.presenter(), w.highScores(), w.history(), w.dialogs(),
+                     w.sound());
     });
     set(GameState::Debug, [&w] { debugBranch(w.game(), w.loader().lane(), w.dialogs()); });
-    set(GameState::GameOver, [&w] { gameOverBranch(w.game(), w.loader()); });
+    set(GameState::GameOver, [&w] { gameOverBranch(w.game(), w.loader(), w.sound()); });
     return table;
 }

@@ -9,6 +9,7 @@
 #include "highscores.h"
 #include "historyrecorder.h"
 #include "presenter.h"
+#include "soundeffects.h"
 #include "windowloader.h"
 
 #include "desktop/dialogs.h"
@@ -99,7 +100,7 @@ void nextThrowBranch(Game &game, frmLane &lane, frmDenkou &board, Presenter &pre
     game.moveOn(aimingState(game));
 }
 
-void throwSBranch(Game &game, frmLane &lane, Presenter &presenter)
+void throwSBranch(Game &game, frmLane &lane, Presenter &presenter, SoundEffects &sound)
 {
     game.roll.GutterFlag = false;
     presenter.Wait(kBeforeRoll);
@@ -108,16 +109,19 @@ void throwSBranch(Game &game, frmLane &lane, Presenter &presenter)
     ResetAimMarkers(lane);
     startRoll(game);
     lane.refresh();
+    sound.hear(ThrowEvent::Kind::RollStarted);
 }
 
-void throwTBranch(Game &game, frmLane &lane)
+void throwTBranch(Game &game, frmLane &lane, SoundEffects &sound)
 {
+    const StepStart before = stepStart(game);
     stepBall(game);
     lane.refresh();
+    sound.hear(stepEvents(before, game));
 }
 
 void throwEBranch(Game &game, WindowLoader &windows, Presenter &presenter, HighScores &highScores,
-                  HistoryRecorder &history, const Dialogs &dialogs)
+                  HistoryRecorder &history, const Dialogs &dialogs, SoundEffects &sound)
 {
     toppleAfterSplit(game);
     windows.lane().refresh();
@@ -125,8 +129,11 @@ void throwEBranch(Game &game, WindowLoader &windows, Presenter &presenter, HighS
     presenter.playBoard(DarkenFelledPins(game.rack));
 
     const BallCount ball = countBall(game);
-    if (ball.mark != PinMark::None)
+    if (ball.mark != PinMark::None) {
         windows.board().setMarkVisible(static_cast<int>(ball.mark), true);
+        sound.hear(ball.mark == PinMark::Strike ? ThrowEvent::Kind::StrikeMark
+                                                : ThrowEvent::Kind::SpareMark);
+    }
     windows.scoreSheet().DisplayScore(game.record.szScore, game.record.szSprit);
     presenter.playBoard(BlinkMark(lastThrowMark(game.record.szScore)));
     game.roll.BallVisible = false;

@@ -10,22 +10,52 @@
 #include "desktop/regionmask.h"
 #include "game/game.h"
 #include "platform/pacer.h"
+#include "soundoutput.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QRawFont>
+#include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 
+// What reaches the sound output: "+Roll" played, "-Roll" stopped, "stop".
+class HeardOutput : public SoundOutput
+{
+public:
+    explicit HeardOutput(QStringList &heard) : heard_(heard) {}
+    void play(const SoundCues &cues) override
+    {
+        for (const SoundCue &c : cues)
+            heard_ << (c.action == SoundCue::Action::Play ? "+" : "-") + QString::number(static_cast<int>(c.sound));
+    }
+    void stopAll() override { heard_ << QStringLiteral("stop"); }
+
+private:
+    QStringList &heard_;
+};
+
 // A fresh game, its windows with their region tables, and a private KVZ.ini
-// for every test; everything is taken away afterwards.
+// for every test; everything is taken away afterwards. Sounds go to heard_,
+// never to a sound server.
 class GameFixture : public ::testing::Test
 {
 protected:
-    GameFixture() { installFontSubstitutions(); }
+    GameFixture()
+    {
+        installFontSubstitutions();
+        hearSounds();
+    }
+    void hearSounds()
+    {
+        windows_->sound().makeOutputWith([this] {
+            ++outputs_;
+            return std::make_unique<HeardOutput>(heard_);
+        });
+    }
     void SetUp() override { windows().shaper().BuildRegionData(); }
 
     Game &game() { return *game_; }
@@ -61,6 +91,7 @@ protected:
         windows_.reset();
         game_ = std::make_unique<Game>();
         windows_ = std::make_unique<GameWindows>(*game_, settings_.settings(), pacer_);
+        hearSounds();
         startUp(*windows_, args);
     }
 
@@ -98,6 +129,8 @@ protected:
     }
 
     TempSettings settings_;
+    QStringList heard_;
+    int outputs_ = 0;  // sound outputs made
     Pacer pacer_;
     std::unique_ptr<Game> game_ = std::make_unique<Game>();
     std::unique_ptr<GameWindows> windows_ = std::make_unique<GameWindows>(*game_, settings_.settings(), pacer_);

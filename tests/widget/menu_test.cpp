@@ -63,7 +63,7 @@ protected:
 
 // The menu as a list: "-" for a separator, "name>" for a submenu followed by
 // its items indented, "*" after an item with a tick icon, "[]" after one
-// drawn with a tick box (none should be).
+// drawn with a tick box (only the sound switch).
 QStringList Tree(const QMenu *menu, const QString &indent = QString())
 {
     QStringList lines;
@@ -99,7 +99,7 @@ TEST_F(MenuTest, MenuInEnglish)
     // clang-format off
     EXPECT_EQ(tree, (QStringList{"High Scores>", "  1. 2003-07-15 21:04:09  Score: 63", "  2. (none)", "  3. (none)", "  4. (none)", "  5. (none)",
                                  "Statistics", "-", "Ball>", "  Black", "  Red", "  Blue*", "  Green", "  Clear", "-",
-                                 "Switch Lane Look", "-", "About Marvolt", "-", "End Game"}));
+                                 "Switch Lane Look", "Sound effects[]", "-", "About Marvolt", "-", "End Game"}));
     // clang-format on
 }
 
@@ -173,7 +173,7 @@ TEST_F(MenuTest, StartDialogShortMenuThenEndingTheGameWhileAiming)
             popup->close();
     });
     QTest::mousePress(&loader().startDialog(), Qt::RightButton, {}, QPoint(40, 10));
-    EXPECT_EQ(shown, (QStringList{"ハイスコア", "成績", "-", "画面モード切替"}));
+    EXPECT_EQ(shown, (QStringList{"ハイスコア", "成績", "-", "画面モード切替", "効果音"}));
     EXPECT_EQ(game().state(), GameState::StartWait);
     QTest::mouseClick(&loader().startDialog(), Qt::LeftButton, {}, QPoint(10, 14));
     EXPECT_EQ(game().state(), GameState::Start);
@@ -328,4 +328,38 @@ TEST_F(GameFixture, StatisticsSayWhenTheHistoryCannotBeOpened)
     EXPECT_EQ(window->windowModality(), Qt::NonModal);
     EXPECT_EQ(window->message(), QStringLiteral("ゲームの履歴を開けないため、成績を表示できません。"));
     EXPECT_FALSE(window->findChild<QCheckBox *>()->isEnabled());
+}
+
+// The switch is ticked as stored, and start-up writes nothing of it; the
+// sound output is made only once sound is on. Chosen from the menu it is
+// stored and in force at once, mid-roll too: the rumble stops there.
+TEST_F(MenuTest, SoundSwitchIsTickedAsStoredAndChosenInForceAtOnce)
+{
+    const std::tuple<const char *, const char *, bool> rows[] = {
+        {"never used", "[BALL]\r\nCOLOR=1\r\n", false},
+        {"stored on", "[SOUND]\r\nON=1\r\n", true},
+        {"stored as anything else", "[SOUND]\r\nON=yes\r\n", false},
+    };
+    for (const auto &[name, file, on] : rows) {
+        settings_.write(file);
+        outputs_ = 0;
+        restart();
+        EXPECT_EQ(std::tuple(windows().menu().msound()->isChecked(), outputs_), std::tuple(on, on ? 1 : 0)) << name;
+        EXPECT_EQ(settings_.bytes().contains("SOUND"), QByteArray(file).contains("SOUND")) << name;
+    }
+    fastClock();
+    windows().menu().msound()->trigger();
+    EXPECT_EQ(std::tuple(windows().menu().msound()->isChecked(), settings_.read("SOUND", "ON")), std::tuple(true, QString("1")));
+    game().aim = {4, 4, 4, 1, 1, 1, 1, false};  // straight down the middle, into the pins
+    runBranch(GameState::ThrowS);
+    while (game().state() == GameState::ThrowT &&
+           !heard_.join(u' ').contains(u'+' + QString::number(static_cast<int>(SoundId::Crash1))))
+        runBranch();
+    EXPECT_EQ(heard_.mid(0, 2), (QStringList{"+0", "+2"})) << "the rumble, then the head pin's crash";
+    windows().menu().msound()->trigger();
+    const QStringList offAt = heard_;
+    while (game().state() == GameState::ThrowT)
+        runBranch();
+    EXPECT_EQ(std::tuple(heard_, settings_.read("SOUND", "ON")), std::tuple(offAt, QString("0")));
+    EXPECT_EQ(heard_.last(), "stop");
 }

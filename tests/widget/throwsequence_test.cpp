@@ -102,7 +102,8 @@ TEST_F(ThrowSequenceTest, AGameThatPlacesIsEnteredListedAndAnnounced)
             loader().unloadScoreSheet(), settings_.set("SCOREBOARD", "LEFT", "");
         if (row.ended)
             game().request(GameState::GameOver);  // chosen from the menu during the ball's pauses
-        throwEBranch(game(), loader(), windows().presenter(), windows().highScores(), windows().history(), windows().dialogs());
+        throwEBranch(game(), loader(), windows().presenter(), windows().highScores(), windows().history(), windows().dialogs(),
+                     windows().sound());
         EXPECT_EQ(std::tuple(questions_, messages_, game().state()), std::tuple(row.questions, row.messages, row.after));
         EXPECT_TRUE(settings_.read("Data", "HISCORE1").endsWith(QStringLiteral(",090")));
         EXPECT_TRUE(menuItem(QStringLiteral("ハイスコア"), 0)->text().endsWith(QStringLiteral("スコア:090")));

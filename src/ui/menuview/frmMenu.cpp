@@ -60,6 +60,9 @@ frmMenu::frmMenu() : mpop_(std::make_unique<QMenu>(QStringLiteral("mpop")))
     sepp_ = mpop_->addSeparator();
     mscreen_ = mpop_->addAction(tr("画面モード切替"));
     connect(mscreen_, &QAction::triggered, this, &frmMenu::mscreen_Click);
+    msound_ = mpop_->addAction(tr("効果音"));
+    msound_->setCheckable(true);
+    connect(msound_, &QAction::triggered, this, &frmMenu::msound_Click);
     sepx_ = mpop_->addSeparator();
     mver_ = mpop_->addAction(tr("バージョン情報"));
     connect(mver_, &QAction::triggered, this, &frmMenu::mver_Click);
@@ -83,6 +86,8 @@ void frmMenu::setFullView()
     for (QAction *a : {mball_, mend_, mver_, sep001_, sep01_, sepx_})
         a->setVisible(true);
 }
+
+void frmMenu::checkSound(bool on) { msound_->setChecked(on); }
 
 void frmMenu::setHighScoreCaption(int index, const QString &caption) { mhiscore_[index]->setText(caption); }
 
