@@ -287,6 +287,70 @@ TEST(Statistics, SeriesAndSelection)
     EXPECT_EQ(std::tuple(none.games, none.bestIndex, none.average, none.leaves.share(1)), std::tuple(0, -1, 0.0, 0.0));
 }
 
+// The counts bowlers keep, on hand-worked games: "single converted/chances,
+// multi-pin (no split) converted/chances, clean, perfect, longest strike run,
+// turkeys, fill balls/their pins, unreadable games". A turkey is counted once
+// for each run of three strikes or more, however long the run.
+TEST(Statistics, BowlersCountsOfHandWorkedGames)
+{
+    const std::tuple<const char *, const char *, const char *, const char *> rows[] = {
+        {"clean, a split converted", "8*! ! ! 9*9*9*9*9*9*9", "O", "6/6 0/0 1 0 3 1 1/9 0"},
+        {"a run into the fill balls", "9-! ! 8-7*7*7*7*! !!!", "", "0/1 4/5 0 0 4 1 2/20 0"},
+        {"perfect", "! ! ! ! ! ! ! ! ! !!!", "", "0/0 0/0 1 1 12 1 2/20 0"},
+        {"two turkeys, an open tenth", "! ! ! 9-! ! ! ! 9-9-", "", "0/3 0/0 0 0 4 2 0/0 0"},
+        {"unfinished", "9-9-", "", "0/0 0/0 0 0 0 0 0/0 1"},
+        {"a count above the pins standing",
+         "58"
+         "9-9-9-9-9-9-9-9-9-",
+         "", "0/0 0/0 0 0 0 0 0/0 1"},
+        {"a gutter on a second ball",
+         "9G"
+         "9-9-9-9-9-9-9-9-9-",
+         "", "0/0 0/0 0 0 0 0 0/0 1"},
+        {"a split circle under a second ball", "9-9-9-9-9-9-9-9-9-9-", " O", "0/0 0/0 0 0 0 0 0/0 1"},
+        {"a ball too many", "9-9-9-9-9-9-9-9-9-9-9", "", "0/0 0/0 0 0 0 0 0/0 1"},
+    };
+    for (const auto &[name, record, marks, expected] : rows) {
+        HistoryGame game = historyGame(record, "", 0);
+        game.marks = QString::fromLatin1(marks).leftJustified(game.record.size());
+        const Statistics s = computeStatistics({game}, false);
+        EXPECT_EQ(QString::asprintf("%d/%d %d/%d %d %d %d %d %d/%d %d", s.singlePinSpares, s.singlePinChances, s.multiPinSpares,
+                                    s.multiPinChances, s.cleanGames, s.perfectGames, s.strikeRuns.longest, s.strikeRuns.turkeys,
+                                    s.fillBalls, s.fillBallPins, s.unreadableGames)
+                      .toStdString(),
+                  expected)
+            << name;
+    }
+}
+
+// Days and series by the date each game ended on: midnight and a game whose
+// date cannot be read both end a row of games. Leaves listed most frequent
+// first, a converted and a missed 7-10 in one row.
+TEST(Statistics, DaysSeriesAndLeaveRows)
+{
+    const auto at = [](int day, int hour, int minute, int total) {
+        HistoryGame g = historyGame("", "", total);
+        g.endedAt = QDateTime(QDate(2026, 11, day), QTime(hour, minute), QTimeZone(9 * 3600));
+        return g;
+    };
+    HistoryGames games{at(1, 23, 0, 100), at(1, 23, 30, 110), at(2, 0, 10, 120),        at(2, 0, 40, 130), at(2, 1, 10, 140),
+                       at(3, 20, 0, 250), at(3, 20, 30, 260), historyGame("", "", 300), at(3, 21, 0, 270)};
+    HistoryGame leaves = historyGame("8*8-9-9-9-9-9-9-9-9-", "O O", 0);
+    leaves.marks = leaves.marks.leftJustified(leaves.record.size());
+    leaves.leaves = QStringLiteral("0000001001").repeated(2) + QStringLiteral("0000000001").repeated(8);
+    games.append(leaves);
+    const Statistics s = computeStatistics(games, false);
+    EXPECT_EQ(std::tuple(s.bestSeries.total, s.bestSeries.date), std::tuple(390, QDate(2026, 11, 2)));
+    QStringList days, rows;
+    for (const DayFigures &d : s.days)
+        days << d.date.toString(Qt::ISODate) + QString::asprintf(" %d %.1f", d.games, d.average);
+    for (const LeaveRow &r : s.leaveRows)
+        rows << leaveText(r.pins) + (r.split ? " split" : "") + QString::asprintf(" %d/%d", r.converted, r.left);
+    EXPECT_EQ(days, QStringList({"2026-11-01 2 105.0", "2026-11-02 3 130.0", "2026-11-03 3 260.0"}));
+    EXPECT_EQ(s.bestDayIndex, 2);
+    EXPECT_EQ(rows, QStringList({"10 0/8", "7-10 split 1/2"}));
+}
+
 TEST(Statistics, CsvHasTheTableColumns)
 {
     HistoryGame g = historyGame("! 9*", "  O ", 20, true), odd = historyGame("a,\"b", "", 0);
