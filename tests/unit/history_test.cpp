@@ -128,8 +128,49 @@ TEST(HistoryStore, GamesComeBackAsWrittenInTheDocumentedSchema)
         EXPECT_EQ(Column(path, "SELECT name || ' ' || type FROM pragma_table_info('games')"),
                   QStringList({"id INTEGER", "ended_at TEXT", "record TEXT", "marks TEXT", "total INTEGER", "typed INTEGER",
                                "imported INTEGER", "leaves TEXT"}));
-        EXPECT_EQ(Column(path, "PRAGMA user_version") + Column(path, "PRAGMA journal_mode"), QStringList({"2", "wal"}));
+        EXPECT_EQ(Column(path, "PRAGMA user_version") + Column(path, "PRAGMA journal_mode") +
+                      Column(path, "SELECT name FROM sqlite_master WHERE type = 'index' ORDER BY name"),
+                  QStringList({"3", "wal", "games_by_time", "games_by_total"}));
     }
+}
+
+// The list's pages in every order, two games a page: equal keys newest
+// first, an unreadable time as the oldest, typed-in games only when asked
+// for; a removed game is gone, and removing it again fails.
+TEST(HistoryStore, PagesInEveryOrderAndRemoval)
+{
+    TempSettings dir;
+    const QString path = dir.settings().historyFilePath();
+    const auto at = [](int day, int hour, int offsetHours) {
+        return QDateTime(QDate(2026, 11, day), QTime(hour, 0), QTimeZone(offsetHours * 3600));
+    };
+    HistoryStore store(path);
+    for (const HistoryGame &g :
+         {Played(150, false, at(1, 10, 9)), Played(200, true, at(3, 10, 9)), Played(180, false, at(4, 10, 9)),
+          Played(150, false, at(2, 10, 9)), Played(120, false, at(2, 2, 1))})  // the same moment as the game before
+        ASSERT_TRUE(store.append(g));
+    Column(path, "UPDATE games SET ended_at = 'yesterday' WHERE id = 3");
+    const auto ids = [&store](GameOrder order, bool typed) {
+        QList<qint64> read;
+        std::optional<PageMark> after;
+        for (int page = 0; page < 4; ++page) {
+            const std::optional<GamePage> p = store.page(order, typed, after, 2);
+            if (!p || p->games.isEmpty())
+                break;
+            for (const HistoryGame &g : p->games)
+                read << g.id;
+            after = p->last;
+        }
+        return read;
+    };
+    EXPECT_EQ(ids(GameOrder::NewestFirst, true), QList<qint64>({2, 5, 4, 1, 3}));
+    EXPECT_EQ(ids(GameOrder::OldestFirst, true), QList<qint64>({3, 1, 5, 4, 2}));
+    EXPECT_EQ(ids(GameOrder::HighestFirst, true), QList<qint64>({2, 3, 4, 1, 5}));
+    EXPECT_EQ(ids(GameOrder::LowestFirst, false), QList<qint64>({5, 4, 1, 3}));
+    EXPECT_EQ(store.page(GameOrder::NewestFirst, true, {}, 9)->games.at(4).storedEndedAt, "yesterday");
+    EXPECT_TRUE(store.remove(4));
+    EXPECT_FALSE(store.remove(4));
+    EXPECT_EQ(ids(GameOrder::NewestFirst, false), QList<qint64>({5, 1, 3}));
 }
 
 TEST(HistoryStore, HighScoresAreImportedOnceWhenTheHistoryIsCreated)
