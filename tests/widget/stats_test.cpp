@@ -39,6 +39,7 @@ struct ShownWindow
             QCoreApplication::installTranslator(&translator);
         window = std::make_unique<StatsWindow>();
         window->showFigures(leaveFigures(), leaveFigures());
+        window->setCurrentPage(StatsWindow::kLeaves);
         window->show();
     }
     ~ShownWindow() { QCoreApplication::removeTranslator(&translator); }
@@ -111,7 +112,7 @@ TEST(StatsWindowTest, ChartAxesRunInRoundSteps)
         FirstBallChart firstBalls;
         TotalsChart totals;
         firstBalls.setCounts(row.firstBalls);
-        totals.setSeries(row.totals, QVector<double>(row.totals.size()), 0);
+        totals.setSeries(QVector<double>(row.totals.begin(), row.totals.end()), {}, 0);
         const chart::ValueAxis axis = row.totals.isEmpty() ? firstBalls.valueAxis() : totals.valueAxis();
         EXPECT_EQ(std::tuple(axis.low, axis.high, axis.step), row.axis) << row.name;
     }
