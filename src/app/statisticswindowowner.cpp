@@ -59,8 +59,9 @@ void StatisticsWindowOwner::storePlace(const QRect &geometry)
 
 void StatisticsWindowOwner::showFigures()
 {
-    if (const auto games = history_.store().games()) {
-        const auto [rolled, all] = computeBothStatistics(*games);
+    StatisticsBuilder figures;
+    if (history_.store().readGames([&figures](const HistoryGame &game) { figures.add(game); })) {
+        const auto [rolled, all] = figures.finish();
         window_->showFigures(rolled, all);
     } else {
         window_->showUnavailable();

@@ -212,16 +212,23 @@ bool HistoryStore::append(const HistoryGame &game)
 
 std::optional<HistoryGames> HistoryStore::games()
 {
-    if (!ensureOpen())
+    HistoryGames games;
+    if (!readGames([&games](const HistoryGame &game) { games.append(game); }))
         return std::nullopt;
+    return games;
+}
+
+bool HistoryStore::readGames(const std::function<void(const HistoryGame &)> &visit)
+{
+    if (!ensureOpen())
+        return false;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT %1 FROM games ORDER BY id").arg(kColumns)))
-        return std::nullopt;
-    HistoryGames games;
+        return false;
     while (query.next())
-        games.append(gameFrom(query));
-    return games;
+        visit(gameFrom(query));
+    return true;
 }
 
 std::optional<GamePage> HistoryStore::page(GameOrder order, bool includeTyped,

@@ -61,6 +61,10 @@ public:
     // Every stored game, oldest first; nothing when the history cannot be
     // opened.
     std::optional<HistoryGames> games();
+    // Hands every stored game to `visit`, oldest first, one row at a time
+    // (the game handed over is valid only during the call); false when the
+    // history cannot be read.
+    bool readGames(const std::function<void(const HistoryGame &)> &visit);
     // Up to `count` games in `order`, starting after `after` (from the first
     // for none), typed-in games only when `includeTyped`. Each page is one
     // short query over an index, however far into the list it lies; a row's

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <iterator>
 
 QString leaveText(const PinSet &pins)
 {
@@ -25,7 +26,9 @@ void LeaveTable::add(const PinSet &pins, bool split, bool converted)
 
 QVector<LeaveRow> LeaveTable::rows() const
 {
-    QVector<LeaveRow> rows(rows_.begin(), rows_.end());
+    QVector<LeaveRow> rows;
+    std::copy_if(rows_.begin(), rows_.end(), std::back_inserter(rows),
+                 [](const LeaveRow &r) { return r.left > 0; });
     // Pin 1 is bit 0, so a lower number lists lower pins first only when
     // read from pin 1 upwards: compare the reversed bits.
     const auto byPins = [](const PinSet &a, const PinSet &b) {

@@ -3,8 +3,8 @@
 #pragma once
 #include "history/rackstarts.h"
 
-#include <QHash>
 #include <QVector>
+#include <array>
 
 // One leave: the pins a first ball left standing, how often, and how often
 // the next ball cleared them.
@@ -31,5 +31,5 @@ public:
     QVector<LeaveRow> rows() const;
 
 private:
-    QHash<unsigned long, LeaveRow> rows_;
+    std::array<LeaveRow, 1 << kPinsPerRack> rows_{};  // by the pins' bits
 };

@@ -28,6 +28,7 @@ struct GameBalls
     QVector<RackStart> racks;
     int openFrames = 0;
     QVector<int> fillBalls;
+    QVector<std::optional<PinSet>> storedLeaves;  // by rack
 };
 
 GameBalls readBalls(const HistoryGame &game)
@@ -39,6 +40,10 @@ GameBalls readBalls(const HistoryGame &game)
     balls.racks = rackStarts(game.record, game.marks);
     balls.openFrames = countOpenFrames(game.record);
     balls.fillBalls = fillBalls(game.record);
+    const int racks = int(balls.racks.size());
+    balls.storedLeaves.reserve(racks);
+    for (int i = 0; i < racks; ++i)
+        balls.storedLeaves.append(storedLeave(game.leaves, racks, i));
     return balls;
 }
 
@@ -104,9 +109,8 @@ public:
         s_.perfectGames += runs.longest == kPerfectStrikes;
         s_.fillBalls += int(balls.fillBalls.size());
         s_.fillBallPins += std::accumulate(balls.fillBalls.begin(), balls.fillBalls.end(), 0);
-        const int racks = int(balls.racks.size());
-        for (int i = 0; i < racks; ++i)
-            addRack(s_, leaveTable_, balls.racks[i], game.typed, storedLeave(game.leaves, racks, i));
+        for (int i = 0; i < balls.racks.size(); ++i)
+            addRack(s_, leaveTable_, balls.racks[i], game.typed, balls.storedLeaves[i]);
     }
 
     Statistics finish()
@@ -139,25 +143,40 @@ QString csvField(const QString &text)
 
 }  // namespace
 
-Statistics computeStatistics(const HistoryGames &games, bool includeTyped)
+struct StatisticsBuilder::Selections
 {
-    Gatherer selection;
-    for (const HistoryGame &game : games)
-        if (includeTyped || !game.typed)
-            selection.add(game, readBalls(game));
-    return selection.finish();
+    Gatherer rolled, all;
+};
+
+StatisticsBuilder::StatisticsBuilder() : selections_(std::make_unique<Selections>()) {}
+
+StatisticsBuilder::~StatisticsBuilder() = default;
+
+void StatisticsBuilder::add(const HistoryGame &game)
+{
+    const GameBalls balls = readBalls(game);
+    if (!game.typed)
+        selections_->rolled.add(game, balls);
+    selections_->all.add(game, balls);
+}
+
+std::pair<Statistics, Statistics> StatisticsBuilder::finish()
+{
+    return {selections_->rolled.finish(), selections_->all.finish()};
 }
 
 std::pair<Statistics, Statistics> computeBothStatistics(const HistoryGames &games)
 {
-    Gatherer rolled, all;
-    for (const HistoryGame &game : games) {
-        const GameBalls balls = readBalls(game);
-        if (!game.typed)
-            rolled.add(game, balls);
-        all.add(game, balls);
-    }
-    return {rolled.finish(), all.finish()};
+    StatisticsBuilder builder;
+    for (const HistoryGame &game : games)
+        builder.add(game);
+    return builder.finish();
+}
+
+Statistics computeStatistics(const HistoryGames &games, bool includeTyped)
+{
+    auto [rolled, all] = computeBothStatistics(games);
+    return includeTyped ? std::move(all) : std::move(rolled);
 }
 
 QString historyCsv(const HistoryGames &games)

@@ -8,6 +8,7 @@
 
 #include <QVector>
 #include <array>
+#include <memory>
 
 // How often each pin stood after a ball at a fresh rack that did not strike,
 // over the balls whose leave is known: from the game's stored `leaves`, or
@@ -72,6 +73,25 @@ Statistics computeStatistics(const HistoryGames &games, bool includeTyped);
 // Both selections at once, reading every game's record once: the rolled
 // games, then every game.
 std::pair<Statistics, Statistics> computeBothStatistics(const HistoryGames &games);
+
+// The same, a game at a time in the history's order, so that a history read
+// row by row need not be held whole.
+class StatisticsBuilder
+{
+public:
+    StatisticsBuilder();
+    ~StatisticsBuilder();
+    StatisticsBuilder(const StatisticsBuilder &) = delete;
+    StatisticsBuilder &operator=(const StatisticsBuilder &) = delete;
+
+    void add(const HistoryGame &game);
+    // The rolled games' figures, then every game's.
+    std::pair<Statistics, Statistics> finish();
+
+private:
+    struct Selections;
+    std::unique_ptr<Selections> selections_;
+};
 
 // One header line with the table's column names, then one line per game, in
 // the order given; fields that could hold a comma or a quote are quoted.

@@ -18,29 +18,37 @@ std::pair<int, int> frameBall(int position)
 
 bool isWrittenGame(const QString &record, const QString &marks)
 {
-    if (record.size() > kRecordSlots || marks.size() != record.size())
+    const int length = int(record.size());
+    if (length > kRecordSlots || marks.size() != length)
         return false;
-    QString score, split;
     bool fresh = true;
     int standing = kPinsPerRack;
-    bool over = false;
-    while (!over) {
-        const int position = int(score.size()) + 1;
-        if (position > record.size())
+    for (int position = 1;;) {
+        if (position > length)
             return false;
         const auto [frame, ball] = frameBall(position);
-        const int felled = GetThrowPins(record, frame, ball);
-        if (felled < 0 || felled > standing)
-            return false;
         ThrowResult thrown;
         thrown.firstBall = fresh;
         thrown.gutter = record.at(position - 1) == kGutterChar;
-        thrown.felled = felled;
-        thrown.allDown = felled == standing;
-        thrown.split = marks.at(position - 1) == kSplitChar;
-        over = appendThrow(score, split, thrown);
-        fresh = !fresh || thrown.allDown;
-        standing = fresh ? kPinsPerRack : standing - felled;
+        thrown.felled = GetThrowPins(record, frame, ball);
+        thrown.allDown = thrown.felled == standing;
+        if (thrown.felled < 0 || thrown.felled > standing ||
+            recordCharFor(thrown, position - 1) != record.at(position - 1))
+            return false;
+        const bool cleared = thrown.allDown && !thrown.gutter;
+        // A circle only under a first ball that left pins, as appendThrow writes it.
+        if (marks.at(position - 1) != kBlankChar &&
+            (marks.at(position - 1) != kSplitChar || !fresh || cleared))
+            return false;
+        if (fresh && cleared && frame < kFrames) {
+            if (position >= length || record.at(position) != kBlankChar || marks.at(position) != kBlankChar)
+                return false;
+            ++position;
+        }
+        if (gameOverAfter(QStringView(record).left(position)))
+            return position == length;
+        fresh = !fresh || cleared;
+        standing = fresh ? kPinsPerRack : standing - thrown.felled;
+        ++position;
     }
-    return score == record && split == marks;
 }
