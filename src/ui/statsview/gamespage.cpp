@@ -36,7 +36,13 @@ void GamesPage::setModel(GameListModel *model)
 {
     view_->setModel(model);
     view_->setSortingEnabled(true);
-    view_->resizeColumnsToContents();
+    view_->horizontalHeader()->setStretchLastSection(false);
+    view_->horizontalHeader()->setSectionResizeMode(GameListModel::GameColumn, QHeaderView::Stretch);
+    // Sized to the first page of every fresh list; later pages keep the widths.
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &, int first) {
+        if (first == 0)
+            view_->resizeColumnsToContents();
+    });
 }
 
 QMenu *GamesPage::rowMenu(int row)
