@@ -4,6 +4,7 @@
 #include "common/tempsettings.h"
 #include "hiscore/hiscorecaptions.h"
 #include "hiscore/hiscoretable.h"
+#include "history/gamelistmodel.h"
 #include "history/highscoreimport.h"
 #include "history/historyschema.h"
 #include "history/historystore.h"
@@ -168,6 +169,22 @@ TEST(HistoryStore, PagesInEveryOrderAndRemoval)
     EXPECT_EQ(ids(GameOrder::HighestFirst, true), QList<qint64>({2, 3, 4, 1, 5}));
     EXPECT_EQ(ids(GameOrder::LowestFirst, false), QList<qint64>({5, 4, 1, 3}));
     EXPECT_EQ(store.page(GameOrder::NewestFirst, true, {}, 9)->games.at(4).storedEndedAt, "yesterday");
+    // The list model reads the same pages as a view scrolls, and again from
+    // the first when sorted by a sortable column.
+    GameListModel list(store, 2);
+    const auto listed = [&list] {
+        QList<qint64> read;
+        while (list.canFetchMore({}))
+            list.fetchMore({});
+        for (int row = 0; row < list.rowCount(); ++row)
+            read << list.game(row).id;
+        return read;
+    };
+    list.setIncludeTyped(true);
+    EXPECT_EQ(listed(), QList<qint64>({2, 5, 4, 1, 3}));
+    list.sort(GameListModel::TotalColumn, Qt::DescendingOrder);
+    list.sort(GameListModel::GameColumn, Qt::AscendingOrder);
+    EXPECT_EQ(listed(), QList<qint64>({2, 3, 4, 1, 5}));
     EXPECT_TRUE(store.remove(4));
     EXPECT_FALSE(store.remove(4));
     EXPECT_EQ(ids(GameOrder::NewestFirst, false), QList<qint64>({5, 1, 3}));
@@ -339,6 +356,7 @@ TEST(Statistics, BowlersCountsOfHandWorkedGames)
         {"a run into the fill balls", "9-! ! 8-7*7*7*7*! !!!", "", "0/1 4/5 0 0 4 1 2/20 0"},
         {"perfect", "! ! ! ! ! ! ! ! ! !!!", "", "0/0 0/0 1 1 12 1 2/20 0"},
         {"two turkeys, an open tenth", "! ! ! 9-! ! ! ! 9-9-", "", "0/3 0/0 0 0 4 2 0/0 0"},
+        {"a spare in the tenth, then an eight", "9-9-9-9-9-9-9-9-9-9*8", "", "1/10 0/0 0 0 0 0 1/8 0"},
         {"unfinished", "9-9-", "", "0/0 0/0 0 0 0 0 0/0 1"},
         {"a count above the pins standing",
          "58"

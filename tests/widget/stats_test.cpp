@@ -156,7 +156,7 @@ protected:
         HistoryStore store(settings_.settings().historyFilePath());
         HistoryGame rolled = historyGame("9-9-9-9-9-9-9-9-9-9-", "                    ", 90);
         rolled.endedAt = QDateTime(QDate(2026, 11, 1), QTime(19, 0), QTimeZone(9 * 3600));
-        HistoryGame typed = historyGame("! 9*8-9-9-9-9-9-9-9-", "    O               ", 109, true);
+        HistoryGame typed = historyGame("! 9*8-9-9-9-9-9-9-!9-", "    O                ", 119, true);
         typed.endedAt = QDateTime(QDate(2026, 11, 3), QTime(20, 15), QTimeZone(9 * 3600));
         HistoryGame edited = historyGame("junk", "", 50);
         edited.endedAt = typed.endedAt;
@@ -188,7 +188,7 @@ protected:
 };
 
 const QString kRolled = QStringLiteral("2026年11月01日 19:00|90|9- 9- 9- 9- 9- 9- 9- 9- 9- 9-|");
-const QString kTyped = QStringLiteral("2026年11月03日 20:15|109|X 9/ ⑧- 9- 9- 9- 9- 9- 9- 9-|手入力");
+const QString kTyped = QStringLiteral("2026年11月03日 20:15|119|X 9/ ⑧- 9- 9- 9- 9- 9- 9- X9-|手入力");
 const QString kEdited = QStringLiteral("someday|50|junk|");
 }  // namespace
 

@@ -5,8 +5,8 @@
 #include "score/notation.h"
 #include "score/recordcheck.h"
 
-GameListModel::GameListModel(HistoryStore &store, QObject *parent)
-    : QAbstractTableModel(parent), store_(store)
+GameListModel::GameListModel(HistoryStore &store, int pageSize, QObject *parent)
+    : QAbstractTableModel(parent), store_(store), pageSize_(pageSize)
 {
 }
 
@@ -71,9 +71,9 @@ void GameListModel::fetchMore(const QModelIndex &parent)
 {
     if (parent.isValid() || exhausted_)
         return;
-    const std::optional<GamePage> page = store_.page(order_, includeTyped_, last_, kPageSize);
+    const std::optional<GamePage> page = store_.page(order_, includeTyped_, last_, pageSize_);
     unavailable_ = !page;
-    exhausted_ = !page || page->games.size() < kPageSize;
+    exhausted_ = !page || page->games.size() < pageSize_;
     if (!page || page->games.isEmpty())
         return;
     const int first = int(rows_.size());

@@ -16,7 +16,8 @@ public:
     enum Column { DateColumn, TotalColumn, GameColumn, KindColumn, kColumnCount };
     static constexpr int kPageSize = 256;
 
-    explicit GameListModel(HistoryStore &store, QObject *parent = nullptr);
+    // `pageSize` games are read at a time.
+    explicit GameListModel(HistoryStore &store, int pageSize = kPageSize, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -38,6 +39,7 @@ public:
 
 private:
     HistoryStore &store_;
+    int pageSize_;
     GameOrder order_ = GameOrder::NewestFirst;
     bool includeTyped_ = false;
     HistoryGames rows_;
