@@ -6,6 +6,7 @@
 #include "gamewindows.h"
 #include "languages.h"
 #include "sessionend.h"
+#include "singlegame.h"
 
 #include "desktop/fonts.h"
 #include "desktop/pictures.h"
@@ -110,11 +111,19 @@ int Main(int argc, char **argv)
     QApplication::setWindowIcon(programIcon());
     // Closing a box must not end the program: only "end" does.
     QApplication::setQuitOnLastWindowClosed(false);
+    Settings settings;
+    SingleGame single(settings.settingsFolder());
+    if (single.handedOver()) {
+        std::printf(
+            "marvolt: a game is already running with the settings in %s; its windows are brought to "
+            "the front\n",
+            qUtf8Printable(settings.settingsFolder()));
+        return kEndExitCode;
+    }
     installFontSubstitutions();
     installSteadyIcons();
     installTranslations(app);
 
-    Settings settings;
     Pacer pacer;
     Game game;
     GameWindows windows(game, settings, pacer);
@@ -126,6 +135,7 @@ int Main(int argc, char **argv)
     // its place.
     windows.loader().unloadScoreSheet();
     settings.finishWrites();  // EndProgram leaves without unwinding
+    single.close();
     windows.dialogs().endProgram(kEndExitCode);
     return kEndExitCode;
 }

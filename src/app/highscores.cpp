@@ -54,8 +54,12 @@ void HighScores::showSheet(const QString &record, const QString &marks)
     const bool liveWasVisible = live.isVisible();
     live.hide();
     showModal(replay);
-    if (windows_.scoreSheetLoaded())
+    // The replay stored the place the player left it at; the live sheet
+    // takes it too, or it would store its own old place as it closes.
+    if (windows_.scoreSheetLoaded()) {
+        windows_.scoreSheet().move(replay.pos());
         windows_.scoreSheet().setVisible(liveWasVisible);
+    }
 }
 
 // Shows the sheet application-modally and returns once it is closed.

@@ -6,6 +6,7 @@
 
 #include "desktop/screen.h"
 #include "game/game.h"
+#include "platform/screenfit.h"
 #include "score/sheetposition.h"
 #include "scoreview/frmScore.h"
 #include "settings/settings.h"
@@ -23,6 +24,9 @@ void SheetPlace::load(frmScore &sheet)
     std::optional<SheetPosition> place = readSheetPosition(settings_);
     if (!place || !showsGrabbablePart(sheet.mask().translated(place->pixels())))
         place = SheetPosition::atPixels(lanePlace_().topLeft() - QPoint(0, sheet.frameGeometry().height()));
+    const QRect at(place->pixels(), sheet.frameGeometry().size());
+    if (const QRect fitted = fittedInto(at, availableAreaAt(at)); fitted != at)
+        place = SheetPosition::atPixels(fitted.topLeft());
     writeSheetPosition(settings_, *place);
     if (game_.ScoreSheetOnly)
         sheet.moveToScreenCorner();

@@ -22,8 +22,10 @@ public:
                std::function<QRect()> lanePlace);
 
     // Shape, then the stored place when enough of the shape shows there, else
-    // directly above the lane with the left edges aligned; the place is
-    // written back. The sheet-only mode puts the sheet in the corner instead.
+    // directly above the lane with the left edges aligned; either moved as
+    // little as it takes to stand wholly on the usable area of its screen.
+    // The place is written back. The sheet-only mode puts the sheet in the
+    // corner instead.
     void load(frmScore &sheet);
     // Stores where the sheet stands.
     void store(const frmScore &sheet);

@@ -6,6 +6,7 @@
 #include "historyrecorder.h"
 
 #include "desktop/dialogs.h"
+#include "desktop/framefitter.h"
 #include "history/gamelistmodel.h"
 #include "history/historystore.h"
 #include "history/statistics.h"
@@ -33,6 +34,7 @@ void StatisticsWindowOwner::open()
 {
     if (!window_.isLoaded()) {
         window_.load();
+        new FrameFitter(&*window_);
         if (const auto stored = readStatsRect(settings_))
             window_->setGeometry(*stored);
         QObject::connect(&*window_, &StatsWindow::closing, [this](const QRect &g) { storePlace(g); });

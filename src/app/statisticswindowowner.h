@@ -17,8 +17,10 @@ class StatsWindow;
 // open, with figures computed afresh from the history. The history is
 // opened on the window's first opening, not before; the window's place and
 // size are kept in the settings file whenever it closes and when the owner
-// goes with the window open, and so is the page last shown. A game of the
-// list opens on the high scores' red sheet; removing one asks first.
+// goes with the window open, and so is the page last shown. Whatever size
+// and place it was given, it opens with its frame wholly on the screen. A
+// game of the list opens on the high scores' red sheet; removing one asks
+// first.
 class StatisticsWindowOwner
 {
 public:

@@ -27,6 +27,7 @@ read -r box < <(wait_box) || fail "no question at the end of the game"
 read -r _ cx cy _ _ < <(wait_window 321 45 20) || fail "score sheet not shown at the end"
 [ "$cx/$((cy + 45))" = "0/$SCREEN_H" ] || fail "score sheet at $cx,$cy, not bottom-left"
 screenshot question
+import -window root -crop "321x45+$cx+$cy" +repage png:- | convert png:- -sample 300% "$E2E_OUT/sheet.png"  # the README's
 IFS=, read -r date rest <<<"$(ini_value Data HISCORE1)"
 [ "$rest" = "$RECORD,$MARKS,120" ] || fail "HISCORE1 '$rest', want '$RECORD,$MARKS,120'"
 recent "${date//\//-}"

@@ -3,7 +3,8 @@
 # SPDX-FileCopyrightText: 2026 The Marvolt developers
 # On a bare X server: the start dialog cut to its shape; "-X" followed by an
 # option the toolkit takes for itself starts an ordinary game. Then a whole
-# game played with the mouse: balls aimed and thrown until the Yes/No
+# game played with the mouse (the three aiming markers shown while the first
+# ball's hook runs): balls aimed and thrown until the Yes/No
 # question, the first ball's mark on the sheet, the game in KVZ.ini and in
 # the history, which survives a SIGKILL at the question.
 source "$(dirname "$0")/lib.sh" "$@"
@@ -27,7 +28,17 @@ wait "$GAME_PID" || true
 
 start_dialog
 start_playing
-throw_ball 0.1
+# The first ball held while the hook marker runs: the start marker and the
+# target's row stay red and black where they were fixed, a hook row is red.
+# The picture of the lane's left end is the README's.
+xdotool mousemove $((lx + THROW_X)) $((ly + THROW_Y)) sleep 0.25 mousedown 1 sleep 0.05 mouseup 1 sleep 0.3 mousedown 1 sleep 0.6
+import -window root -crop "64x$LANE_H+$lx+$ly" +repage "$E2E_OUT/aiming-1x.png"
+xdotool mouseup 1
+convert "$E2E_OUT/aiming-1x.png" -sample 800% "$E2E_OUT/aiming.png"
+for column in "25 3 FF0000 start" "52 9 000000 target" "29 2 FF0000 hook"; do
+  set -- $column
+  convert "$E2E_OUT/aiming-1x.png" -crop "${2}x17+$1+6" txt:- | grep -qi "#$3" || fail "no $4 marker while the hook runs"
+done
 sleep 2.6
 open_sheet
 sleep 0.3

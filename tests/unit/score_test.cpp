@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
+#include "platform/screenfit.h"
 #include "score/scorerecord.h"
 #include "score/sheetlayout.h"
 
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -186,3 +188,22 @@ TEST(SheetLayout, ItemsLandAtTabledPositions)
 }
 
 }  // namespace
+
+// A window's place fitted onto a 1280 x 800 screen with a 40-pixel panel:
+// moved as little as it must, cut only where it is larger; with a frame, the
+// frame stands on the screen.
+TEST(ScreenFit, WindowsStandWhollyOnTheUsableArea)
+{
+    const QMargins none, frame(2, 24, 2, 2);
+    const std::tuple<const char *, QRect, QMargins, QRect> rows[] = {
+        {"inside_stays", {100, 100, 321, 45}, none, {100, 100, 321, 45}},
+        {"half_off_right_and_bottom_comes_in", {1000, 740, 321, 45}, none, {959, 715, 321, 45}},
+        {"off_left_and_top_comes_in", {-50, -9, 321, 45}, none, {0, 0, 321, 45}},
+        {"too_wide_is_cut_across_only", {300, 200, 2000, 100}, none, {0, 200, 1280, 100}},
+        {"framed_title_above_the_top_comes_down", {10, 10, 400, 300}, frame, {10, 24, 400, 300}},
+        {"framed_too_tall_leaves_room_for_the_frame", {10, 30, 400, 900}, frame, {10, 24, 400, 734}},
+    };
+    for (const auto &[name, rect, margins, fitted] : rows)
+        EXPECT_EQ(clientFittedInto(rect, margins, QRect(0, 0, 1280, 760)), fitted) << name;
+    EXPECT_EQ(fittedInto({5000, 5000, 10, 10}, QRect()), QRect(5000, 5000, 10, 10)) << "no screen known";
+}

@@ -3,11 +3,16 @@
 #include "common/gamefixture.h"
 
 #include "desktop/captionbar.h"
+#include "desktop/dialogs.h"
+#include "desktop/steadyicons.h"
 #include "scoreview/frm_Version.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -95,4 +100,36 @@ TEST_F(GameFixture, BoxesCarryTheProgramTitleAndTheirTexts)
         EXPECT_EQ(std::tuple(title, text, exitCode != 0), std::tuple(QStringLiteral("Marvolt"), row.text, row.fails)) << row.name;
         EXPECT_TRUE(!row.oneFont || lacks.isEmpty()) << row.name << " lacks " << lacks.toStdString();
     }
+}
+
+// Boxes with icons on their buttons, as on X desktops (offscreen shows none).
+struct IconButtonsStyle : QProxyStyle
+{
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget, QStyleHintReturn *out) const override
+    {
+        return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, option, widget, out);
+    }
+};
+
+// A box shown again draws the very icons the last one drew: fresh icons would
+// each leave copies in the pixmap cache, and the game grow with every box.
+TEST(BoxIcons, BoxesShownAgainDrawTheSameButtonIcons)
+{
+    const QString before = QApplication::style()->name();
+    QApplication::setStyle(new IconButtonsStyle(QStyleFactory::create(QStringLiteral("windows"))));
+    installSteadyIcons();
+    QList<qint64> keys[2];
+    for (QList<qint64> &shown : keys) {
+        QTimer::singleShot(0, [&shown] {
+            QWidget *box = QApplication::activeModalWidget();
+            for (const QAbstractButton *button : box->findChildren<QAbstractButton *>())
+                shown << (button->icon().isNull() ? 0 : button->icon().cacheKey());
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        Dialogs().askYesNo(QStringLiteral("?"));
+    }
+    EXPECT_FALSE(keys[0].isEmpty() || keys[0].contains(0)) << "no icons: the chosen style is not in force";
+    EXPECT_EQ(keys[0], keys[1]);
+    QApplication::setStyle(QStyleFactory::create(before));
 }

@@ -112,7 +112,8 @@ TEST_F(ScoreSheetTest, EmptySheetShowsShapeGridInTheSheetColourAndFrameNumbers)
 
 // The sheet's place in KVZ.ini, in twips (15 to a pixel): read when it
 // loads, brought back above the lane unless 8 x 8 pixels of its shape show
-// (its column 0 is cut away), and written back when it closes, which any
+// (its column 0 is cut away), else moved wholly onto the screen (a place
+// stored at another scale), and written back when it closes, which any
 // button on its close button does; only the left button drags it. The
 // sheet-only mode's place in the corner is never stored.
 TEST_F(ScoreSheetTest, PlaceIsReadFromTheSettingsAndWrittenBack)
@@ -123,12 +124,15 @@ TEST_F(ScoreSheetTest, PlaceIsReadFromTheSettingsAndWrittenBack)
     const auto atColumnsShown = [](int columns) {
         return QStringLiteral("LEFT=%1\nTOP=0\n").arg((primaryScreenRect().width() - 1 - columns) * 15);
     };
-    const int right = primaryScreenRect().width() - 9;
+    const QRect screen = primaryScreenRect();
+    const QPoint rightEdge(screen.width() - 321, 0), bottomEdge(0, screen.height() - 45);
     const std::tuple<const char *, QString, QPoint, QString> rows[] = {
         {"nothing_stored", "", aboveLane, twips(aboveLane)},
         {"seven_columns_shown_come_back", atColumnsShown(7), aboveLane, twips(aboveLane)},
-        {"eight_columns_shown_stay", atColumnsShown(8), {right, 0}, twips({right, 0})},
-        {"nearest_pixel_shown_twips_kept", "LEFT=1501\nTOP=-8\n", {100, -1}, "1501,-8"},
+        {"eight_columns_shown_come_in", atColumnsShown(8), rightEdge, twips(rightEdge)},
+        {"half_below_the_screen_comes_up", QString("LEFT=-30\nTOP=%1\n").arg(screen.height() * 15 - 300), bottomEdge,
+         twips(bottomEdge)},
+        {"nearest_pixel_shown_twips_kept", "LEFT=1501\nTOP=1508\n", {100, 101}, "1501,1508"},
     };
     for (const auto &[name, ini, pixels, place] : rows) {  // KVZ.ini lines, where the sheet loads, its place stored
         loader().unloadScoreSheet();                       // stores its place: before the row's settings

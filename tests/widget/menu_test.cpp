@@ -4,6 +4,7 @@
 #include "common/historygames.h"
 #include "languages.h"
 
+#include "desktop/screen.h"
 #include "game/ballcolour.h"
 #include "history/historystore.h"
 #include "statsview/statswindow.h"
@@ -216,8 +217,9 @@ TEST_F(MenuTest, ChoosingAnEmptyPlaceShowsAndWritesNothing)
 }
 
 // The stored game drawn red, modal (or `choose` finds none), over the live
-// sheet, which is hidden meanwhile and shown again only if it was; a junk
-// entry with more marks than the sheet has places is drawn as far as it goes.
+// sheet, which is hidden meanwhile and shown again only if it was, at the
+// place the player dragged the replay to; a junk entry with more marks than
+// the sheet has places is drawn as far as it goes.
 TEST_F(MenuTest, ReplayLiesRedOverTheLiveSheetWhichIsHiddenMeanwhile)
 {
     // clang-format off
@@ -241,10 +243,13 @@ TEST_F(MenuTest, ReplayLiesRedOverTheLiveSheetWhichIsHiddenMeanwhile)
             EXPECT_EQ(std::tuple(replay.pos(), replay.mask()), std::tuple(live.pos(), live.mask()));
             EXPECT_TRUE(replay.nColor() == QColor(255, 0, 0) &&
                         (row.entry != kEntry87 || replay.grab().toImage() == reference.grab().toImage()));
+            replay.move(230, 260);
         })) << "no replay came up";
         ASSERT_TRUE(loader().scoreSheetLoaded());
         EXPECT_EQ(std::tuple(&loader().scoreSheet(), live.isVisible()), std::tuple(&live, row.liveShown));
         EXPECT_EQ(live.nColor(), QColor(0, 0, 0));
+        loader().unloadScoreSheet();
+        EXPECT_EQ(settings_.read("SCOREBOARD", "LEFT") + "," + settings_.read("SCOREBOARD", "TOP"), "3450,3900");
     }
 }
 
@@ -289,13 +294,27 @@ TEST_F(GameFixture, StatisticsOpenFromTheMenuOnTheHistoryAndKeepTheirPlace)
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
     EXPECT_EQ(exported.readAll().count('\n'), 3);  // the column names and both games
 
-    const QRect place(100, 120, 820, 700);
+    const QRect place(100, 90, 560, 640);
     window->setGeometry(place);
     window->close();
-    EXPECT_EQ(settings_.read(QStringLiteral("STATS"), QStringLiteral("WIDTH")), QStringLiteral("12300"));
+    EXPECT_EQ(settings_.read(QStringLiteral("STATS"), QStringLiteral("WIDTH")), QStringLiteral("8400"));
     restart();
     windows().menu().mstats()->trigger();
     EXPECT_EQ(windows().statistics().window()->geometry(), place);
+    // A size stored at a smaller scale: cut, with its frame, to the screen.
+    windows().statistics().window()->close();
+    settings_.set("STATS", "WIDTH", "30000"), settings_.set("STATS", "HEIGHT", "30000");
+    restart();
+    windows().menu().mstats()->trigger();
+    StatsWindow *shown = windows().statistics().window();
+    EXPECT_TRUE(primaryAvailableRect().contains(shown->frameGeometry()));
+    // Put off the screen while the window manager places it, it comes back;
+    // once it has settled the player may put it anywhere.
+    for (const bool settled : {false, true}) {
+        shown->move(-300, -300);
+        QTest::qWait(600);
+        EXPECT_EQ(primaryAvailableRect().contains(shown->frameGeometry()), !settled) << "settled " << settled;
+    }
 }
 
 // An ordinary window, framed and not modal, which says so on every page when

@@ -124,3 +124,9 @@ QString Settings::historyFilePath() const
                                             : QFileInfo(location.path).path();
     return QDir(folder).filePath(QLatin1String(kHistoryFileName));
 }
+
+QString Settings::settingsFolder() const
+{
+    const QFileInfo folder(QFileInfo(currentLocation().path).absolutePath());
+    return folder.exists() ? folder.canonicalFilePath() : QDir::cleanPath(folder.absoluteFilePath());
+}

@@ -41,6 +41,9 @@ public:
     // when `directory`, $MARVOLT_INI_DIR or the executable's folder holds
     // that, else in $XDG_DATA_HOME/marvolt (default ~/.local/share/marvolt).
     QString historyFilePath() const;
+    // The folder that holds (or will hold) the settings file, absolute, with
+    // links resolved where it exists: one game runs for each.
+    QString settingsFolder() const;
 
 private:
     struct Location

@@ -23,6 +23,19 @@ int usableScreenBottom()
     return usable.y() + usable.height();
 }
 
+QRect availableAreaAt(const QRect &rect)
+{
+    const QScreen *best = nullptr;
+    qint64 bestShown = 0;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect shown = screen->geometry() & rect;
+        const qint64 area = qint64(shown.width()) * shown.height();
+        if (area > bestShown)
+            best = screen, bestShown = area;
+    }
+    return best ? best->availableGeometry() : primaryAvailableRect();
+}
+
 bool showsGrabbablePart(const QRegion &shape)
 {
     constexpr int kGrabSide = 8;

@@ -4,6 +4,8 @@
 
 #include "desktop/xcblink.h"
 
+#include <QApplication>
+#include <QWidget>
 #include <QWindow>
 #include <algorithm>
 
@@ -74,4 +76,13 @@ void activateDesktopWindow(DesktopWindowId id)
         return;
     sendToWindowManager(*x, id, internAtom(*x, "_NET_ACTIVE_WINDOW"),
                         {kFromPager, XCB_CURRENT_TIME, 0, 0, 0});
+}
+
+void raiseShownWindows()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            window->raise();
+    if (const std::optional<XcbLink> x = gameXcbLink())
+        xcb_flush(x->connection);
 }

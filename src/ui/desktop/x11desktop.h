@@ -23,3 +23,8 @@ DesktopWindowId activeDesktopWindow();
 // Asks the window manager to activate `id` (give it the keyboard), the way
 // a pager or task bar asks on the player's behalf. Does nothing for 0.
 void activateDesktopWindow(DesktopWindowId id);
+
+// Raises every shown top-level window of the program above the desktop's
+// other windows, sending the requests at once: the toolkit keeps them until
+// it next has something for the server, which may be a long while.
+void raiseShownWindows();

@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTableView>
 
 namespace {
@@ -15,7 +16,13 @@ StatsPage::StatsPage(QWidget *content, QWidget *parent) : QStackedWidget(parent)
 {
     message_->setAlignment(Qt::AlignCenter);
     message_->setWordWrap(true);
-    insertWidget(kContent, content);
+    // On a small screen, or at a large scale, the window may be smaller
+    // than its figures: they scroll.
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    insertWidget(kContent, scroll);
     insertWidget(kMessage, message_);
 }
 
