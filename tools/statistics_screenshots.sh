@@ -90,7 +90,9 @@ start_dialog
 click_at $((sx + 40)) $((sy + 10)) 3
 sleep 0.5
 xdotool key Down Down Return
-read -r stats wx wy _ _ < <(wait_titled "成績") || fail "the statistics window did not open"
+wait_titled "成績" >/dev/null || fail "the statistics window did not open"
+sleep 1  # fitted to the screen
+read -r stats wx wy _ _ < <(titled "成績") || fail "the statistics window went"
 # The tabs' centres in the window.
 for page in "window 34" "games 100" "leaves 178" "days 245"; do
   set -- $page

@@ -309,16 +309,8 @@
         <translation>Gutter balls</translation>
     </message>
     <message>
-        <source>クリーンゲーム（全フレームでストライクかスペア）</source>
-        <translation>Clean games (no open frame)</translation>
-    </message>
-    <message>
         <source>パーフェクトゲーム</source>
         <translation>Perfect games</translation>
-    </message>
-    <message>
-        <source>記録の読めないゲーム（合計だけを数えます）</source>
-        <translation>Unreadable records (only totals count)</translation>
     </message>
     <message>
         <source>%1（%2）</source>
@@ -331,6 +323,14 @@
     <message>
         <source>なし</source>
         <translation>none yet</translation>
+    </message>
+    <message>
+        <source>クリーンゲーム（オープンなし）</source>
+        <translation>Clean games (no open frame)</translation>
+    </message>
+    <message>
+        <source>記録の読めないゲーム（合計のみ）</source>
+        <translation>Unreadable records (totals only)</translation>
     </message>
 </context>
 <context>

@@ -50,7 +50,10 @@ wait_window 81 30 50 >/dev/null || fail "start dialog not back"
 click_at $((sx + 40)) $((sy + 10)) 3
 sleep 0.5
 xdotool key Down Down Return
-read -r _ wx wy _ wh < <(wait_titled "成績") || fail "the statistics window did not open"
+wait_titled "成績" >/dev/null || fail "the statistics window did not open"
+# Where it stands once it has been fitted to the screen.
+sleep 1
+read -r _ wx wy _ wh < <(titled "成績") || fail "the statistics window went"
 set -- $GAMES_TAB
 click_at $((wx + $1)) $((wy + $2))
 set -- $TYPED_BOX

@@ -49,9 +49,9 @@ SummaryPage::SummaryPage(QWidget *parent) : QWidget(parent)
     addCount(right, "splitsConverted", tr("スプリットのメイク"));
     addCount(right, "openFrames", tr("オープンフレーム"));
     addCount(right, "gutters", tr("ガター"));
-    addCount(right, "cleanGames", tr("クリーンゲーム（全フレームでストライクかスペア）"));
+    addCount(right, "cleanGames", tr("クリーンゲーム（オープンなし）"));
     addCount(right, "perfectGames", tr("パーフェクトゲーム"));
-    addCount(right, "unreadableGames", tr("記録の読めないゲーム（合計だけを数えます）"));
+    addCount(right, "unreadableGames", tr("記録の読めないゲーム（合計のみ）"));
     right->setRowStretch(right->rowCount(), 1);
 
     auto *counts = new QHBoxLayout;
