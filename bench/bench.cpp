@@ -3,7 +3,8 @@
 // Loop pacing benchmark: how long passes and waits really last, and how much
 // CPU the game burns doing it, next to a loop that busy-waits instead of
 // blocking; and how long start-up takes with a huge junk settings file. Runs
-// on Qt's offscreen platform; and the game history with 100,000 games. Prints
+// on Qt's offscreen platform; and the game history and the statistics window
+// with 100,000 games. Prints
 // the figures, whether each target is held
 // or missed, and exits with 1 when one is missed.
 
@@ -13,6 +14,7 @@
 #include "MainSource.h"
 #include "branches.h"
 #include "gamewindows.h"
+#include "statsbench.h"
 
 #include "desktop/fonts.h"
 #include "game/game.h"
@@ -206,6 +208,15 @@ void historyPhase(Verdicts &verdicts)
     std::printf("%-24s median %.1f ms  p99 %.1f ms  (target: at most %.0f ms) %s\n", "history: record a game", record.median(),
                 record.p99(), kHistoryRecordTargetMs, verdicts.Judge(record.median() <= kHistoryRecordTargetMs));
 }
+
+// The statistics window over a history of 100,000 games of several kinds and
+// days, beside a settings file of its own.
+void statisticsPhase(Verdicts &verdicts, Pacer &pacer)
+{
+    QTemporaryDir dir;
+    fillBenchHistory(Settings(dir.path()).historyFilePath(), kHistoryGames);
+    verdicts.Judge(statisticsWindowPhase(dir.path(), pacer));
+}
 }  // namespace
 
 int main(int argc, char **argv)
@@ -219,6 +230,7 @@ int main(int argc, char **argv)
     // "history" runs that phase alone.
     if (argc > 1 && qstrcmp(argv[1], "history") == 0) {
         historyPhase(verdicts);
+        statisticsPhase(verdicts, pacer);
         return verdicts.ExitCode();
     }
     // "sound" runs the loop's phases again with sound on (a sound server
@@ -243,6 +255,7 @@ int main(int argc, char **argv)
     rollPhase(verdicts, pacer, false);
     junkStartPhase(verdicts, pacer);
     historyPhase(verdicts);
+    statisticsPhase(verdicts, pacer);
     std::printf("%s\n", verdicts.ExitCode() == 0 ? "every target held" : "a target was missed");
     return verdicts.ExitCode();
 }

@@ -11,6 +11,37 @@
     </message>
 </context>
 <context>
+    <name>DaysPage</name>
+    <message>
+        <source>日ごとの平均</source>
+        <translation>Average of the day</translation>
+    </message>
+    <message>
+        <source>M月d日</source>
+        <translation>MMM d</translation>
+    </message>
+    <message>
+        <source>日付</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>ゲーム数</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>yyyy年MM月dd日</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>%1（最高）</source>
+        <translation>%1 (best)</translation>
+    </message>
+</context>
+<context>
     <name>DebugBranch</name>
     <message>
         <source>0～10で倒した本数<byte value="xd"/>
@@ -26,6 +57,44 @@
     <message>
         <source>第1投で倒したピン数</source>
         <translation>Pins knocked down by the first ball</translation>
+    </message>
+</context>
+<context>
+    <name>GameListModel</name>
+    <message>
+        <source>yyyy年MM月dd日 HH:mm</source>
+        <translation>yyyy-MM-dd HH:mm</translation>
+    </message>
+    <message>
+        <source>ハイスコアから</source>
+        <translation>From the high scores</translation>
+    </message>
+    <message>
+        <source>手入力</source>
+        <translation>Typed in</translation>
+    </message>
+    <message>
+        <source>日時</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>合計</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>スコア</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+</context>
+<context>
+    <name>GamesPage</name>
+    <message>
+        <source>このゲームを削除</source>
+        <translation>Remove This Game</translation>
     </message>
 </context>
 <context>
@@ -57,10 +126,49 @@
     </message>
 </context>
 <context>
+    <name>LeavesPage</name>
+    <message>
+        <source>第1投のあとに残ったピン</source>
+        <translation>Pins left after the first ball</translation>
+    </message>
+    <message>
+        <source>残ったピン</source>
+        <translation>Pins left</translation>
+    </message>
+    <message>
+        <source>回数</source>
+        <translation>Times</translation>
+    </message>
+    <message>
+        <source>メイク</source>
+        <translation>Converted</translation>
+    </message>
+    <message>
+        <source>メイク率</source>
+        <translation>Converted %</translation>
+    </message>
+    <message>
+        <source>残ったピンが記録から分かる第1投: %1 / %2</source>
+        <translation>Pins recorded for %1 of the %2 first balls that left pins standing</translation>
+    </message>
+    <message>
+        <source>%1（スプリット）</source>
+        <translation>%1 (split)</translation>
+    </message>
+</context>
+<context>
     <name>StatisticsWindowOwner</name>
     <message>
         <source>ゲームの履歴を読めません</source>
         <translation>the game history cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 の %2 点のゲームを履歴から削除しますか？</source>
+        <translation>Remove the game of %1 (%2 points) from the history?</translation>
+    </message>
+    <message>
+        <source>ゲームを削除できませんでした。</source>
+        <translation>The game could not be removed.</translation>
     </message>
 </context>
 <context>
@@ -68,58 +176,6 @@
     <message>
         <source>成績</source>
         <translation>Statistics</translation>
-    </message>
-    <message>
-        <source>ゲーム数</source>
-        <translation>Games</translation>
-    </message>
-    <message>
-        <source>平均</source>
-        <translation>Average</translation>
-    </message>
-    <message>
-        <source>直近10ゲームの平均</source>
-        <translation>Average of the last 10</translation>
-    </message>
-    <message>
-        <source>直近50ゲームの平均</source>
-        <translation>Average of the last 50</translation>
-    </message>
-    <message>
-        <source>最高</source>
-        <translation>Best</translation>
-    </message>
-    <message>
-        <source>第1投の平均</source>
-        <translation>First-ball average</translation>
-    </message>
-    <message>
-        <source>ストライク</source>
-        <translation>Strikes</translation>
-    </message>
-    <message>
-        <source>スペア</source>
-        <translation>Spares</translation>
-    </message>
-    <message>
-        <source>スプリット</source>
-        <translation>Splits</translation>
-    </message>
-    <message>
-        <source>スプリットのメイク</source>
-        <translation>Splits converted</translation>
-    </message>
-    <message>
-        <source>オープンフレーム</source>
-        <translation>Open frames</translation>
-    </message>
-    <message>
-        <source>ガター</source>
-        <translation>Gutter balls</translation>
-    </message>
-    <message>
-        <source>第1投のあとに残ったピン</source>
-        <translation>Pins left after the first ball</translation>
     </message>
     <message>
         <source>手入力のゲームも含める</source>
@@ -138,10 +194,6 @@
         <translation>Finish a game and your statistics will appear here.</translation>
     </message>
     <message>
-        <source>残ったピンが記録から分かる第1投: %1 / %2</source>
-        <translation>Pins recorded for %1 of the %2 first balls that left pins standing</translation>
-    </message>
-    <message>
         <source>CSVに書き出す</source>
         <translation>Export CSV</translation>
     </message>
@@ -156,6 +208,129 @@
     <message>
         <source>%1 に書き出せませんでした（%2）。</source>
         <translation>Could not write %1 (%2).</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>ゲーム一覧</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>残りピン</source>
+        <translation>Leaves</translation>
+    </message>
+    <message>
+        <source>日ごと</source>
+        <translation>By Day</translation>
+    </message>
+    <message>
+        <source>日付の読めるゲームがないため、日ごとの成績を表示できません。</source>
+        <translation>No game has a date that can be read, so there are no days to show.</translation>
+    </message>
+    <message>
+        <source>このゲームの記録は読めないため、スコアシートを表示できません。</source>
+        <translation>This game&apos;s record cannot be read, so its score sheet cannot be shown.</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryPage</name>
+    <message>
+        <source>ゲーム数</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>直近10ゲームの平均</source>
+        <translation>Average of the last 10</translation>
+    </message>
+    <message>
+        <source>直近50ゲームの平均</source>
+        <translation>Average of the last 50</translation>
+    </message>
+    <message>
+        <source>最高</source>
+        <translation>Best game</translation>
+    </message>
+    <message>
+        <source>3ゲームシリーズの最高</source>
+        <translation>Best three-game series</translation>
+    </message>
+    <message>
+        <source>第1投の平均</source>
+        <translation>First-ball average</translation>
+    </message>
+    <message>
+        <source>10フレームの追加投球の平均</source>
+        <translation>Fill-ball average (tenth frame)</translation>
+    </message>
+    <message>
+        <source>ストライク</source>
+        <translation>Strikes</translation>
+    </message>
+    <message>
+        <source>最長の連続ストライク</source>
+        <translation>Most strikes in a row</translation>
+    </message>
+    <message>
+        <source>ターキー</source>
+        <translation>Turkeys (three strikes in a row)</translation>
+    </message>
+    <message>
+        <source>スペア</source>
+        <translation>Spares</translation>
+    </message>
+    <message>
+        <source>1本残りのスペア</source>
+        <translation>Single-pin spares</translation>
+    </message>
+    <message>
+        <source>2本以上残りのスペア（スプリット以外）</source>
+        <translation>Multi-pin spares (no splits)</translation>
+    </message>
+    <message>
+        <source>スプリット</source>
+        <translation>Splits</translation>
+    </message>
+    <message>
+        <source>スプリットのメイク</source>
+        <translation>Splits converted</translation>
+    </message>
+    <message>
+        <source>オープンフレーム</source>
+        <translation>Open frames</translation>
+    </message>
+    <message>
+        <source>ガター</source>
+        <translation>Gutter balls</translation>
+    </message>
+    <message>
+        <source>パーフェクトゲーム</source>
+        <translation>Perfect games</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>yyyy年MM月dd日</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>none yet</translation>
+    </message>
+    <message>
+        <source>クリーンゲーム（オープンなし）</source>
+        <translation>Clean games (no open frame)</translation>
+    </message>
+    <message>
+        <source>記録の読めないゲーム（合計のみ）</source>
+        <translation>Unreadable records (totals only)</translation>
     </message>
 </context>
 <context>

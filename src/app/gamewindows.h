@@ -58,11 +58,11 @@ private:
     Dialogs dialogs_;
     WindowShaper shaper_{dialogs_};
     HistoryRecorder history_{settings_};
-    StatisticsWindowOwner statistics_{settings_, history_};
     frmMenu menu_;
     SheetPlace sheetPlace_;
     WindowLoader loader_;
     Presenter presenter_;
     HighScores highScores_;
+    StatisticsWindowOwner statistics_{settings_, history_, dialogs_, highScores_};
     SoundEffects sound_{settings_};
 };

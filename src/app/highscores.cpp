@@ -36,6 +36,12 @@ void HighScores::showReplay(int index)
     const QString entry = storedHighScore(settings_, index + 1);
     if (entry.isEmpty())
         return;
+    const HighScoreEntryFields fields = highScoreFields(entry);
+    showSheet(fields.record, fields.marks);
+}
+
+void HighScores::showSheet(const QString &record, const QString &marks)
+{
     WindowSlot<frmScore> slot;
     frmScore &replay = slot.load(frmScore::kReplayLineColor);
     sheetPlace_.load(replay);
@@ -43,8 +49,7 @@ void HighScores::showReplay(int index)
     QObject::connect(&replay, &ShapedWindow::closeRequested, &replay, &QWidget::close);
     frmScore &live = windows_.scoreSheet();
     replay.move(live.pos());
-    const HighScoreEntryFields fields = highScoreFields(entry);
-    replay.DisplayScore(fields.record, fields.marks);
+    replay.DisplayScore(record, marks);
 
     const bool liveWasVisible = live.isVisible();
     live.hide();

@@ -27,6 +27,10 @@ public:
     // Replays the stored game of place index + 1 on a red score sheet laid
     // over the live one, modally; nothing happens for an empty place.
     void showReplay(int index);
+    // Draws a game's record and marks on the red sheet, as a replay does:
+    // over the live sheet, which is hidden meanwhile and given back its
+    // visibility after; returns once the sheet is closed.
+    void showSheet(const QString &record, const QString &marks);
 
 private:
     void showModal(frmScore &sheet);

@@ -2,9 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "statisticswindowowner.h"
 
+#include "highscores.h"
 #include "historyrecorder.h"
 
+#include "desktop/dialogs.h"
 #include "desktop/framefitter.h"
+#include "history/gamelistmodel.h"
 #include "history/historystore.h"
 #include "history/statistics.h"
 #include "history/statsplace.h"
@@ -15,8 +18,9 @@
 #include <QSaveFile>
 #include <cstdio>
 
-StatisticsWindowOwner::StatisticsWindowOwner(Settings &settings, HistoryRecorder &history)
-    : settings_(settings), history_(history)
+StatisticsWindowOwner::StatisticsWindowOwner(Settings &settings, HistoryRecorder &history, Dialogs &dialogs,
+                                             HighScores &highScores)
+    : settings_(settings), history_(history), dialogs_(dialogs), highScores_(highScores)
 {
 }
 
@@ -36,17 +40,61 @@ void StatisticsWindowOwner::open()
         QObject::connect(&*window_, &StatsWindow::closing, [this](const QRect &g) { storePlace(g); });
         QObject::connect(&*window_, &StatsWindow::exportRequested,
                          [this](const QString &path) { exportCsv(path); });
+        QObject::connect(&*window_, &StatsWindow::sheetRequested, [this](int row) { openSheet(row); });
+        QObject::connect(&*window_, &StatsWindow::removeRequested, [this](int row) { removeGame(row); });
+        window_->setCurrentPage(readStatsPage(settings_, StatsWindow::kPageCount));
+        games_ = std::make_unique<GameListModel>(history_.store());
+        window_->setGameList(games_.get());
     }
-    if (const auto games = history_.store().games())
-        window_->showFigures(computeStatistics(*games, false), computeStatistics(*games, true));
-    else
-        window_->showUnavailable();
+    showFigures();
+    games_->reload();
     window_->show();
     window_->raise();
     window_->activateWindow();
 }
 
-void StatisticsWindowOwner::storePlace(const QRect &geometry) { writeStatsRect(settings_, geometry); }
+void StatisticsWindowOwner::storePlace(const QRect &geometry)
+{
+    writeStatsRect(settings_, geometry);
+    writeStatsPage(settings_, window_->currentPage());
+}
+
+void StatisticsWindowOwner::showFigures()
+{
+    StatisticsBuilder figures;
+    if (history_.store().readGames([&figures](const HistoryGame &game) { figures.add(game); })) {
+        const auto [rolled, all] = figures.finish();
+        window_->showFigures(rolled, all);
+    } else {
+        window_->showUnavailable();
+    }
+}
+
+void StatisticsWindowOwner::openSheet(int row)
+{
+    const HistoryGame &game = games_->game(row);
+    highScores_.showSheet(game.record, game.marks);
+}
+
+void StatisticsWindowOwner::removeGame(int row)
+{
+    const HistoryGame game = games_->game(row);
+    const QString date =
+        games_->data(games_->index(row, GameListModel::DateColumn), Qt::DisplayRole).toString();
+    const QString question = QCoreApplication::translate("StatisticsWindowOwner",
+                                                         "%1 の %2 点のゲームを履歴から削除しますか？")
+                                 .arg(date)
+                                 .arg(game.total);
+    if (!dialogs_.askYesNo(question))
+        return;
+    if (!history_.store().remove(game.id)) {
+        window_->showNote(
+            QCoreApplication::translate("StatisticsWindowOwner", "ゲームを削除できませんでした。"));
+        return;
+    }
+    showFigures();
+    games_->reload();
+}
 
 void StatisticsWindowOwner::exportCsv(const QString &path)
 {

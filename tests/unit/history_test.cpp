@@ -4,6 +4,7 @@
 #include "common/tempsettings.h"
 #include "hiscore/hiscorecaptions.h"
 #include "hiscore/hiscoretable.h"
+#include "history/gamelistmodel.h"
 #include "history/highscoreimport.h"
 #include "history/historyschema.h"
 #include "history/historystore.h"
@@ -128,8 +129,65 @@ TEST(HistoryStore, GamesComeBackAsWrittenInTheDocumentedSchema)
         EXPECT_EQ(Column(path, "SELECT name || ' ' || type FROM pragma_table_info('games')"),
                   QStringList({"id INTEGER", "ended_at TEXT", "record TEXT", "marks TEXT", "total INTEGER", "typed INTEGER",
                                "imported INTEGER", "leaves TEXT"}));
-        EXPECT_EQ(Column(path, "PRAGMA user_version") + Column(path, "PRAGMA journal_mode"), QStringList({"2", "wal"}));
+        EXPECT_EQ(Column(path, "PRAGMA user_version") + Column(path, "PRAGMA journal_mode") +
+                      Column(path, "SELECT name FROM sqlite_master WHERE type = 'index' ORDER BY name"),
+                  QStringList({"3", "wal", "games_by_time", "games_by_total"}));
     }
+}
+
+// The list's pages in every order, two games a page: equal keys newest
+// first, an unreadable time as the oldest, typed-in games only when asked
+// for; a removed game is gone, and removing it again fails.
+TEST(HistoryStore, PagesInEveryOrderAndRemoval)
+{
+    TempSettings dir;
+    const QString path = dir.settings().historyFilePath();
+    const auto at = [](int day, int hour, int offsetHours) {
+        return QDateTime(QDate(2026, 11, day), QTime(hour, 0), QTimeZone(offsetHours * 3600));
+    };
+    HistoryStore store(path);
+    for (const HistoryGame &g :
+         {Played(150, false, at(1, 10, 9)), Played(200, true, at(3, 10, 9)), Played(180, false, at(4, 10, 9)),
+          Played(150, false, at(2, 10, 9)), Played(120, false, at(2, 2, 1))})  // the same moment as the game before
+        ASSERT_TRUE(store.append(g));
+    Column(path, "UPDATE games SET ended_at = 'yesterday' WHERE id = 3");
+    const auto ids = [&store](GameOrder order, bool typed) {
+        QList<qint64> read;
+        std::optional<PageMark> after;
+        for (int page = 0; page < 4; ++page) {
+            const std::optional<GamePage> p = store.page(order, typed, after, 2);
+            if (!p || p->games.isEmpty())
+                break;
+            for (const HistoryGame &g : p->games)
+                read << g.id;
+            after = p->last;
+        }
+        return read;
+    };
+    EXPECT_EQ(ids(GameOrder::NewestFirst, true), QList<qint64>({2, 5, 4, 1, 3}));
+    EXPECT_EQ(ids(GameOrder::OldestFirst, true), QList<qint64>({3, 1, 5, 4, 2}));
+    EXPECT_EQ(ids(GameOrder::HighestFirst, true), QList<qint64>({2, 3, 4, 1, 5}));
+    EXPECT_EQ(ids(GameOrder::LowestFirst, false), QList<qint64>({5, 4, 1, 3}));
+    EXPECT_EQ(store.page(GameOrder::NewestFirst, true, {}, 9)->games.at(4).storedEndedAt, "yesterday");
+    // The list model reads the same pages as a view scrolls, and again from
+    // the first when sorted by a sortable column.
+    GameListModel list(store, 2);
+    const auto listed = [&list] {
+        QList<qint64> read;
+        while (list.canFetchMore({}))
+            list.fetchMore({});
+        for (int row = 0; row < list.rowCount(); ++row)
+            read << list.game(row).id;
+        return read;
+    };
+    list.setIncludeTyped(true);
+    EXPECT_EQ(listed(), QList<qint64>({2, 5, 4, 1, 3}));
+    list.sort(GameListModel::TotalColumn, Qt::DescendingOrder);
+    list.sort(GameListModel::GameColumn, Qt::AscendingOrder);
+    EXPECT_EQ(listed(), QList<qint64>({2, 3, 4, 1, 5}));
+    EXPECT_TRUE(store.remove(4));
+    EXPECT_FALSE(store.remove(4));
+    EXPECT_EQ(ids(GameOrder::NewestFirst, false), QList<qint64>({5, 1, 3}));
 }
 
 TEST(HistoryStore, HighScoresAreImportedOnceWhenTheHistoryIsCreated)
@@ -285,6 +343,71 @@ TEST(Statistics, SeriesAndSelection)
         QVector<double>({1.0, 2.5, 5.5, 6.5}));
     const Statistics none = computeStatistics({}, true);
     EXPECT_EQ(std::tuple(none.games, none.bestIndex, none.average, none.leaves.share(1)), std::tuple(0, -1, 0.0, 0.0));
+}
+
+// The counts bowlers keep, on hand-worked games: "single converted/chances,
+// multi-pin (no split) converted/chances, clean, perfect, longest strike run,
+// turkeys, fill balls/their pins, unreadable games". A turkey is counted once
+// for each run of three strikes or more, however long the run.
+TEST(Statistics, BowlersCountsOfHandWorkedGames)
+{
+    const std::tuple<const char *, const char *, const char *, const char *> rows[] = {
+        {"clean, a split converted", "8*! ! ! 9*9*9*9*9*9*9", "O", "6/6 0/0 1 0 3 1 1/9 0"},
+        {"a run into the fill balls", "9-! ! 8-7*7*7*7*! !!!", "", "0/1 4/5 0 0 4 1 2/20 0"},
+        {"perfect", "! ! ! ! ! ! ! ! ! !!!", "", "0/0 0/0 1 1 12 1 2/20 0"},
+        {"two turkeys, an open tenth", "! ! ! 9-! ! ! ! 9-9-", "", "0/3 0/0 0 0 4 2 0/0 0"},
+        {"a spare in the tenth, then an eight", "9-9-9-9-9-9-9-9-9-9*8", "", "1/10 0/0 0 0 0 0 1/8 0"},
+        {"unfinished", "9-9-", "", "0/0 0/0 0 0 0 0 0/0 1"},
+        {"a count above the pins standing",
+         "58"
+         "9-9-9-9-9-9-9-9-9-",
+         "", "0/0 0/0 0 0 0 0 0/0 1"},
+        {"a gutter on a second ball",
+         "9G"
+         "9-9-9-9-9-9-9-9-9-",
+         "", "0/0 0/0 0 0 0 0 0/0 1"},
+        {"a split circle under a second ball", "9-9-9-9-9-9-9-9-9-9-", " O", "0/0 0/0 0 0 0 0 0/0 1"},
+        {"a ball too many", "9-9-9-9-9-9-9-9-9-9-9", "", "0/0 0/0 0 0 0 0 0/0 1"},
+    };
+    for (const auto &[name, record, marks, expected] : rows) {
+        HistoryGame game = historyGame(record, "", 0);
+        game.marks = QString::fromLatin1(marks).leftJustified(game.record.size());
+        const Statistics s = computeStatistics({game}, false);
+        EXPECT_EQ(QString::asprintf("%d/%d %d/%d %d %d %d %d %d/%d %d", s.singlePinSpares, s.singlePinChances, s.multiPinSpares,
+                                    s.multiPinChances, s.cleanGames, s.perfectGames, s.strikeRuns.longest, s.strikeRuns.turkeys,
+                                    s.fillBalls, s.fillBallPins, s.unreadableGames)
+                      .toStdString(),
+                  expected)
+            << name;
+    }
+}
+
+// Days and series by the date each game ended on: midnight and a game whose
+// date cannot be read both end a row of games. Leaves listed most frequent
+// first, a converted and a missed 7-10 in one row.
+TEST(Statistics, DaysSeriesAndLeaveRows)
+{
+    const auto at = [](int day, int hour, int minute, int total) {
+        HistoryGame g = historyGame("", "", total);
+        g.endedAt = QDateTime(QDate(2026, 11, day), QTime(hour, minute), QTimeZone(9 * 3600));
+        return g;
+    };
+    HistoryGames games{at(1, 23, 0, 100), at(1, 23, 30, 110), at(2, 0, 10, 120),        at(2, 0, 40, 130), at(2, 1, 10, 140),
+                       at(3, 20, 0, 250), at(3, 20, 30, 260), historyGame("", "", 300), at(3, 21, 0, 270)};
+    HistoryGame leaves = historyGame("8*8-9-9-9-9-9-9-9-9-", "O O", 0);
+    leaves.marks = leaves.marks.leftJustified(leaves.record.size());
+    leaves.leaves = QStringLiteral("0000001001").repeated(2) + QStringLiteral("0000000001").repeated(8);
+    games.append(leaves);
+    const Statistics s = computeStatistics(games, false);
+    EXPECT_EQ(std::tuple(s.bestSeries.total, s.bestSeries.date), std::tuple(390, QDate(2026, 11, 2)));
+    QStringList days, rows;
+    for (const DayFigures &d : s.days)
+        days << d.date.toString(Qt::ISODate) + QString::asprintf(" %d %.1f", d.games, d.average);
+    for (const LeaveRow &r : s.leaveRows)
+        rows << leaveText(r.pins) + (r.split ? " split" : "") + QString::asprintf(" %d/%d", r.converted, r.left);
+    EXPECT_EQ(days, QStringList({"2026-11-01 2 105.0", "2026-11-02 3 130.0", "2026-11-03 3 260.0"}));
+    EXPECT_EQ(s.bestDayIndex, 2);
+    EXPECT_EQ(rows, QStringList({"10 0/8", "7-10 split 1/2"}));
 }
 
 TEST(Statistics, CsvHasTheTableColumns)

@@ -317,8 +317,8 @@ TEST_F(GameFixture, StatisticsOpenFromTheMenuOnTheHistoryAndKeepTheirPlace)
     }
 }
 
-// An ordinary window, framed and not modal, which says so when the history
-// cannot be opened and then offers no choice.
+// An ordinary window, framed and not modal, which says so on every page when
+// the history cannot be opened and then offers no choice.
 TEST_F(GameFixture, StatisticsSayWhenTheHistoryCannotBeOpened)
 {
     ASSERT_TRUE(QDir().mkpath(settings_.settings().historyFilePath()));  // a directory in its place
@@ -326,7 +326,10 @@ TEST_F(GameFixture, StatisticsSayWhenTheHistoryCannotBeOpened)
     const StatsWindow *window = windows().statistics().window();
     EXPECT_TRUE(window->isWindow() && !(window->windowFlags() & Qt::FramelessWindowHint));
     EXPECT_EQ(window->windowModality(), Qt::NonModal);
-    EXPECT_EQ(window->message(), QStringLiteral("ゲームの履歴を開けないため、成績を表示できません。"));
+    for (int page = 0; page < StatsWindow::kPageCount; ++page) {
+        windows().statistics().window()->setCurrentPage(page);
+        EXPECT_EQ(window->message(), QStringLiteral("ゲームの履歴を開けないため、成績を表示できません。")) << page;
+    }
     EXPECT_FALSE(window->findChild<QCheckBox *>()->isEnabled());
 }
 

@@ -7,12 +7,22 @@
 #include "history/historystore.h"
 #include "history/statistics.h"
 #include "statsview/firstballchart.h"
+#include "statsview/gamespage.h"
 #include "statsview/pinleavemap.h"
 #include "statsview/statswindow.h"
 #include "statsview/totalschart.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QHeaderView>
+#include <QMenu>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTest>
+#include <QTimeZone>
+#include <QTimer>
 #include <QTranslator>
 #include <QVector2D>
 #include <gtest/gtest.h>
@@ -39,6 +49,7 @@ struct ShownWindow
             QCoreApplication::installTranslator(&translator);
         window = std::make_unique<StatsWindow>();
         window->showFigures(leaveFigures(), leaveFigures());
+        window->setCurrentPage(StatsWindow::kLeaves);
         window->show();
     }
     ~ShownWindow() { QCoreApplication::removeTranslator(&translator); }
@@ -111,7 +122,7 @@ TEST(StatsWindowTest, ChartAxesRunInRoundSteps)
         FirstBallChart firstBalls;
         TotalsChart totals;
         firstBalls.setCounts(row.firstBalls);
-        totals.setSeries(row.totals, QVector<double>(row.totals.size()), 0);
+        totals.setSeries(QVector<double>(row.totals.begin(), row.totals.end()), {}, 0);
         const chart::ValueAxis axis = row.totals.isEmpty() ? firstBalls.valueAxis() : totals.valueAxis();
         EXPECT_EQ(std::tuple(axis.low, axis.high, axis.step), row.axis) << row.name;
     }
@@ -132,4 +143,118 @@ TEST_F(GameFixture, StatisticsExportSaysWhereItWroteOrWhyNot)
     EXPECT_TRUE(window->exportNote().startsWith(refused + QStringLiteral(" に書き出せませんでした（")))
         << window->exportNote().toStdString();
     EXPECT_GT(window->exportNote().size(), refused.size() + 16) << "a reason is given";
+}
+
+namespace {
+class GamesListTest : public GameFixture
+{
+protected:
+    // Three games: rolled, typed in with a split, and one edited by hand.
+    void SetUp() override
+    {
+        GameFixture::SetUp();
+        HistoryStore store(settings_.settings().historyFilePath());
+        HistoryGame rolled = historyGame("9-9-9-9-9-9-9-9-9-9-", "                    ", 90);
+        rolled.endedAt = QDateTime(QDate(2026, 11, 1), QTime(19, 0), QTimeZone(9 * 3600));
+        HistoryGame typed = historyGame("! 9*8-9-9-9-9-9-9-!9-", "    O                ", 119, true);
+        typed.endedAt = QDateTime(QDate(2026, 11, 3), QTime(20, 15), QTimeZone(9 * 3600));
+        HistoryGame edited = historyGame("junk", "", 50);
+        edited.endedAt = typed.endedAt;
+        ASSERT_TRUE(store.append(rolled) && store.append(typed) && store.append(edited));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("edit"));
+            db.setDatabaseName(store.path());
+            ASSERT_TRUE(db.open() && QSqlQuery(db).exec(QStringLiteral("UPDATE games SET ended_at = 'someday' WHERE id = 3")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("edit"));
+        windows().menu().mstats()->trigger();
+        window_ = windows().statistics().window();
+        window_->setCurrentPage(StatsWindow::kGames);
+    }
+    QAbstractItemModel *list() { return window_->games()->view()->model(); }
+    // Every row as "date|total|game|kind".
+    QStringList rows()
+    {
+        QStringList shown;
+        for (int row = 0; row < list()->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < list()->columnCount(); ++column)
+                cells << list()->index(row, column).data().toString();
+            shown << cells.join(u'|');
+        }
+        return shown;
+    }
+    StatsWindow *window_ = nullptr;
+};
+
+const QString kRolled = QStringLiteral("2026年11月01日 19:00|90|9- 9- 9- 9- 9- 9- 9- 9- 9- 9-|");
+const QString kTyped = QStringLiteral("2026年11月03日 20:15|119|X 9/ ⑧- 9- 9- 9- 9- 9- 9- X9-|手入力");
+const QString kEdited = QStringLiteral("someday|50|junk|");
+}  // namespace
+
+// Newest first (a time that cannot be read as the oldest), typed-in games
+// with the check box, by total from the heading; the edited row as it stands.
+TEST_F(GamesListTest, RowsInTheirOrders)
+{
+    EXPECT_EQ(rows(), QStringList({kRolled, kEdited}));
+    window_->findChild<QCheckBox *>()->setChecked(true);
+    EXPECT_EQ(rows(), QStringList({kTyped, kRolled, kEdited}));
+    window_->games()->view()->sortByColumn(1, Qt::AscendingOrder);
+    EXPECT_EQ(rows(), QStringList({kEdited, kRolled, kTyped}));
+    window_->games()->view()->sortByColumn(2, Qt::AscendingOrder);  // the record does not sort
+    EXPECT_EQ(window_->games()->view()->horizontalHeader()->sortIndicatorSection(), 1);
+    window_->close();
+    EXPECT_EQ(settings_.read(QStringLiteral("STATS"), QStringLiteral("PAGE")), QStringLiteral("1"));
+}
+
+// Enter on a row opens its game on the red sheet over the live one, as the
+// high-score replay does; the edited row opens nothing and says why.
+TEST_F(GamesListTest, EnterOpensTheGameOnTheRedSheet)
+{
+    frmScore &live = loader().scoreSheet();
+    live.move(200, 300);
+    live.show();
+    QTableView *view = window_->games()->view();
+    bool opened = false;
+    const QObject scope;
+    QTimer::singleShot(0, &scope, [&] {
+        auto *replay = qobject_cast<frmScore *>(QApplication::activeModalWidget());
+        opened = replay && replay->nColor() == QColor(255, 0, 0) && replay->pos() == live.pos() && !live.isVisible();
+        if (replay)
+            replay->close();
+    });
+    view->setCurrentIndex(list()->index(0, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(live.isVisible());
+    view->setCurrentIndex(list()->index(1, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(window_->exportNote(), QStringLiteral("このゲームの記録は読めないため、スコアシートを表示できません。"));
+}
+
+// The row's menu removes its game after Yes, and only after Yes; the
+// question names the game.
+TEST_F(GamesListTest, RemovalAsksFirst)
+{
+    QString asked;
+    for (const bool yes : {false, true}) {
+        windows().dialogs().hooks.yesNo = [&](const QString &text) { return asked = text, yes; };
+        window_->games()->rowMenu(0)->actions().first()->trigger();
+        EXPECT_EQ(asked, QStringLiteral("2026年11月01日 19:00 の 90 点のゲームを履歴から削除しますか？"));
+        EXPECT_EQ(rows().size(), yes ? 1 : 2);
+        EXPECT_EQ(windows().history().store().games()->size(), yes ? 2 : 3);
+    }
+    EXPECT_EQ(window_->countText(QStringLiteral("games")), QStringLiteral("1"));
+}
+
+// Every page says that there is nothing yet, and none draws an empty chart.
+TEST_F(GameFixture, StatisticsPagesOnAnEmptyHistory)
+{
+    windows().menu().mstats()->trigger();
+    StatsWindow *window = windows().statistics().window();
+    for (int page = 0; page < StatsWindow::kPageCount; ++page) {
+        window->setCurrentPage(page);
+        EXPECT_EQ(window->message(), QStringLiteral("ゲームを最後まで投げると、ここに成績が表示されます。")) << page;
+    }
 }

@@ -20,6 +20,9 @@ struct HistoryGame
     // ("0000000000" after a strike). "" when not known: games recorded before
     // the history kept them, and imported ones.
     QString leaves;
+    // ended_at as the row holds it, kept only when it is no time (a row
+    // edited by hand), so that it can be shown as it stands.
+    QString storedEndedAt;
 };
 
 using HistoryGames = QVector<HistoryGame>;

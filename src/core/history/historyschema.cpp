@@ -53,9 +53,16 @@ bool addLeaves(QSqlDatabase &db, const std::function<HistoryGames()> &)
     return execute(db, QStringLiteral("ALTER TABLE games ADD COLUMN leaves TEXT NOT NULL DEFAULT ''"));
 }
 
+bool addListIndexes(QSqlDatabase &db, const std::function<HistoryGames()> &)
+{
+    return execute(db, QStringLiteral(
+                           "CREATE INDEX games_by_time ON games (coalesce(julianday(ended_at), 0), id)")) &&
+           execute(db, QStringLiteral("CREATE INDEX games_by_total ON games (total, id)"));
+}
+
 // Step n takes a database from version n to n + 1.
 using Step = bool (*)(QSqlDatabase &, const std::function<HistoryGames()> &);
-constexpr Step kSteps[] = {createGames, addLeaves};
+constexpr Step kSteps[] = {createGames, addLeaves, addListIndexes};
 static_assert(std::size(kSteps) == kHistorySchemaVersion);
 
 int userVersion(QSqlDatabase &db)

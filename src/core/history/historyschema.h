@@ -7,7 +7,7 @@
 
 class QSqlDatabase;
 
-// The history's schema, version 2 (PRAGMA user_version):
+// The history's schema, version 3 (PRAGMA user_version):
 //
 //   CREATE TABLE games (
 //     id       INTEGER PRIMARY KEY,
@@ -19,12 +19,15 @@ class QSqlDatabase;
 //     imported INTEGER NOT NULL,  -- 1: taken over from the high scores
 //     leaves   TEXT    NOT NULL DEFAULT ''  -- added by version 2, see HistoryGame
 //   );
+//   -- added by version 3, for the list of games in each of its orders:
+//   CREATE INDEX games_by_time ON games (coalesce(julianday(ended_at), 0), id);
+//   CREATE INDEX games_by_total ON games (total, id);
 //
 // A database is brought up to the current version one step at a time, each
 // step in the transaction that also sets its version; a database newer than
 // this program knows is used as it is.
 
-constexpr int kHistorySchemaVersion = 2;
+constexpr int kHistorySchemaVersion = 3;
 
 // Runs the steps from the database's version up to the current one. Creating
 // the table (the step from 0) also inserts `firstGames()`. False when a step

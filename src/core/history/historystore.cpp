@@ -11,6 +11,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 
 #include <cstdio>
@@ -87,11 +88,30 @@ Opened prepareHistory(QSqlDatabase &db, const HistoryStore::FirstGames &firstGam
     return Opened::Failed;
 }
 
+const QString kColumns = QStringLiteral("id, ended_at, record, marks, total, typed, imported, leaves");
+
+// Each order's key, as the list's indexes hold it (historyschema), and its
+// direction.
+struct OrderKey
+{
+    const char *key;
+    bool descending;
+};
+constexpr OrderKey kOrderKeys[] = {
+    {"coalesce(julianday(ended_at), 0)", true},
+    {"coalesce(julianday(ended_at), 0)", false},
+    {"total", true},
+    {"total", false},
+};
+
 HistoryGame gameFrom(const QSqlQuery &row)
 {
     HistoryGame game;
     game.id = row.value(0).toLongLong();
-    game.endedAt = historyTimeFromText(row.value(1).toString());
+    const QString endedAt = row.value(1).toString();
+    game.endedAt = historyTimeFromText(endedAt);
+    if (!game.endedAt.isValid())
+        game.storedEndedAt = endedAt;
     game.record = row.value(2).toString();
     game.marks = row.value(3).toString();
     game.total = row.value(4).toInt();
@@ -192,15 +212,74 @@ bool HistoryStore::append(const HistoryGame &game)
 
 std::optional<HistoryGames> HistoryStore::games()
 {
-    if (!ensureOpen())
+    HistoryGames games;
+    if (!readGames([&games](const HistoryGame &game) { games.append(game); }))
         return std::nullopt;
+    return games;
+}
+
+bool HistoryStore::readGames(const std::function<void(const HistoryGame &)> &visit)
+{
+    if (!ensureOpen())
+        return false;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral(
-            "SELECT id, ended_at, record, marks, total, typed, imported, leaves FROM games ORDER BY id")))
-        return std::nullopt;
-    HistoryGames games;
+    if (!query.exec(QStringLiteral("SELECT %1 FROM games ORDER BY id").arg(kColumns)))
+        return false;
     while (query.next())
-        games.append(gameFrom(query));
-    return games;
+        visit(gameFrom(query));
+    return true;
+}
+
+std::optional<GamePage> HistoryStore::page(GameOrder order, bool includeTyped,
+                                           const std::optional<PageMark> &after, int count)
+{
+    if (!ensureOpen())
+        return std::nullopt;
+    const OrderKey &o = kOrderKeys[static_cast<int>(order)];
+    const QString key = QString::fromLatin1(o.key);
+    const QChar beyond = o.descending ? u'<' : u'>';
+    // Written as an OR rather than a row value, which SQLite would not seek
+    // in the index; ties between equal keys go newest first in both
+    // directions.
+    QStringList where;
+    if (!includeTyped)
+        where << QStringLiteral("typed = 0");
+    if (after)
+        where << QStringLiteral("(%1 %2 :key OR (%1 = :key AND id < :id))").arg(key, beyond);
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT %1, %2 FROM games %3 ORDER BY %2 %4, id DESC LIMIT :count")
+                      .arg(kColumns, key,
+                           where.isEmpty() ? QString()
+                                           : QStringLiteral("WHERE ") + where.join(QStringLiteral(" AND ")),
+                           o.descending ? QStringLiteral("DESC") : QStringLiteral("ASC")));
+    if (after) {
+        query.bindValue(QStringLiteral(":key"), after->key);
+        query.bindValue(QStringLiteral(":id"), after->id);
+    }
+    query.bindValue(QStringLiteral(":count"), count);
+    if (!query.exec())
+        return std::nullopt;
+    GamePage page;
+    constexpr int kKeyColumn = 8;
+    while (query.next()) {
+        page.games.append(gameFrom(query));
+        page.last = PageMark{query.value(kKeyColumn), page.games.back().id};
+    }
+    return page;
+}
+
+bool HistoryStore::remove(qint64 id)
+{
+    if (!ensureOpen())
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("DELETE FROM games WHERE id = ?"));
+    query.addBindValue(id);
+    if (db.transaction() && query.exec() && query.numRowsAffected() == 1 && db.commit())
+        return true;
+    db.rollback();
+    return false;
 }

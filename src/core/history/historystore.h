@@ -5,8 +5,27 @@
 
 #include <QString>
 
+#include <QVariant>
+
 #include <functional>
 #include <optional>
+
+// The orders the list of games can be read in; equal keys newest first.
+enum class GameOrder { NewestFirst, OldestFirst, HighestFirst, LowestFirst };
+
+// Where the next page of a list starts: after the game `id`, whose sort key
+// was `key`.
+struct PageMark
+{
+    QVariant key;
+    qint64 id = 0;
+};
+
+struct GamePage
+{
+    HistoryGames games;
+    std::optional<PageMark> last;  // none for an empty page
+};
 
 // The game history: every finished game, in an SQLite database beside the
 // settings file or in the user's data folder. The database is opened on
@@ -42,6 +61,19 @@ public:
     // Every stored game, oldest first; nothing when the history cannot be
     // opened.
     std::optional<HistoryGames> games();
+    // Hands every stored game to `visit`, oldest first, one row at a time
+    // (the game handed over is valid only during the call); false when the
+    // history cannot be read.
+    bool readGames(const std::function<void(const HistoryGame &)> &visit);
+    // Up to `count` games in `order`, starting after `after` (from the first
+    // for none), typed-in games only when `includeTyped`. Each page is one
+    // short query over an index, however far into the list it lies; a row's
+    // unreadable time sorts as the oldest.
+    std::optional<GamePage> page(GameOrder order, bool includeTyped, const std::optional<PageMark> &after,
+                                 int count);
+    // Removes the one game `id` in its own transaction; false when it could
+    // not be written or no such game is stored.
+    bool remove(qint64 id);
 
     QString path() const { return path_; }
 

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "history/rackstarts.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int kTenthBalls = 3;
 constexpr int kSplitAnswerCount = 8;  // the typed split answer fells eight pins
@@ -62,6 +64,31 @@ int countOpenFrames(const QString &record)
             ++open;
     }
     return open;
+}
+
+StrikeRuns strikeRuns(const QVector<RackStart> &racks)
+{
+    constexpr int kTurkey = 3;
+    StrikeRuns runs;
+    int run = 0;
+    for (const RackStart &rack : racks) {
+        run = rack.strike() ? run + 1 : 0;
+        runs.longest = std::max(runs.longest, run);
+        runs.turkeys += run == kTurkey;
+    }
+    return runs;
+}
+
+QVector<int> fillBalls(const QString &record)
+{
+    const int first = GetThrowPins(record, kFrames, 1);
+    const int second = GetThrowPins(record, kFrames, 2);
+    const int third = GetThrowPins(record, kFrames, 3);
+    if (first == kPinsPerRack && second >= 0 && third >= 0)
+        return {second, third};
+    if (first >= 0 && second >= 0 && first + second == kPinsPerRack && third >= 0)
+        return {third};
+    return {};
 }
 
 std::optional<PinSet> knownLeave(const RackStart &rack, bool typed)

@@ -32,6 +32,19 @@ QVector<RackStart> rackStarts(const QString &record, const QString &marks);
 // Frames whose first two balls leave pins standing (no strike, no spare).
 int countOpenFrames(const QString &record);
 
+// Strikes in a row, racks apart: every ball at a fresh rack that felled all
+// ten, the tenth frame's fill balls too.
+struct StrikeRuns
+{
+    int longest = 0;
+    int turkeys = 0;  // runs of three or more, each counted once however long
+};
+StrikeRuns strikeRuns(const QVector<RackStart> &racks);
+
+// The pins felled by each of the tenth frame's fill balls: the two balls
+// after a strike there, the one after a spare; none for an open tenth.
+QVector<int> fillBalls(const QString &record);
+
 // Bit i set: pin i + 1 stood.
 using PinSet = std::bitset<kPinsPerRack>;
 

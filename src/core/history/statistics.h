@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #pragma once
+#include "history/dayfigures.h"
 #include "history/historygame.h"
+#include "history/leavetable.h"
 #include "score/scorerecord.h"
 
 #include <QVector>
 #include <array>
+#include <memory>
 
 // How often each pin stood after a ball at a fresh rack that did not strike,
 // over the balls whose leave is known: from the game's stored `leaves`, or
@@ -24,6 +27,9 @@ struct PinLeaves
 // A chance is a ball at a fresh rack for strikes, the ball after one that
 // did not strike for spares. Gutter balls are first balls written "G"; a
 // later ball in the gutter is written like any ball that felled nothing.
+// Figures read from the balls count only games whose record and marks are
+// as the game writes them (isWrittenGame); a row edited into anything else
+// still counts by its total.
 struct Statistics
 {
     static constexpr int kRecentShort = 10;
@@ -40,17 +46,52 @@ struct Statistics
     int splits = 0, splitsConverted = 0;
     int openFrames = 0;
     int gutters = 0;
+    int singlePinSpares = 0, singlePinChances = 0;  // one pin left standing
+    int multiPinSpares = 0, multiPinChances = 0;    // two or more, no split
+    int cleanGames = 0;                             // every frame a strike or a spare
+    int perfectGames = 0;
+    StrikeRuns strikeRuns;                // longest over the games; turkeys added up
+    int fillBalls = 0, fillBallPins = 0;  // the tenth frame's extra balls
+    int unreadableGames = 0;              // counted by their total alone
+    Series bestSeries;
+    QVector<DayFigures> days;
+    int bestDayIndex = -1;                                // into days
+    QVector<LeaveRow> leaveRows;                          // after first balls that did not strike
     QVector<int> totals;                                  // oldest first
     QVector<double> movingAverage;                        // [i]: mean of totals i-9..i (fewer at the start)
     std::array<int, kPinsPerRack + 1> firstBallCounts{};  // [pins] over the fresh-rack balls
     PinLeaves leaves;
 
     double firstBallAverage() const { return firstBalls == 0 ? 0.0 : double(firstBallPins) / firstBalls; }
+    double fillBallAverage() const { return fillBalls == 0 ? 0.0 : double(fillBallPins) / fillBalls; }
 };
 
 // The figures over the rolled games, and the typed-in ones too when
 // `includeTyped`. Games imported from the high-score table count as rolled.
 Statistics computeStatistics(const HistoryGames &games, bool includeTyped);
+
+// Both selections at once, reading every game's record once: the rolled
+// games, then every game.
+std::pair<Statistics, Statistics> computeBothStatistics(const HistoryGames &games);
+
+// The same, a game at a time in the history's order, so that a history read
+// row by row need not be held whole.
+class StatisticsBuilder
+{
+public:
+    StatisticsBuilder();
+    ~StatisticsBuilder();
+    StatisticsBuilder(const StatisticsBuilder &) = delete;
+    StatisticsBuilder &operator=(const StatisticsBuilder &) = delete;
+
+    void add(const HistoryGame &game);
+    // The rolled games' figures, then every game's.
+    std::pair<Statistics, Statistics> finish();
+
+private:
+    struct Selections;
+    std::unique_ptr<Selections> selections_;
+};
 
 // One header line with the table's column names, then one line per game, in
 // the order given; fields that could hold a comma or a quote are quoted.

@@ -12,6 +12,7 @@ const QString kStatsLeftKey = QStringLiteral("LEFT");
 const QString kStatsTopKey = QStringLiteral("TOP");
 const QString kStatsWidthKey = QStringLiteral("WIDTH");
 const QString kStatsHeightKey = QStringLiteral("HEIGHT");
+const QString kStatsPageKey = QStringLiteral("PAGE");
 }  // namespace
 
 std::optional<QRect> readStatsRect(const Settings &settings)
@@ -33,4 +34,16 @@ void writeStatsRect(Settings &settings, const QRect &pixels)
     settings.WriteIniValue(kStatsSection, kStatsTopKey, twips(pixels.y()));
     settings.WriteIniValue(kStatsSection, kStatsWidthKey, twips(pixels.width()));
     settings.WriteIniValue(kStatsSection, kStatsHeightKey, twips(pixels.height()));
+}
+
+int readStatsPage(const Settings &settings, int pages)
+{
+    bool ok = false;
+    const int page = settings.ReadIniValue(kStatsSection, kStatsPageKey).toInt(&ok);
+    return ok && page >= 0 && page < pages ? page : 0;
+}
+
+void writeStatsPage(Settings &settings, int page)
+{
+    settings.WriteIniValue(kStatsSection, kStatsPageKey, QString::number(page));
 }

@@ -14,3 +14,8 @@ class Settings;
 // positive. Values read as the score sheet's place does.
 std::optional<QRect> readStatsRect(const Settings &settings);
 void writeStatsRect(Settings &settings, const QRect &pixels);
+
+// The page of the window last shown, as PAGE in the same section: 0 when it
+// is missing or names no page below `pages`.
+int readStatsPage(const Settings &settings, int pages);
+void writeStatsPage(Settings &settings, int page);

@@ -108,7 +108,7 @@ QString CalcFrameTotals(const QString &szScore)
     return out;
 }
 
-bool gameOverAfter(const QString &szScore)
+bool gameOverAfter(QStringView szScore)
 {
     const int n = szScore.size();
     if (n >= kRecordSlots)
@@ -148,6 +148,11 @@ bool appendThrow(QString &szScore, QString &szSprit, const ThrowResult &ball, Pi
     if (mark)
         *mark = c == kStrikeChar ? PinMark::Strike : c == kSpareChar ? PinMark::Spare : PinMark::None;
     return gameOverAfter(szScore);
+}
+
+QChar recordCharFor(const ThrowResult &ball, int lengthBefore)
+{
+    return scoreCharFor(ball, ball.allDown && !ball.gutter, lengthBefore);
 }
 
 PinMark lastThrowMark(const QString &szScore)

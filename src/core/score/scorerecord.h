@@ -57,7 +57,7 @@ enum class PinMark : int { None = 0, Spare = 1, Strike = 2 };
 
 // True once the record is complete: 21 characters, or 20 when position 19 is
 // not a strike and position 20 not a spare. Longer records count as complete.
-bool gameOverAfter(const QString &szScore);
+bool gameOverAfter(QStringView szScore);
 
 // Appends one ball to both strings (szSprit first brought to szScore's
 // length) and returns whether the game is over afterwards. Every ball adds
@@ -71,6 +71,10 @@ bool gameOverAfter(const QString &szScore);
 // "!" and a ball that felled nothing): that ball is written "*", which reads
 // 10 there because the frame's first ball is "!", and is shown as a spare.
 bool appendThrow(QString &szScore, QString &szSprit, const ThrowResult &ball, PinMark *mark = nullptr);
+
+// The character appendThrow writes for `ball` into a record `lengthBefore`
+// characters long (for a strike in frames 1..9, the first of its two).
+QChar recordCharFor(const ThrowResult &ball, int lengthBefore);
 
 // The mark of the last ball written: the last character that is not a blank.
 PinMark lastThrowMark(const QString &szScore);

@@ -3,6 +3,7 @@
 #include "statsview/chartstyle.h"
 
 #include <QString>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -48,21 +49,30 @@ void drawValueLine(QPainter &p, const QRectF &plot, qreal y, const QString &labe
     p.drawText(box, Qt::AlignRight | Qt::AlignVCenter, label);
 }
 
-void drawGameAxis(QPainter &p, const QRectF &plot, int games, const std::function<qreal(int)> &x)
+void drawGameAxis(QPainter &p, const QRectF &plot, int games, const std::function<qreal(int)> &x,
+                  const std::function<QString(int)> &label)
 {
+    const QFontMetrics metrics = p.fontMetrics();
+    const qreal widest = metrics.horizontalAdvance(label(games - 1)) + kLabelGap * 2;
+    const qreal pointWidth = games > 1 ? plot.width() / (games - 1) : plot.width();
     int step = kRoundSteps[0];
     for (int s : kRoundSteps) {
         step = s;
-        if (games / s <= kAxisTicks)
+        if (games / s <= kAxisTicks && s * pointWidth >= widest)
             break;
     }
     p.setPen(Qt::darkGray);
     const qreal top = plot.bottom() + kLabelGap;
+    const qreal right = p.device()->width();
+    qreal freeFrom = 0;  // labels never overlap: one that would is left out
     for (int game = 1; game <= games; game = game == 1 && step > 1 ? step : game + step) {
-        const QString label = QString::number(game);
-        const qreal w = p.fontMetrics().horizontalAdvance(label);
-        p.drawText(QRectF(x(game - 1) - w, top, 2 * w, p.fontMetrics().height()),
-                   Qt::AlignHCenter | Qt::AlignTop, label);
+        const QString text = label(game - 1);
+        const qreal w = metrics.horizontalAdvance(text);
+        const qreal left = std::clamp(x(game - 1) - w / 2, 0.0, right - w);
+        if (left < freeFrom)
+            continue;
+        p.drawText(QRectF(left, top, w, metrics.height()), Qt::AlignHCenter | Qt::AlignTop, text);
+        freeFrom = left + w + kLabelGap * 2;
     }
 }
 

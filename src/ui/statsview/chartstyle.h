@@ -31,6 +31,8 @@ ValueAxis roundAxis(int low, int high, int maxSteps, int minStep);
 QRectF plotArea(const QRect &chart, const QFontMetrics &metrics);
 // A horizontal grid line at `y` with its value at the left.
 void drawValueLine(QPainter &p, const QRectF &plot, qreal y, const QString &label);
-// Game numbers under the plot, a few round ones; x(i) places game i + 1.
-void drawGameAxis(QPainter &p, const QRectF &plot, int games, const std::function<qreal(int)> &x);
+// Labels under the plot at a few round game numbers (1, then every step);
+// x(i) places point i, label(i) names it.
+void drawGameAxis(QPainter &p, const QRectF &plot, int games, const std::function<qreal(int)> &x,
+                  const std::function<QString(int)> &label);
 }  // namespace chart

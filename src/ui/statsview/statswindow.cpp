@@ -2,34 +2,25 @@
 // SPDX-FileCopyrightText: 2026 The Marvolt developers
 #include "statsview/statswindow.h"
 
-#include "statsview/firstballchart.h"
-#include "statsview/pinleavemap.h"
-#include "statsview/totalschart.h"
+#include "history/gamelistmodel.h"
+#include "statsview/dayspage.h"
+#include "statsview/gamespage.h"
+#include "statsview/leavespage.h"
+#include "statsview/statspage.h"
+#include "statsview/summarypage.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QStackedWidget>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
 constexpr QSize kFirstSize(760, 560);
-enum Page { kMessagePage = 0, kFiguresPage = 1 };
-
-QString ratioText(int part, int whole)
-{
-    if (whole == 0)
-        return QStringLiteral("0 / 0");
-    return QStringLiteral("%1 / %2 (%3%)").arg(part).arg(whole).arg(qRound(100.0 * part / whole));
-}
-
-QString oneDecimal(double value) { return QString::number(value, 'f', 1); }
 }  // namespace
 
 StatsWindow::StatsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -38,58 +29,19 @@ StatsWindow::StatsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(kFirstSize);
 
-    message_ = new QLabel;
-    message_->setAlignment(Qt::AlignCenter);
-    message_->setWordWrap(true);
-
-    auto *counts = new QGridLayout;
-    counts->setHorizontalSpacing(16);
-    addCount(counts, QStringLiteral("games"), tr("ゲーム数"));
-    addCount(counts, QStringLiteral("average"), tr("平均"));
-    addCount(counts, QStringLiteral("averageRecentShort"), tr("直近10ゲームの平均"));
-    addCount(counts, QStringLiteral("averageRecentLong"), tr("直近50ゲームの平均"));
-    addCount(counts, QStringLiteral("best"), tr("最高"));
-    addCount(counts, QStringLiteral("firstBallAverage"), tr("第1投の平均"));
-    addCount(counts, QStringLiteral("strikes"), tr("ストライク"));
-    addCount(counts, QStringLiteral("spares"), tr("スペア"));
-    addCount(counts, QStringLiteral("splits"), tr("スプリット"));
-    addCount(counts, QStringLiteral("splitsConverted"), tr("スプリットのメイク"));
-    addCount(counts, QStringLiteral("openFrames"), tr("オープンフレーム"));
-    addCount(counts, QStringLiteral("gutters"), tr("ガター"));
-    counts->setRowStretch(counts->rowCount(), 1);
-
-    leaves_ = new PinLeaveMap;
-    leavesNote_ = new QLabel;
-    leavesNote_->setWordWrap(true);
-    leavesNote_->setAlignment(Qt::AlignHCenter);
-    auto *leavesTitle = new QLabel(tr("第1投のあとに残ったピン"));
-    leavesTitle->setAlignment(Qt::AlignHCenter);
-    auto *leavesBox = new QVBoxLayout;
-    leavesBox->addWidget(leavesTitle);
-    leavesBox->addWidget(leaves_, 1);
-    leavesBox->addWidget(leavesNote_);
-
-    auto *top = new QHBoxLayout;
-    top->addLayout(counts);
-    top->addLayout(leavesBox, 1);
-    totals_ = new TotalsChart;
-    firstBalls_ = new FirstBallChart;
-    auto *figures = new QWidget;
-    auto *figuresBox = new QVBoxLayout(figures);
-    figuresBox->setContentsMargins(0, 0, 0, 0);
-    figuresBox->addLayout(top);
-    figuresBox->addWidget(totals_, 3);
-    figuresBox->addWidget(firstBalls_, 2);
-
-    pages_ = new QStackedWidget;
-    pages_->insertWidget(kMessagePage, message_);
-    // On a small screen, or at a large scale, the window may be smaller
-    // than its figures: they scroll.
-    auto *scroll = new QScrollArea;
-    scroll->setWidget(figures);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    pages_->insertWidget(kFiguresPage, scroll);
+    summary_ = new SummaryPage;
+    games_ = new GamesPage;
+    leaves_ = new LeavesPage;
+    days_ = new DaysPage;
+    tabs_ = new QTabWidget;
+    const std::pair<QWidget *, QString> pages[kPageCount] = {{summary_, tr("概要")},
+                                                             {games_, tr("ゲーム一覧")},
+                                                             {leaves_, tr("残りピン")},
+                                                             {days_, tr("日ごと")}};
+    for (int i = 0; i < kPageCount; ++i) {
+        pages_[i] = new StatsPage(pages[i].first);
+        tabs_->addTab(pages_[i], pages[i].second);
+    }
 
     includeTyped_ = new QCheckBox(tr("手入力のゲームも含める"));
     export_ = new QPushButton(tr("CSVに書き出す…"));
@@ -104,29 +56,32 @@ StatsWindow::StatsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     bottom->addWidget(export_);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(pages_, 1);
+    layout->addWidget(tabs_, 1);
     layout->addLayout(bottom);
 
-    connect(includeTyped_, &QCheckBox::toggled, this, &StatsWindow::showSelected);
+    connect(includeTyped_, &QCheckBox::toggled, this, [this](bool include) {
+        if (model_)
+            model_->setIncludeTyped(include);
+        showSelected();
+    });
     connect(export_, &QPushButton::clicked, this, &StatsWindow::chooseExportFile);
+    connect(games_, &GamesPage::sheetRequested, this, &StatsWindow::openSheet);
+    connect(games_, &GamesPage::removeRequested, this, &StatsWindow::removeRequested);
     showSelected();
 }
 
-QLabel *StatsWindow::addCount(QGridLayout *grid, const QString &name, const QString &caption)
+void StatsWindow::setGameList(GameListModel *model)
 {
-    const int row = grid->rowCount();
-    auto *value = new QLabel;
-    value->setObjectName(name);
-    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(new QLabel(caption), row, 0);
-    grid->addWidget(value, row, 1);
-    return value;
+    model_ = model;
+    model_->setIncludeTyped(includesTyped());
+    games_->setModel(model);
 }
 
 void StatsWindow::showFigures(const Statistics &rolled, const Statistics &withTyped)
 {
     rolled_ = rolled;
     withTyped_ = withTyped;
+    unavailable_ = false;
     includeTyped_->setEnabled(true);
     showSelected();
 }
@@ -134,72 +89,68 @@ void StatsWindow::showFigures(const Statistics &rolled, const Statistics &withTy
 void StatsWindow::showUnavailable()
 {
     rolled_ = withTyped_ = Statistics();
+    unavailable_ = true;
     includeTyped_->setEnabled(false);
     export_->setEnabled(false);
-    message_->setText(tr("ゲームの履歴を開けないため、成績を表示できません。"));
-    pages_->setCurrentIndex(kMessagePage);
+    showEverywhere(tr("ゲームの履歴を開けないため、成績を表示できません。"));
 }
 
 bool StatsWindow::includesTyped() const { return includeTyped_->isChecked(); }
 
-QString StatsWindow::countText(const QString &name) const
-{
-    const auto *label = findChild<QLabel *>(name);
-    return label ? label->text() : QString();
-}
+int StatsWindow::currentPage() const { return tabs_->currentIndex(); }
 
-QString StatsWindow::message() const
-{
-    return pages_->currentIndex() == kMessagePage ? message_->text() : QString();
-}
+void StatsWindow::setCurrentPage(int page) { tabs_->setCurrentIndex(page); }
+
+QString StatsWindow::countText(const QString &name) const { return summary_->countText(name); }
+
+QString StatsWindow::message() const { return pages_[tabs_->currentIndex()]->message(); }
 
 void StatsWindow::showExported(const QString &path, const QString &error)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    exportNote_->setText(error.isEmpty() ? tr("%1 に書き出しました。").arg(shown)
-                                         : tr("%1 に書き出せませんでした（%2）。").arg(shown, error));
-    exportNote_->setToolTip(exportNote_->text());
+    showNote(error.isEmpty() ? tr("%1 に書き出しました。").arg(shown)
+                             : tr("%1 に書き出せませんでした（%2）。").arg(shown, error));
+}
+
+void StatsWindow::showNote(const QString &sentence)
+{
+    exportNote_->setText(sentence);
+    exportNote_->setToolTip(sentence);
 }
 
 QString StatsWindow::exportNote() const { return exportNote_->text(); }
 
+void StatsWindow::showEverywhere(const QString &message)
+{
+    for (StatsPage *page : pages_)
+        page->showMessage(message);
+}
+
 void StatsWindow::showSelected()
 {
+    if (unavailable_)
+        return;
     const Statistics &s = includesTyped() ? withTyped_ : rolled_;
     export_->setEnabled(withTyped_.games > 0);
     if (s.games == 0) {
-        message_->setText(tr("ゲームを最後まで投げると、ここに成績が表示されます。"));
-        pages_->setCurrentIndex(kMessagePage);
+        showEverywhere(tr("ゲームを最後まで投げると、ここに成績が表示されます。"));
         return;
     }
-    const auto set = [this](const char *name, const QString &text) {
-        findChild<QLabel *>(QLatin1String(name))->setText(text);
-    };
-    set("games", QString::number(s.games));
-    set("average", oneDecimal(s.average));
-    set("averageRecentShort", oneDecimal(s.averageRecentShort));
-    set("averageRecentLong", oneDecimal(s.averageRecentLong));
-    set("best", QString::number(s.best));
-    set("firstBallAverage", oneDecimal(s.firstBallAverage()));
-    set("strikes", ratioText(s.strikes, s.strikeChances));
-    set("spares", ratioText(s.spares, s.spareChances));
-    set("splits", QString::number(s.splits));
-    set("splitsConverted", ratioText(s.splitsConverted, s.splits));
-    set("openFrames", QString::number(s.openFrames));
-    set("gutters", QString::number(s.gutters));
+    summary_->showFigures(s);
+    leaves_->showFigures(s);
+    days_->showFigures(s);
+    for (StatsPage *page : pages_)
+        page->showContent();
+    if (s.days.isEmpty())
+        pages_[kDays]->showMessage(tr("日付の読めるゲームがないため、日ごとの成績を表示できません。"));
+}
 
-    totals_->setSeries(s.totals, s.movingAverage, s.bestIndex);
-    firstBalls_->setCounts(QVector<int>(s.firstBallCounts.begin(), s.firstBallCounts.end()));
-    std::array<double, PinLeaveMap::kPins> shares{};
-    for (int pin = 1; pin <= PinLeaveMap::kPins; ++pin)
-        shares[pin - 1] = s.leaves.share(pin);
-    // Only a map of mostly known leaves says which pins the player leaves;
-    // rolled games tell little more than the balls that felled nothing.
-    leaves_->setShares(shares, s.leaves.known > 0 && s.leaves.known >= s.leaves.unknown);
-    leavesNote_->setText(tr("残ったピンが記録から分かる第1投: %1 / %2")
-                             .arg(s.leaves.known)
-                             .arg(s.leaves.known + s.leaves.unknown));
-    pages_->setCurrentIndex(kFiguresPage);
+void StatsWindow::openSheet(int row)
+{
+    if (model_ && model_->drawable(row))
+        Q_EMIT sheetRequested(row);
+    else
+        showNote(tr("このゲームの記録は読めないため、スコアシートを表示できません。"));
 }
 
 void StatsWindow::chooseExportFile()

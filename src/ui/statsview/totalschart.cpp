@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int kMaxScoreSteps = 6;
@@ -15,9 +16,23 @@ constexpr int kLegendLine = 16;
 constexpr int kDotLimit = 120;  // games beyond this are drawn as a line alone
 }  // namespace
 
-TotalsChart::TotalsChart(QWidget *parent) : QWidget(parent) { setMinimumSize(320, 160); }
+TotalsChart::TotalsChart(QWidget *parent)
+    : QWidget(parent), legend_{tr("合計"), tr("10ゲームの移動平均")},
+      pointLabel_([](int i) { return QString::number(i + 1); })
+{
+    setMinimumSize(320, 160);
+}
 
-void TotalsChart::setSeries(const QVector<int> &totals, const QVector<double> &average, int bestIndex)
+void TotalsChart::setMeaning(const QStringList &legend, int decimals,
+                             std::function<QString(int)> pointLabel)
+{
+    legend_ = legend;
+    decimals_ = decimals;
+    pointLabel_ = std::move(pointLabel);
+    update();
+}
+
+void TotalsChart::setSeries(const QVector<double> &totals, const QVector<double> &average, int bestIndex)
 {
     totals_ = totals;
     average_ = average;
@@ -30,7 +45,8 @@ chart::ValueAxis TotalsChart::valueAxis() const
     if (totals_.isEmpty())
         return {};
     const auto [lowest, highest] = std::minmax_element(totals_.begin(), totals_.end());
-    return chart::roundAxis(*lowest, *highest, kMaxScoreSteps, kMinScoreStep);
+    return chart::roundAxis(int(std::floor(*lowest)), int(std::ceil(*highest)), kMaxScoreSteps,
+                            kMinScoreStep);
 }
 
 void TotalsChart::paintEvent(QPaintEvent *)
@@ -51,7 +67,7 @@ void TotalsChart::paintEvent(QPaintEvent *)
 
     for (int v = yMin; v <= yMax; v += axis.step)
         chart::drawValueLine(p, plot, y(v), QString::number(v));
-    chart::drawGameAxis(p, plot, n, x);
+    chart::drawGameAxis(p, plot, n, x, pointLabel_);
 
     // More games than pixel columns: each column shows the range of its
     // games' totals and the mean of their moving average, so that drawing
@@ -65,7 +81,7 @@ void TotalsChart::paintEvent(QPaintEvent *)
         const int to = banded ? int(qint64(c + 1) * n / columns) : c + 1;
         const auto [low, high] = std::minmax_element(totals_.begin() + from, totals_.begin() + to);
         double sum = 0;
-        for (int i = from; i < to; ++i)
+        for (int i = from; i < to && !average_.isEmpty(); ++i)
             sum += average_.value(i);
         const qreal at = banded ? plot.left() + c : x(c);
         const QPointF a(at, y(sum / (to - from)));
@@ -87,8 +103,10 @@ void TotalsChart::paintEvent(QPaintEvent *)
             p.drawEllipse(QPointF(x(i), y(totals_[i])), 2.2, 2.2);
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(chart::kAverageColour, 2.5));
-    p.drawPath(average);
+    if (!average_.isEmpty()) {
+        p.setPen(QPen(chart::kAverageColour, 2.5));
+        p.drawPath(average);
+    }
 
     if (bestIndex_ >= 0 && bestIndex_ < n)
         drawBest(p, plot, QPointF(x(bestIndex_), y(totals_[bestIndex_])));
@@ -100,7 +118,7 @@ void TotalsChart::drawBest(QPainter &p, const QRectF &plot, const QPointF &best)
 {
     p.setPen(QPen(chart::kBestColour, 2));
     p.drawEllipse(best, 5, 5);
-    const QString text = tr("最高 %1").arg(totals_[bestIndex_]);
+    const QString text = tr("最高 %1").arg(totals_[bestIndex_], 0, 'f', decimals_);
     const qreal w = fontMetrics().horizontalAdvance(text);
     const qreal left = std::clamp(best.x() - w / 2, plot.left(), plot.right() - w);
     p.drawText(QPointF(left, std::max(best.y() - 8, plot.top() + fontMetrics().ascent())), text);
@@ -109,15 +127,14 @@ void TotalsChart::drawBest(QPainter &p, const QRectF &plot, const QPointF &best)
 // The legend, above the plot at its right.
 void TotalsChart::drawLegend(QPainter &p, const QRectF &plot) const
 {
-    const QString labels[] = {tr("合計"), tr("10ゲームの移動平均")};
     const QColor colours[] = {chart::kTotalsColour, chart::kAverageColour};
     qreal right = plot.right();
     const qreal baseline = plot.top() - fontMetrics().descent() - 2;
-    for (int i = 1; i >= 0; --i) {
-        const qreal w = fontMetrics().horizontalAdvance(labels[i]);
+    for (int i = int(std::min<qsizetype>(legend_.size(), std::size(colours))) - 1; i >= 0; --i) {
+        const qreal w = fontMetrics().horizontalAdvance(legend_[i]);
         right -= w;
         p.setPen(palette().text().color());
-        p.drawText(QPointF(right, baseline), labels[i]);
+        p.drawText(QPointF(right, baseline), legend_[i]);
         right -= kLegendLine + 4;
         p.setPen(QPen(colours[i], 2.5));
         const qreal mid = baseline - fontMetrics().ascent() / 2.0 + 1;
