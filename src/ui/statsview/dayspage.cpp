@@ -12,6 +12,9 @@
 
 namespace {
 constexpr int kAverageDecimals = 1;
+// The columns take the width of this many rows' texts, not every day's: a
+// long history has thousands of days, all of the same form.
+constexpr int kSizedRows = 64;
 }  // namespace
 
 DaysPage::DaysPage(QWidget *parent)
@@ -21,6 +24,7 @@ DaysPage::DaysPage(QWidget *parent)
                        [this](int i) { return dates_.value(i).toString(tr("M月d日")); });
     table_->setHorizontalHeaderLabels({tr("日付"), tr("ゲーム数"), tr("平均")});
     styleStatsTable(table_);
+    table_->horizontalHeader()->setResizeContentsPrecision(kSizedRows);
     auto *box = new QVBoxLayout(this);
     box->addWidget(chart_, 3);
     box->addWidget(table_, 2);
