@@ -50,7 +50,7 @@ void drawValueLine(QPainter &p, const QRectF &plot, qreal y, const QString &labe
 }
 
 void drawGameAxis(QPainter &p, const QRectF &plot, int games, const std::function<qreal(int)> &x,
-                  const std::function<QString(int)> &label)
+                  const std::function<QString(int)> &label, bool numbered)
 {
     const QFontMetrics metrics = p.fontMetrics();
     const qreal widest = metrics.horizontalAdvance(label(games - 1)) + kLabelGap * 2;
@@ -65,7 +65,7 @@ void drawGameAxis(QPainter &p, const QRectF &plot, int games, const std::functio
     const qreal top = plot.bottom() + kLabelGap;
     const qreal right = p.device()->width();
     qreal freeFrom = 0;  // labels never overlap: one that would is left out
-    for (int game = 1; game <= games; game = game == 1 && step > 1 ? step : game + step) {
+    for (int game = 1; game <= games; game = numbered && game == 1 && step > 1 ? step : game + step) {
         const QString text = label(game - 1);
         const qreal w = metrics.horizontalAdvance(text);
         const qreal left = std::clamp(x(game - 1) - w / 2, 0.0, right - w);

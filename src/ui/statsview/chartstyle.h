@@ -31,8 +31,9 @@ ValueAxis roundAxis(int low, int high, int maxSteps, int minStep);
 QRectF plotArea(const QRect &chart, const QFontMetrics &metrics);
 // A horizontal grid line at `y` with its value at the left.
 void drawValueLine(QPainter &p, const QRectF &plot, qreal y, const QString &label);
-// Labels under the plot at a few round game numbers (1, then every step);
-// x(i) places point i, label(i) names it.
+// Labels under the plot at a few points a round step apart; x(i) places
+// point i, label(i) names it. Numbered points (games) are labelled 1, then
+// at every multiple of the step; named ones (days) from the first on.
 void drawGameAxis(QPainter &p, const QRectF &plot, int games, const std::function<qreal(int)> &x,
-                  const std::function<QString(int)> &label);
+                  const std::function<QString(int)> &label, bool numbered);
 }  // namespace chart

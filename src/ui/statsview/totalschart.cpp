@@ -29,6 +29,7 @@ void TotalsChart::setMeaning(const QStringList &legend, int decimals,
     legend_ = legend;
     decimals_ = decimals;
     pointLabel_ = std::move(pointLabel);
+    numbered_ = false;
     update();
 }
 
@@ -67,7 +68,7 @@ void TotalsChart::paintEvent(QPaintEvent *)
 
     for (int v = yMin; v <= yMax; v += axis.step)
         chart::drawValueLine(p, plot, y(v), QString::number(v));
-    chart::drawGameAxis(p, plot, n, x, pointLabel_);
+    chart::drawGameAxis(p, plot, n, x, pointLabel_, numbered_);
 
     // More games than pixel columns: each column shows the range of its
     // games' totals and the mean of their moving average, so that drawing

@@ -40,4 +40,5 @@ private:
     QStringList legend_;
     int decimals_ = 0;
     std::function<QString(int)> pointLabel_;
+    bool numbered_ = true;  // the points are game numbers
 };
