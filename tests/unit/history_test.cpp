@@ -150,7 +150,7 @@ TEST(HistoryStore, PagesInEveryOrderAndRemoval)
          {Played(150, false, at(1, 10, 9)), Played(200, true, at(3, 10, 9)), Played(180, false, at(4, 10, 9)),
           Played(150, false, at(2, 10, 9)), Played(120, false, at(2, 2, 1))})  // the same moment as the game before
         ASSERT_TRUE(store.append(g));
-    Column(path, "UPDATE games SET ended_at = 'yesterday' WHERE id = 3");
+    Column(path, "UPDATE games SET ended_at = '2026-11-+4T10:00:00+09:00' WHERE id = 3");  // no time
     const auto ids = [&store](GameOrder order, bool typed) {
         QList<qint64> read;
         std::optional<PageMark> after;
@@ -168,7 +168,7 @@ TEST(HistoryStore, PagesInEveryOrderAndRemoval)
     EXPECT_EQ(ids(GameOrder::OldestFirst, true), QList<qint64>({3, 1, 5, 4, 2}));
     EXPECT_EQ(ids(GameOrder::HighestFirst, true), QList<qint64>({2, 3, 4, 1, 5}));
     EXPECT_EQ(ids(GameOrder::LowestFirst, false), QList<qint64>({5, 4, 1, 3}));
-    EXPECT_EQ(store.page(GameOrder::NewestFirst, true, {}, 9)->games.at(4).storedEndedAt, "yesterday");
+    EXPECT_EQ(store.page(GameOrder::NewestFirst, true, {}, 9)->games.at(4).storedEndedAt, "2026-11-+4T10:00:00+09:00");
     // The list model reads the same pages as a view scrolls, and again from
     // the first when sorted by a sortable column.
     GameListModel list(store, 2);

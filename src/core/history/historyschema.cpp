@@ -13,6 +13,7 @@ namespace {
 constexpr int kSecondsPerMinute = 60;
 constexpr int kMinutesPerHour = 60;
 constexpr int kOffsetFieldWidth = 2;
+constexpr int kDecimalBase = 10;
 const QString kTimeFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
 // Where the fields of the stored form "2026-12-07T18:14:05+01:00" start.
 constexpr int kStoredTimeLength = 25;
@@ -93,11 +94,21 @@ QDateTime historyTimeFromText(const QString &text)
         stored = view[kPunctuationAt[i]] == kStoredTimePunctuation[i];
     if (!stored)
         return QDateTime::fromString(text, Qt::ISODate);
+    // Digits only; anything else makes the field, and so the time, invalid.
+    // (Read for every game whenever the statistics open: no conversion.)
     const auto number = [&view](int at, int digits = kOffsetFieldWidth) {
-        return view.mid(at, digits).toInt();
+        int n = 0;
+        for (const QChar c : view.mid(at, digits)) {
+            if (c < u'0' || c > u'9')
+                return -1;
+            n = n * kDecimalBase + (c.unicode() - u'0');
+        }
+        return n;
     };
-    const int offset = (number(kOffsetHourAt) * kMinutesPerHour + number(kOffsetMinuteAt)) *
-                       kSecondsPerMinute;
+    const int offsetHours = number(kOffsetHourAt), offsetMinutes = number(kOffsetMinuteAt);
+    if (offsetHours < 0 || offsetMinutes < 0)
+        return {};
+    const int offset = (offsetHours * kMinutesPerHour + offsetMinutes) * kSecondsPerMinute;
     return QDateTime(QDate(number(kYearAt, kYearDigits), number(kMonthAt), number(kDayAt)),
                      QTime(number(kHourAt), number(kMinuteAt), number(kSecondAt)), Qt::OffsetFromUTC,
                      view[kSignAt] == u'-' ? -offset : offset);
