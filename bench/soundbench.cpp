@@ -34,13 +34,13 @@ class MonitorListener
 public:
     MonitorListener()
     {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 1};
+        const pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, kRate, 1};
         pa_buffer_attr buffer{};
         buffer.maxlength = buffer.tlength = buffer.prebuf = buffer.minreq = static_cast<uint32_t>(-1);
         buffer.fragsize = kChunk * 2;
         int error = 0;
-        stream_ = pa_simple_new(nullptr, "marvolt-bench", PA_STREAM_RECORD, "@DEFAULT_MONITOR@", "delay", &spec, nullptr, &buffer,
-                                &error);
+        stream_ = pa_simple_new(nullptr, "marvolt-bench", PA_STREAM_RECORD, "@DEFAULT_MONITOR@", "delay", &sampleFormat, nullptr,
+                                &buffer, &error);
         if (stream_)
             thread_ = std::thread([this] { listen(); });
     }

@@ -165,10 +165,10 @@ void PulseOutput::contextChanged(pa_context *context, void *self)
 
 void PulseOutput::openStream()
 {
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, kSoundRate, 1};
+    const pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, kSoundRate, 1};
     pa_proplist *properties = pa_.pa_proplist_new();
     pa_.pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    stream_ = pa_.pa_stream_new_with_proplist(context_, kStreamName, &spec, nullptr, properties);
+    stream_ = pa_.pa_stream_new_with_proplist(context_, kStreamName, &sampleFormat, nullptr, properties);
     pa_.pa_proplist_free(properties);
     if (!stream_) {
         dropServer("the sound server refuses a stream", pa_.pa_context_errno(context_));
