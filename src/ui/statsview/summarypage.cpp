@@ -14,6 +14,38 @@
 namespace {
 constexpr int kCountSpacing = 16;
 
+struct Count
+{
+    const char *name, *caption;
+};
+// The counts of the page's left column: a label's name, its caption.
+constexpr Count kLeftCounts[] = {
+    {"games", QT_TRANSLATE_NOOP("SummaryPage", "ゲーム数")},
+    {"average", QT_TRANSLATE_NOOP("SummaryPage", "平均")},
+    {"averageRecentShort", QT_TRANSLATE_NOOP("SummaryPage", "直近10ゲームの平均")},
+    {"averageRecentLong", QT_TRANSLATE_NOOP("SummaryPage", "直近50ゲームの平均")},
+    {"best", QT_TRANSLATE_NOOP("SummaryPage", "最高")},
+    {"bestSeries", QT_TRANSLATE_NOOP("SummaryPage", "3ゲームシリーズの最高")},
+    {"firstBallAverage", QT_TRANSLATE_NOOP("SummaryPage", "第1投の平均")},
+    {"fillBallAverage", QT_TRANSLATE_NOOP("SummaryPage", "10フレームの追加投球の平均")},
+    {"strikes", QT_TRANSLATE_NOOP("SummaryPage", "ストライク")},
+    {"longestStrikeRun", QT_TRANSLATE_NOOP("SummaryPage", "最長の連続ストライク")},
+    {"turkeys", QT_TRANSLATE_NOOP("SummaryPage", "ターキー")},
+};
+// The counts of the page's right column: a label's name, its caption.
+constexpr Count kRightCounts[] = {
+    {"spares", QT_TRANSLATE_NOOP("SummaryPage", "スペア")},
+    {"singlePinSpares", QT_TRANSLATE_NOOP("SummaryPage", "1本残りのスペア")},
+    {"multiPinSpares", QT_TRANSLATE_NOOP("SummaryPage", "2本以上残りのスペア（スプリット以外）")},
+    {"splits", QT_TRANSLATE_NOOP("SummaryPage", "スプリット")},
+    {"splitsConverted", QT_TRANSLATE_NOOP("SummaryPage", "スプリットのメイク")},
+    {"openFrames", QT_TRANSLATE_NOOP("SummaryPage", "オープンフレーム")},
+    {"gutters", QT_TRANSLATE_NOOP("SummaryPage", "ガター")},
+    {"cleanGames", QT_TRANSLATE_NOOP("SummaryPage", "クリーンゲーム（オープンなし）")},
+    {"perfectGames", QT_TRANSLATE_NOOP("SummaryPage", "パーフェクトゲーム")},
+    {"unreadableGames", QT_TRANSLATE_NOOP("SummaryPage", "記録の読めないゲーム（合計のみ）")},
+};
+
 QString ratioText(int part, int whole)
 {
     if (whole == 0)
@@ -26,38 +58,18 @@ QString oneDecimal(double value) { return QString::number(value, 'f', 1); }
 
 SummaryPage::SummaryPage(QWidget *parent) : QWidget(parent)
 {
-    auto *left = new QGridLayout;
-    left->setHorizontalSpacing(kCountSpacing);
-    addCount(left, "games", tr("ゲーム数"));
-    addCount(left, "average", tr("平均"));
-    addCount(left, "averageRecentShort", tr("直近10ゲームの平均"));
-    addCount(left, "averageRecentLong", tr("直近50ゲームの平均"));
-    addCount(left, "best", tr("最高"));
-    addCount(left, "bestSeries", tr("3ゲームシリーズの最高"));
-    addCount(left, "firstBallAverage", tr("第1投の平均"));
-    addCount(left, "fillBallAverage", tr("10フレームの追加投球の平均"));
-    addCount(left, "strikes", tr("ストライク"));
-    addCount(left, "longestStrikeRun", tr("最長の連続ストライク"));
-    addCount(left, "turkeys", tr("ターキー"));
-    left->setRowStretch(left->rowCount(), 1);
-    auto *right = new QGridLayout;
-    right->setHorizontalSpacing(kCountSpacing);
-    addCount(right, "spares", tr("スペア"));
-    addCount(right, "singlePinSpares", tr("1本残りのスペア"));
-    addCount(right, "multiPinSpares", tr("2本以上残りのスペア（スプリット以外）"));
-    addCount(right, "splits", tr("スプリット"));
-    addCount(right, "splitsConverted", tr("スプリットのメイク"));
-    addCount(right, "openFrames", tr("オープンフレーム"));
-    addCount(right, "gutters", tr("ガター"));
-    addCount(right, "cleanGames", tr("クリーンゲーム（オープンなし）"));
-    addCount(right, "perfectGames", tr("パーフェクトゲーム"));
-    addCount(right, "unreadableGames", tr("記録の読めないゲーム（合計のみ）"));
-    right->setRowStretch(right->rowCount(), 1);
-
+    const auto column = [this](const auto &table) {
+        auto *grid = new QGridLayout;
+        grid->setHorizontalSpacing(kCountSpacing);
+        for (const Count &c : table)
+            addCount(grid, c.name, tr(c.caption));
+        grid->setRowStretch(grid->rowCount(), 1);
+        return grid;
+    };
     auto *counts = new QHBoxLayout;
-    counts->addLayout(left);
+    counts->addLayout(column(kLeftCounts));
     counts->addSpacing(kCountSpacing * 2);
-    counts->addLayout(right);
+    counts->addLayout(column(kRightCounts));
     totals_ = new TotalsChart;
     firstBalls_ = new FirstBallChart;
     auto *charts = new QHBoxLayout;
